@@ -1,0 +1,33 @@
+#include "Form_to_set.h"
+
+namespace qm {
+
+std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t max) {
+    std::int32_t value = 0;
+    std::int32_t sign = 1;
+    for (int i = 0; i < kParseNumberChars; ++i) {
+        const char c = i < static_cast<int>(text.size()) ? text[static_cast<std::size_t>(i)] : '\0';
+        if (i == 0 && c == '-') {
+            sign = -1;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');  // six digits at most: no overflow
+        } else {
+            break;
+        }
+    }
+    value *= sign;
+    if (value > max)
+        value = max;
+    if (value < min)
+        value = min;
+    return value;
+}
+
+std::uint32_t Crc32Update(std::uint32_t crc, std::uint8_t byte) {
+    std::uint32_t t = (crc ^ byte) & 0xFFu;
+    for (int k = 0; k < 8; ++k)
+        t = (t & 1u) ? (t >> 1) ^ 0xEDB88320u : t >> 1;
+    return (crc >> 8) ^ t;
+}
+
+}  // namespace qm

@@ -1,0 +1,38 @@
+// The settings file reader.
+#pragma once
+
+#include "MessageSink.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// Longest settings file the reader looks at; bytes beyond are ignored. A
+// settings image is 2048 bytes, so this only bounds damaged input.
+constexpr std::size_t kMaxSettingsFile = 1 << 20;
+
+// Fills the global settings record from the settings file at path.
+//
+// The path must name an existing regular file that can be read; otherwise the
+// message "Не могу открыть файл " + path is shown through messages, the record
+// and the modified flag stay as they were, and the result is false.
+// Otherwise the modified flag is set and every field is assigned: the serial
+// label from key ID, SET01..SET52 from their keys, all in section SYSTEM.
+// Missing keys give the factory texts for ID and SET01..SET07 and 0 for every
+// number; numbers are cut to their field's width, not range-checked; texts
+// are cut to their field's capacity. The result is then true.
+bool Read_file(const std::string& path, MessageSink& messages);
+
+// Fills the global record from settings file text (steps after the open).
+void ReadSettingsText(std::string_view text);
+
+// A number value of a settings file as a 32-bit integer; 0 for anything that
+// is not a number. Accepted after optional leading spaces: a decimal number
+// with an optional sign in the signed 32-bit range, or a hexadecimal number
+// after "$", "x", "X", "0x" or "0X" that fits 32 bits. Nothing may follow.
+std::int32_t ParseIniNumber(std::string_view text);
+
+}  // namespace qm

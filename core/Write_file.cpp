@@ -1,0 +1,62 @@
+#include "Write_file.h"
+
+#include "File.h"
+
+namespace qm {
+
+namespace {
+
+const char kLineEnd[] = "\r\n";
+
+void addLine(std::string& out, const std::string& key, const std::string& value) {
+    out += key;
+    out += '=';
+    out += value;
+    out += kLineEnd;
+}
+
+std::string fieldText(const char* field, std::size_t capacity) {
+    std::size_t n = 0;
+    while (n < capacity && field[n] != '\0')
+        ++n;
+    return std::string(field, n);
+}
+
+}  // namespace
+
+std::string SettingsFileText(const Settings& record, bool withSerial) {
+    std::string out;
+    out.reserve(640);
+    out += "[SYSTEM]";
+    out += kLineEnd;
+    if (withSerial)
+        addLine(out, "SET99", fieldText(record.serial, kSerialSize));
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        addLine(out, SettingKey(n), fieldText(TextField(record, n), TextCapacity(n)));
+    for (int n = kFirstNumber; n <= kLastSetting; ++n)
+        addLine(out, SettingKey(n), std::to_string(NumberValue(record, n)));
+    addLine(out, "CRC", "0");
+    return out;
+}
+
+void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messages) {
+    File file;
+    if (!file.open(path, File::Mode::Write, File::Target::OwnFileOnly)) {
+        messages.showMessage("Не удаётся создать файл ", path);
+        return;
+    }
+    // The file now exists and is empty: nothing of an earlier content survives.
+    const bool withSerial = entry.isVisible();
+    const std::string text = SettingsFileText(settings, withSerial);
+    const bool written = file.write(text);
+    if (!file.close() || !written)
+        throw WriteError(path);
+
+    if (withSerial) {
+        entry.clearText();
+        entry.hide();
+        entry.disable();
+    }
+}
+
+}  // namespace qm

@@ -1,0 +1,46 @@
+// The settings file writer.
+//
+// The settings file is INI text in code page 1251 that the board reads:
+//   [SYSTEM]            section header
+//   SET99=<label>       only while the serial entry is visible
+//   SET01=<text> ... SET07=<text>
+//   SET08=<n> ... SET52=<n>   unsigned decimal
+//   CRC=0               always last
+// Every line ends with CR LF; no blanks, comments or blank lines.
+#pragma once
+
+#include "MessageSink.h"
+#include "SerialEntry.h"
+#include "Settings.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace qm {
+
+// Raised when the keys cannot be stored in the file after it was created.
+// Its text is "Unable to write to " followed by the path.
+class WriteError : public std::runtime_error {
+public:
+    explicit WriteError(const std::string& path)
+        : std::runtime_error("Unable to write to " + path) {}
+};
+
+// The settings file text of a record, with the SET99 line when withSerial.
+std::string SettingsFileText(const Settings& record, bool withSerial);
+
+// Writes the global settings record to path as a settings file.
+//
+// A path that cannot be created or emptied is reported through messages as
+// "Не удаётся создать файл " + path and the call returns normally with
+// nothing written. A failure while writing the keys or closing the file
+// raises WriteError. Only the user's own regular file is written, never
+// through a symbolic link (the path is the fixed-name temporary file).
+//
+// When the serial entry is visible, the serial label is written as SET99 and,
+// once the file is written, the entry is emptied (its change rule then
+// empties the label), hidden and disabled. A failed write leaves the entry
+// and the label as they were, so a typed label is not lost.
+void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messages);
+
+}  // namespace qm

@@ -1,0 +1,165 @@
+#include "Set_def.h"
+#include "Settings.h"
+#include "TestSupport.h"
+#include "Write_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+using namespace qm;
+using namespace qmtest;
+
+namespace {
+
+class WriteFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetSettings();
+        Set_def();
+    }
+    TempDir dir;
+    RecordingMessages messages;
+    FakeSerialEntry entry;
+};
+
+TEST_F(WriteFileTest, DefaultsGiveTheGoldenFile) {
+    const std::string path = dir.file("set.ini");
+    Write_file(path, entry, messages);
+    const std::string bytes = ReadAll(path);
+    EXPECT_EQ(bytes, ReadAll(FixturePath("defaults.ini")));
+    EXPECT_EQ(bytes.size(), 543u);
+    EXPECT_EQ(SplitCrLfLines(bytes).size(), 54u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 3), "0\r\n");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WriteFileTest, NumbersOfTheDefaultsTake492BytesBesideTheTexts) {
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        TextField(settings, n)[0] = '\0';
+    EXPECT_EQ(SettingsFileText(settings, false).size(), 492u);
+}
+
+TEST_F(WriteFileTest, VisibleSerialEntryAddsSet99AsSecondLineThenHidesTheEntry) {
+    entry.visible = true;
+    entry.enabled = true;
+    entry.text = "QM . . . . .";  // typed by the user; its change rule copied it
+    const std::string path = dir.file("set.ini");
+    Write_file(path, entry, messages);
+
+    const std::string bytes = ReadAll(path);
+    const auto lines = SplitCrLfLines(bytes);
+    ASSERT_EQ(lines.size(), 55u);
+    EXPECT_EQ(lines[0], "[SYSTEM]");
+    EXPECT_EQ(lines[1], "SET99=QM . . . . .");
+    EXPECT_EQ(lines[2], "SET01=internet.mts.ru");
+    EXPECT_EQ(bytes.size(), 543u + 20u);
+
+    EXPECT_FALSE(entry.visible);
+    EXPECT_FALSE(entry.enabled);
+    EXPECT_EQ(entry.text, "");
+    EXPECT_EQ(entry.changeRuleRuns, 1);
+    EXPECT_EQ(settings.serial[0], '\0');
+}
+
+TEST_F(WriteFileTest, UntypedSerialEntryWritesTheLabelAsReadAndKeepsIt) {
+    settings.serial[0] = static_cast<char>(kBlankSerialMarker);
+    settings.serial[1] = '\0';
+    entry.visible = true;
+    entry.enabled = true;
+    const std::string path = dir.file("set.ini");
+    Write_file(path, entry, messages);
+
+    const auto lines = SplitCrLfLines(ReadAll(path));
+    ASSERT_EQ(lines.size(), 55u);
+    EXPECT_EQ(lines[1], "SET99=\xFF");
+    EXPECT_EQ(static_cast<unsigned char>(settings.serial[0]), kBlankSerialMarker);
+    EXPECT_FALSE(entry.visible);
+    EXPECT_FALSE(entry.enabled);
+    EXPECT_EQ(entry.changeRuleRuns, 0);
+
+    // The next write carries no SET99 line.
+    Write_file(path, entry, messages);
+    EXPECT_EQ(SplitCrLfLines(ReadAll(path)).size(), 54u);
+}
+
+TEST_F(WriteFileTest, ValuesAreWrittenAsHeld) {
+    settings.SET05[0] = '\0';
+    settings.SET28 = 255;
+    settings.SET08 = 65535;
+    CopyText(settings.SET01, kLongTextSize, " a=b \xC0\xFF ");
+    const std::string text = SettingsFileText(settings, false);
+    EXPECT_NE(text.find("\r\nSET05=\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nSET28=255\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nSET08=65535\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nSET01= a=b \xC0\xFF \r\n"), std::string::npos);
+}
+
+TEST_F(WriteFileTest, LongerOldFileIsReplacedWhole) {
+    const std::string path = dir.file("set.ini");
+    WriteAll(path, std::string(5000, 'x') + "\r\nSET99=old\r\n");
+    Write_file(path, entry, messages);
+    EXPECT_EQ(ReadAll(path), ReadAll(FixturePath("defaults.ini")));
+}
+
+TEST_F(WriteFileTest, TwoWritesWithoutEditsAreIdentical) {
+    const std::string a = dir.file("a.ini"), b = dir.file("b.ini");
+    Write_file(a, entry, messages);
+    Write_file(b, entry, messages);
+    EXPECT_EQ(ReadAll(a), ReadAll(b));
+}
+
+TEST_F(WriteFileTest, UncreatableFileIsReportedAndNothingElseHappens) {
+    const std::string path = dir.file("missing-folder/set.ini");
+    entry.visible = true;
+    entry.enabled = true;
+    entry.text = "QM-1";
+    EXPECT_NO_THROW(Write_file(path, entry, messages));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", path}));
+    EXPECT_TRUE(entry.visible);
+    EXPECT_EQ(entry.text, "QM-1");
+}
+
+TEST_F(WriteFileTest, FailedWriteRaisesAndKeepsTheSerialEntry) {
+    if (access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no writable /dev/full";
+    entry.visible = true;
+    entry.enabled = true;
+    entry.text = "QM-1";
+    try {
+        Write_file("/dev/full", entry, messages);
+        FAIL() << "no error raised";
+    } catch (const WriteError& e) {
+        EXPECT_STREQ(e.what(), "Unable to write to /dev/full");
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(entry.visible);
+    EXPECT_EQ(entry.text, "QM-1");
+}
+
+TEST_F(WriteFileTest, NeverWritesThroughASymbolicLink) {
+    const std::string victim = dir.file("victim.txt");
+    WriteAll(victim, "keep me");
+    const std::string path = dir.file("set_tmp.ini");
+    std::filesystem::create_symlink(victim, path);
+    Write_file(path, entry, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Не удаётся создать файл ");
+    EXPECT_EQ(ReadAll(victim), "keep me");
+}
+
+TEST_F(WriteFileTest, NeverCutsAnotherUsersFile) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a file away";
+    const std::string path = dir.file("set_tmp.ini");
+    WriteAll(path, "someone else's");
+    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    Write_file(path, entry, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(ReadAll(path), "someone else's");
+}
+
+}  // namespace
