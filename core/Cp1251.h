@@ -19,4 +19,4 @@ bool Cp1251FromUtf8(std::string_view utf8, std::string& out);
 // Converts code page 1251 to UTF-8; every byte has a character.
 std::string Utf8FromCp1251(std::string_view cp1251);
 
-}  // namespace qm
+} // namespace qm

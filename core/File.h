@@ -13,11 +13,11 @@ namespace qm {
 class File {
 public:
     enum class Mode {
-        Read,   // an existing file, for reading
-        Write,  // create the file or cut it to zero length, for writing
+        Read,  // an existing file, for reading
+        Write, // create the file or cut it to zero length, for writing
     };
     enum class Target {
-        Any,  // whatever the path names, symbolic links followed
+        Any, // whatever the path names, symbolic links followed
         // Only a file of the current user's own, reached without following
         // a symbolic link. Used for the fixed-name temporary file,
         // so that a link planted in a shared temporary folder is never
@@ -57,4 +57,4 @@ private:
     std::intptr_t handle_ = kClosed;
 };
 
-}  // namespace qm
+} // namespace qm

@@ -10,7 +10,7 @@ std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t m
         if (i == 0 && c == '-') {
             sign = -1;
         } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');  // six digits at most: no overflow
+            value = value * 10 + (c - '0'); // six digits at most: no overflow
         } else {
             break;
         }
@@ -30,4 +30,4 @@ std::uint32_t Crc32Update(std::uint32_t crc, std::uint8_t byte) {
     return (crc >> 8) ^ t;
 }
 
-}  // namespace qm
+} // namespace qm

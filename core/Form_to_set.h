@@ -19,4 +19,4 @@ std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t m
 // A running CRC starts at 0xFFFFFFFF and is complemented at the end.
 std::uint32_t Crc32Update(std::uint32_t crc, std::uint8_t byte);
 
-}  // namespace qm
+} // namespace qm

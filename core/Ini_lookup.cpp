@@ -4,7 +4,9 @@ namespace qm {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -14,7 +16,9 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -41,7 +45,7 @@ std::string_view nextLine(std::string_view& text) {
     return line;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> IniValue(std::string_view text, std::string_view section,
                                     std::string_view key) {
@@ -51,7 +55,7 @@ std::optional<std::string> IniValue(std::string_view text, std::string_view sect
         const std::string_view line = trim(nextLine(text));
         if (!line.empty() && line.front() == '[') {
             if (inSection)
-                return std::nullopt;  // only the first occurrence is searched
+                return std::nullopt; // only the first occurrence is searched
             std::string_view name = line.substr(1);
             name = trim(name.substr(0, name.find(']')));
             inSection = !sectionSeen && sameName(name, section);
@@ -69,4 +73,4 @@ std::optional<std::string> IniValue(std::string_view text, std::string_view sect
     return std::nullopt;
 }
 
-}  // namespace qm
+} // namespace qm

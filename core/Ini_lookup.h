@@ -31,4 +31,4 @@ constexpr std::size_t kMaxIniValue = 2047;
 std::optional<std::string> IniValue(std::string_view text, std::string_view section,
                                     std::string_view key);
 
-}  // namespace qm
+} // namespace qm

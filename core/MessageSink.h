@@ -14,4 +14,4 @@ public:
     virtual void showMessage(const std::string& text, const std::string& path) = 0;
 };
 
-}  // namespace qm
+} // namespace qm

@@ -27,7 +27,7 @@ std::string textOrDefault(std::string_view text, const char* key, const char* fa
     return IniValue(text, kSection, key).value_or(fallback);
 }
 
-}  // namespace
+} // namespace
 
 std::int32_t ParseIniNumber(std::string_view text) {
     std::size_t i = 0;
@@ -44,7 +44,8 @@ std::int32_t ParseIniNumber(std::string_view text) {
         if (text[i] == '$' || text[i] == 'x' || text[i] == 'X') {
             hex = true;
             i += 1;
-        } else if (text[i] == '0' && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        } else if (text[i] == '0' && i + 1 < text.size() &&
+                   (text[i + 1] == 'x' || text[i + 1] == 'X')) {
             hex = true;
             i += 2;
         }
@@ -106,7 +107,8 @@ bool Read_file(const std::string& path, MessageSink& messages) {
     std::string text;
     char chunk[4096];
     while (text.size() < kMaxSettingsFile) {
-        const std::size_t n = file.read(chunk, std::min(sizeof chunk, kMaxSettingsFile - text.size()));
+        const std::size_t n =
+            file.read(chunk, std::min(sizeof chunk, kMaxSettingsFile - text.size()));
         text.append(chunk, n);
         if (n < sizeof chunk)
             break;
@@ -116,4 +118,4 @@ bool Read_file(const std::string& path, MessageSink& messages) {
     return true;
 }
 
-}  // namespace qm
+} // namespace qm

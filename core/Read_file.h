@@ -35,4 +35,4 @@ void ReadSettingsText(std::string_view text);
 // after "$", "x", "X", "0x" or "0X" that fits 32 bits. Nothing may follow.
 std::int32_t ParseIniNumber(std::string_view text);
 
-}  // namespace qm
+} // namespace qm

@@ -25,4 +25,4 @@ public:
     void disable() override {}
 };
 
-}  // namespace qm
+} // namespace qm

@@ -17,7 +17,7 @@ void Set_def() {
     for (int n = 10; n <= 27; ++n)
         SetNumberValue(settings, n, 0);
 
-    settings.SET28 = 6;  // 50 and 100 rouble notes; bits 6 and 7 cleared too
+    settings.SET28 = 6; // 50 and 100 rouble notes; bits 6 and 7 cleared too
     settings.SET29 = 0;
     settings.SET30 = 0;
     settings.SET31 = 20;
@@ -49,4 +49,4 @@ void Set_def() {
     CopyText(settings.serial, kSerialSize, kDefaultSerial);
 }
 
-}  // namespace qm
+} // namespace qm

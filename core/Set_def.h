@@ -8,13 +8,13 @@ namespace qm {
 // which keeps the defaults' settings file (543 bytes) above the 512-byte
 // minimum of the settings image.
 constexpr const char* kDefaultTexts[7] = {
-    "internet.mts.ru",        // SET01: APN of the operator's data service
-    "mts",                    // SET02: login
-    "mts",                    // SET03: password, the same word as the login
-    "monitor.qm-massage.ru",  // SET04: monitoring server host
-    "*100#",                  // SET05: USSD balance request
-    "+7",                     // SET06: technician's phone
-    "+7",                     // SET07: administrator's phone
+    "internet.mts.ru",       // SET01: APN of the operator's data service
+    "mts",                   // SET02: login
+    "mts",                   // SET03: password, the same word as the login
+    "monitor.qm-massage.ru", // SET04: monitoring server host
+    "*100#",                 // SET05: USSD balance request
+    "+7",                    // SET06: technician's phone
+    "+7",                    // SET07: administrator's phone
 };
 
 // Serial label of the defaults, and of a file without the key ID:
@@ -25,4 +25,4 @@ constexpr const char* kDefaultSerial = "QM . . . . .";
 // modified flag. Cannot fail.
 void Set_def();
 
-}  // namespace qm
+} // namespace qm

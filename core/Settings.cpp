@@ -16,19 +16,19 @@ struct NumberSlot {
     int width;
 };
 
-#define QM_SLOT(key) {offsetof(Settings, key), 8 * static_cast<int>(sizeof(Settings::key))}
+#define QM_SLOT(key)                                                                               \
+    { offsetof(Settings, key), 8 * static_cast<int>(sizeof(Settings::key)) }
 
 // Indexed by setting number - kFirstNumber.
 constexpr NumberSlot kNumberSlots[] = {
-    QM_SLOT(SET08), QM_SLOT(SET09), QM_SLOT(SET10), QM_SLOT(SET11), QM_SLOT(SET12),
-    QM_SLOT(SET13), QM_SLOT(SET14), QM_SLOT(SET15), QM_SLOT(SET16), QM_SLOT(SET17),
-    QM_SLOT(SET18), QM_SLOT(SET19), QM_SLOT(SET20), QM_SLOT(SET21), QM_SLOT(SET22),
-    QM_SLOT(SET23), QM_SLOT(SET24), QM_SLOT(SET25), QM_SLOT(SET26), QM_SLOT(SET27),
-    QM_SLOT(SET28), QM_SLOT(SET29), QM_SLOT(SET30), QM_SLOT(SET31), QM_SLOT(SET32),
-    QM_SLOT(SET33), QM_SLOT(SET34), QM_SLOT(SET35), QM_SLOT(SET36), QM_SLOT(SET37),
-    QM_SLOT(SET38), QM_SLOT(SET39), QM_SLOT(SET40), QM_SLOT(SET41), QM_SLOT(SET42),
-    QM_SLOT(SET43), QM_SLOT(SET44), QM_SLOT(SET45), QM_SLOT(SET46), QM_SLOT(SET47),
-    QM_SLOT(SET48), QM_SLOT(SET49), QM_SLOT(SET50), QM_SLOT(SET51), QM_SLOT(SET52),
+    QM_SLOT(SET08), QM_SLOT(SET09), QM_SLOT(SET10), QM_SLOT(SET11), QM_SLOT(SET12), QM_SLOT(SET13),
+    QM_SLOT(SET14), QM_SLOT(SET15), QM_SLOT(SET16), QM_SLOT(SET17), QM_SLOT(SET18), QM_SLOT(SET19),
+    QM_SLOT(SET20), QM_SLOT(SET21), QM_SLOT(SET22), QM_SLOT(SET23), QM_SLOT(SET24), QM_SLOT(SET25),
+    QM_SLOT(SET26), QM_SLOT(SET27), QM_SLOT(SET28), QM_SLOT(SET29), QM_SLOT(SET30), QM_SLOT(SET31),
+    QM_SLOT(SET32), QM_SLOT(SET33), QM_SLOT(SET34), QM_SLOT(SET35), QM_SLOT(SET36), QM_SLOT(SET37),
+    QM_SLOT(SET38), QM_SLOT(SET39), QM_SLOT(SET40), QM_SLOT(SET41), QM_SLOT(SET42), QM_SLOT(SET43),
+    QM_SLOT(SET44), QM_SLOT(SET45), QM_SLOT(SET46), QM_SLOT(SET47), QM_SLOT(SET48), QM_SLOT(SET49),
+    QM_SLOT(SET50), QM_SLOT(SET51), QM_SLOT(SET52),
 };
 #undef QM_SLOT
 
@@ -45,7 +45,7 @@ void checkText(int number) {
         throw std::out_of_range("not a text setting: " + std::to_string(number));
 }
 
-}  // namespace
+} // namespace
 
 void ResetSettings() {
     settings = Settings{};
@@ -124,4 +124,4 @@ bool operator==(const Settings& a, const Settings& b) {
     return std::strncmp(a.serial, b.serial, kSerialSize) == 0;
 }
 
-}  // namespace qm
+} // namespace qm

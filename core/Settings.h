@@ -14,9 +14,9 @@
 namespace qm {
 
 // Field capacities in bytes, terminating zero included.
-constexpr std::size_t kLongTextSize = 32;   // SET01..SET04
-constexpr std::size_t kShortTextSize = 16;  // SET05..SET07
-constexpr std::size_t kSerialSize = 13;     // serial label
+constexpr std::size_t kLongTextSize = 32;  // SET01..SET04
+constexpr std::size_t kShortTextSize = 16; // SET05..SET07
+constexpr std::size_t kSerialSize = 13;    // serial label
 
 // First byte of a serial label that the board has not been given yet.
 constexpr unsigned char kBlankSerialMarker = 0xFF;
@@ -28,14 +28,14 @@ constexpr int kFirstNumber = 8;
 constexpr int kLastSetting = 52;
 
 struct Settings {
-    char SET01[kLongTextSize];   // APN
-    char SET02[kLongTextSize];   // login
-    char SET03[kLongTextSize];   // password
-    char SET04[kLongTextSize];   // monitoring server host
-    char SET05[kShortTextSize];  // USSD balance code
-    char SET06[kShortTextSize];  // technician's phone
-    char SET07[kShortTextSize];  // administrator's phone
-    std::uint16_t SET08;         // price rows: money (16-bit), minutes (8-bit)
+    char SET01[kLongTextSize];  // APN
+    char SET02[kLongTextSize];  // login
+    char SET03[kLongTextSize];  // password
+    char SET04[kLongTextSize];  // monitoring server host
+    char SET05[kShortTextSize]; // USSD balance code
+    char SET06[kShortTextSize]; // technician's phone
+    char SET07[kShortTextSize]; // administrator's phone
+    std::uint16_t SET08;        // price rows: money (16-bit), minutes (8-bit)
     std::uint8_t SET09;
     std::uint16_t SET10;
     std::uint8_t SET11;
@@ -55,32 +55,32 @@ struct Settings {
     std::uint8_t SET25;
     std::uint16_t SET26;
     std::uint8_t SET27;
-    std::uint8_t SET28;   // accepted banknotes, bits 0..5
-    std::uint16_t SET29;  // currency index
-    std::uint16_t SET30;  // bonus minutes per month
-    std::uint16_t SET31;  // low SIM balance threshold
-    std::uint16_t SET32;  // reporting period
-    std::uint16_t SET33;  // working days: idle minutes
-    std::uint8_t SET34;   // working days: window start hour, minute, end hour, minute
+    std::uint8_t SET28;  // accepted banknotes, bits 0..5
+    std::uint16_t SET29; // currency index
+    std::uint16_t SET30; // bonus minutes per month
+    std::uint16_t SET31; // low SIM balance threshold
+    std::uint16_t SET32; // reporting period
+    std::uint16_t SET33; // working days: idle minutes
+    std::uint8_t SET34;  // working days: window start hour, minute, end hour, minute
     std::uint8_t SET35;
     std::uint8_t SET36;
     std::uint8_t SET37;
-    std::uint16_t SET38;  // days off: idle minutes
-    std::uint8_t SET39;   // days off: window start hour, minute, end hour, minute
+    std::uint16_t SET38; // days off: idle minutes
+    std::uint8_t SET39;  // days off: window start hour, minute, end hour, minute
     std::uint8_t SET40;
     std::uint8_t SET41;
     std::uint8_t SET42;
-    std::uint16_t SET43;  // carried only, no control
-    std::uint8_t SET44;   // SMS on low balance
-    std::uint8_t SET45;   // SMS to technician on acceptor failure
-    std::uint8_t SET46;   // carried only, no control
-    std::uint8_t SET47;   // SMS to administrator on service delay
-    std::uint8_t SET48;   // cash-box sensor closed state
-    std::uint16_t SET49;  // money per coin pulse
-    std::uint8_t SET50;   // chair type
-    std::uint8_t SET51;   // carried only, no control
-    std::uint8_t SET52;   // technical compartment sensor closed state
-    char serial[kSerialSize];  // serial label: read as ID, written as SET99
+    std::uint16_t SET43;      // carried only, no control
+    std::uint8_t SET44;       // SMS on low balance
+    std::uint8_t SET45;       // SMS to technician on acceptor failure
+    std::uint8_t SET46;       // carried only, no control
+    std::uint8_t SET47;       // SMS to administrator on service delay
+    std::uint8_t SET48;       // cash-box sensor closed state
+    std::uint16_t SET49;      // money per coin pulse
+    std::uint8_t SET50;       // chair type
+    std::uint8_t SET51;       // carried only, no control
+    std::uint8_t SET52;       // technical compartment sensor closed state
+    char serial[kSerialSize]; // serial label: read as ID, written as SET99
 };
 
 // The one record and its modified flag.
@@ -114,6 +114,8 @@ std::string SettingKey(int number);
 void CopyText(char* field, std::size_t capacity, const std::string& text);
 
 bool operator==(const Settings& a, const Settings& b);
-inline bool operator!=(const Settings& a, const Settings& b) { return !(a == b); }
+inline bool operator!=(const Settings& a, const Settings& b) {
+    return !(a == b);
+}
 
-}  // namespace qm
+} // namespace qm

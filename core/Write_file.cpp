@@ -22,7 +22,7 @@ std::string fieldText(const char* field, std::size_t capacity) {
     return std::string(field, n);
 }
 
-}  // namespace
+} // namespace
 
 std::string SettingsFileText(const Settings& record, bool withSerial) {
     std::string out;
@@ -59,4 +59,4 @@ void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messag
     }
 }
 
-}  // namespace qm
+} // namespace qm

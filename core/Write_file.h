@@ -43,4 +43,4 @@ std::string SettingsFileText(const Settings& record, bool withSerial);
 // and the label as they were, so a typed label is not lost.
 void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messages);
 
-}  // namespace qm
+} // namespace qm

@@ -10,11 +10,15 @@ namespace qm {
 
 namespace {
 
-int fdOf(std::intptr_t handle) { return static_cast<int>(handle); }
+int fdOf(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
 
-}  // namespace
+} // namespace
 
-File::~File() { close(); }
+File::~File() {
+    close();
+}
 
 bool File::open(const std::string& path, Mode mode, Target target) {
     close();
@@ -89,7 +93,7 @@ bool File::sync() {
         return false;
     if (::fsync(fdOf(handle_)) == 0)
         return true;
-    return errno == EINVAL || errno == EROFS;  // a kind of file that has no medium to flush
+    return errno == EINVAL || errno == EROFS; // a kind of file that has no medium to flush
 }
 
 bool File::close() {
@@ -107,4 +111,4 @@ bool File::isRegular(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-}  // namespace qm
+} // namespace qm

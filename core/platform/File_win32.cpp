@@ -11,11 +11,15 @@ namespace qm {
 
 namespace {
 
-HANDLE handleOf(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+HANDLE handleOf(std::intptr_t h) {
+    return reinterpret_cast<HANDLE>(h);
+}
 
-}  // namespace
+} // namespace
 
-File::~File() { close(); }
+File::~File() {
+    close();
+}
 
 bool File::open(const std::string& path, Mode mode, Target target) {
     close();
@@ -105,4 +109,4 @@ bool File::isRegular(const std::string& path) {
            !(attributes & FILE_ATTRIBUTE_DEVICE);
 }
 
-}  // namespace qm
+} // namespace qm

@@ -9,4 +9,4 @@ namespace qm {
 std::wstring WideFromUtf8(const std::string& utf8);
 std::string Utf8FromWide(const std::wstring& wide);
 
-}  // namespace qm
+} // namespace qm

@@ -30,4 +30,4 @@ std::string Utf8FromWide(const std::wstring& wide) {
     return utf8;
 }
 
-}  // namespace qm
+} // namespace qm

@@ -38,11 +38,11 @@ TEST(Cp1251Test, KnownCharacters) {
 
 TEST(Cp1251Test, RefusesWhatItCannotRepresent) {
     const char* refused[] = {
-        "漢",              // no Chinese in code page 1251
-        "Straße\xC3",      // malformed UTF-8: cut sequence
-        "\xC0\x80",        // overlong encoding of U+0000
-        "\xED\xA0\x80",    // a surrogate
-        "ä",               // Latin letters outside ASCII are not in 1251
+        "漢",           // no Chinese in code page 1251
+        "Straße\xC3",   // malformed UTF-8: cut sequence
+        "\xC0\x80",     // overlong encoding of U+0000
+        "\xED\xA0\x80", // a surrogate
+        "ä",            // Latin letters outside ASCII are not in 1251
         "😀",
     };
     for (const char* text : refused) {
@@ -56,4 +56,4 @@ TEST(Cp1251Test, RefusesWhatItCannotRepresent) {
     EXPECT_EQ(byte, 0xC6);
 }
 
-}  // namespace
+} // namespace

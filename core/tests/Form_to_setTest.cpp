@@ -15,7 +15,7 @@ struct ParseCase {
 
 TEST(ParseNumberTest, Table) {
     const ParseCase cases[] = {
-        {"", 15, 65535, 15},           // empty reads as 0, then the lower bound
+        {"", 15, 65535, 15}, // empty reads as 0, then the lower bound
         {"5", 15, 65535, 15},
         {"-3", 15, 65535, 15},
         {"70000", 15, 65535, 65535},
@@ -28,17 +28,17 @@ TEST(ParseNumberTest, Table) {
         {"100", 0, 99, 99},
         {"24", 0, 23, 23},
         {"60", 0, 59, 59},
-        {"1234567", 0, 65535, 65535},  // six digits count: 123456
+        {"1234567", 0, 65535, 65535}, // six digits count: 123456
         {"1000000", 0, 1000000, 100000},
         {"099999", 0, 65535, 65535},
         {"100000", 0, 65535, 65535},
-        {"-12345", 7, 600, 7},         // minus and five digits: the lower bound
+        {"-12345", 7, 600, 7}, // minus and five digits: the lower bound
         {"-1234", 7, 600, 7},
         {"--5", 7, 600, 7},
         {"-", 7, 600, 7},
         {"1-2", 0, 600, 1},
         {"00042", 0, 600, 42},
-        {"\xD0\x9F", 0, 600, 0},       // a Cyrillic letter
+        {"\xD0\x9F", 0, 600, 0}, // a Cyrillic letter
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseNumber(c.text, c.min, c.max), c.expected) << '"' << c.text << '"';
@@ -64,4 +64,4 @@ TEST(Crc32Test, KnownValues) {
     EXPECT_EQ(crcOf(std::string("\xFF\x00\x80", 3)), 0xAC616EDFu);
 }
 
-}  // namespace
+} // namespace

@@ -46,7 +46,7 @@ TEST_F(ReadFileTest, WriterOutputReadsBackExceptTheSerialLabel) {
     ASSERT_TRUE(Read_file(path, messages));
     EXPECT_EQ(modified, 1);
     Settings expected = written;
-    CopyText(expected.serial, kSerialSize, "QM . . . . .");  // the file has no ID
+    CopyText(expected.serial, kSerialSize, "QM . . . . ."); // the file has no ID
     EXPECT_EQ(settings, expected);
 }
 
@@ -81,12 +81,12 @@ struct NumberCase {
 
 TEST_F(ReadFileTest, NumberConversionAndWidths) {
     const NumberCase cases[] = {
-        {"300", 9, 44},          // 8-bit: low byte
+        {"300", 9, 44}, // 8-bit: low byte
         {"-1", 9, 255},
         {"-1", 8, 65535},
         {"65536", 8, 0},
         {"70000", 8, 70000 & 0xFFFF},
-        {"7", 29, 7},            // no range check
+        {"7", 29, 7}, // no range check
         {"255", 28, 255},
         {"0x1F", 8, 31},
         {"0X1f", 8, 31},
@@ -94,31 +94,30 @@ TEST_F(ReadFileTest, NumberConversionAndWidths) {
         {"x10", 8, 16},
         {"X10", 8, 16},
         {"0xFFFFFFFF", 8, 65535},
-        {"0x100000000", 8, 0},   // does not fit 32 bits
-        {"-0x10", 8, 0},         // sign before a hexadecimal prefix
+        {"0x100000000", 8, 0}, // does not fit 32 bits
+        {"-0x10", 8, 0},       // sign before a hexadecimal prefix
         {"-$10", 8, 0},
         {"0x", 8, 0},
         {"$", 8, 0},
         {"+42", 8, 42},
         {"-2147483648", 8, 0},
         {"2147483647", 8, 65535},
-        {"2147483648", 8, 0},    // out of the signed range
+        {"2147483648", 8, 0}, // out of the signed range
         {"-2147483649", 8, 0},
-        {"1 2", 8, 0},           // a blank inside
-        {"12a", 8, 0},           // a trailing letter
+        {"1 2", 8, 0}, // a blank inside
+        {"12a", 8, 0}, // a trailing letter
         {"", 8, 0},
         {"abc", 8, 0},
         {"0012", 8, 12},
-        {"  15  ", 8, 15},       // blanks around a value are ignored
-        {"\"16\"", 8, 16},       // so is a pair of quotes
+        {"  15  ", 8, 15}, // blanks around a value are ignored
+        {"\"16\"", 8, 16}, // so is a pair of quotes
         {"1.5", 8, 0},
     };
     for (const auto& c : cases) {
         ResetSettings();
         messages.shown.clear();
         read("[SYSTEM]\r\n" + SettingKey(c.key) + "=" + c.value + "\r\n");
-        EXPECT_EQ(NumberValue(settings, c.key), c.expected)
-            << SettingKey(c.key) << "=" << c.value;
+        EXPECT_EQ(NumberValue(settings, c.key), c.expected) << SettingKey(c.key) << "=" << c.value;
     }
 }
 
@@ -139,7 +138,8 @@ struct LookupCase {
 TEST_F(ReadFileTest, LookupRulesOfThePrivateProfileFunctions) {
     const LookupCase cases[] = {
         {"[system]\r\nset01=lower\r\n", "lower"},
-        {"[ SYSTEM ]\r\nSET01=blanks around the section name\r\n", "blanks around the section name"},
+        {"[ SYSTEM ]\r\nSET01=blanks around the section name\r\n",
+         "blanks around the section name"},
         {"[SYSTEM\r\nSET01=unclosed header\r\n", "unclosed header"},
         {"[SYSTEM] trailing\r\nSET01=after the bracket\r\n", "after the bracket"},
         {"\t[SYSTEM]\r\n  SET01 \t=\v padded \t\r\n", "padded"},
@@ -185,7 +185,7 @@ TEST_F(ReadFileTest, LongNumberValueIsCutTo2047Characters) {
 
 TEST_F(ReadFileTest, MissingFileOrFolderIsReportedAndChangesNothing) {
     Set_def();
-    modified = 0;  // only to see that the reader leaves it alone
+    modified = 0; // only to see that the reader leaves it alone
     const Settings before = settings;
     for (const std::string& path : {dir.file("absent.ini"), dir.path()}) {
         messages.shown.clear();
@@ -197,4 +197,4 @@ TEST_F(ReadFileTest, MissingFileOrFolderIsReportedAndChangesNothing) {
     EXPECT_EQ(modified, 0);
 }
 
-}  // namespace
+} // namespace

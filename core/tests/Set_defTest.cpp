@@ -35,10 +35,9 @@ TEST(SetDefTest, AssignsEveryField) {
 
     // Key, value pairs of every number setting.
     const std::pair<int, unsigned> expected[] = {
-        {8, 100}, {9, 10},  {28, 6},  {29, 0},  {30, 0},  {31, 20},  {32, 60},
-        {33, 120}, {34, 9}, {35, 0},  {36, 18}, {37, 0},  {38, 180}, {39, 10},
-        {40, 0},  {41, 16}, {42, 0},  {43, 400}, {44, 0}, {45, 0},   {46, 0},
-        {47, 0},  {48, 0},  {49, 1},  {50, 1},  {51, 0},  {52, 0},
+        {8, 100}, {9, 10},  {28, 6}, {29, 0},   {30, 0},  {31, 20}, {32, 60}, {33, 120}, {34, 9},
+        {35, 0},  {36, 18}, {37, 0}, {38, 180}, {39, 10}, {40, 0},  {41, 16}, {42, 0},   {43, 400},
+        {44, 0},  {45, 0},  {46, 0}, {47, 0},   {48, 0},  {49, 1},  {50, 1},  {51, 0},   {52, 0},
     };
     for (int n = 10; n <= 27; ++n)
         EXPECT_EQ(NumberValue(settings, n), 0u) << SettingKey(n);
@@ -58,4 +57,4 @@ TEST(SetDefTest, SecondLoadChangesNothing) {
     EXPECT_EQ(modified, 1);
 }
 
-}  // namespace
+} // namespace

@@ -1,7 +1,7 @@
+#include "Write_file.h"
 #include "Set_def.h"
 #include "Settings.h"
 #include "TestSupport.h"
-#include "Write_file.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST_F(WriteFileTest, NumbersOfTheDefaultsTake492BytesBesideTheTexts) {
 TEST_F(WriteFileTest, VisibleSerialEntryAddsSet99AsSecondLineThenHidesTheEntry) {
     entry.visible = true;
     entry.enabled = true;
-    entry.text = "QM . . . . .";  // typed by the user; its change rule copied it
+    entry.text = "QM . . . . ."; // typed by the user; its change rule copied it
     const std::string path = dir.file("set.ini");
     Write_file(path, entry, messages);
 
@@ -162,4 +162,4 @@ TEST_F(WriteFileTest, NeverCutsAnotherUsersFile) {
     EXPECT_EQ(ReadAll(path), "someone else's");
 }
 
-}  // namespace
+} // namespace

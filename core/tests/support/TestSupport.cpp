@@ -64,4 +64,4 @@ std::string FixturePath(const std::string& name) {
     return std::string(QMCONF_FIXTURES) + "/" + name;
 }
 
-}  // namespace qmtest
+} // namespace qmtest

@@ -68,4 +68,4 @@ std::vector<std::string> SplitCrLfLines(const std::string& text);
 // The directory of the checked-in test fixtures.
 std::string FixturePath(const std::string& name);
 
-}  // namespace qmtest
+} // namespace qmtest

@@ -1,0 +1,50 @@
+#include "Settings_image.h"
+
+#include "Form_to_set.h"
+
+#include <stdexcept>
+
+namespace qm {
+
+std::string ComposeImage(const std::string& settingsText) {
+    if (settingsText.size() < kMinImageText || settingsText.size() > kImageSize)
+        throw std::invalid_argument("settings text of unfit length");
+    // Everything but the value "0" and its CR LF is covered by the checksum.
+    const std::size_t covered = settingsText.size() - 3;
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < covered; ++i)
+        crc = Crc32Update(crc, static_cast<std::uint8_t>(settingsText[i]));
+    crc ^= 0xFFFFFFFFu;
+
+    std::string image = settingsText.substr(0, covered) + std::to_string(crc) + "\r\n";
+    if (image.size() > kImageSize)
+        throw std::invalid_argument("settings text leaves no room for the checksum");
+    for (std::size_t k = 0; image.size() < kImageSize; ++k)
+        image += (k % 2 == 0) ? '\r' : '\n';
+    return image;
+}
+
+bool CheckImage(const std::uint8_t* buffer) {
+    static const char kKey[] = "CRC=";
+    std::uint32_t crc = 0xFFFFFFFFu;
+    std::uint32_t value = 0;
+    int matched = 0; // characters of "CRC=" matched so far; 4 reads digits
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        const std::uint8_t b = buffer[i];
+        if (matched < 4) {
+            crc = Crc32Update(crc, b);
+            // A mismatch starts over without looking at the byte again, as
+            // the key always begins a line in the settings text.
+            matched = (b == static_cast<std::uint8_t>(kKey[matched])) ? matched + 1 : 0;
+            if (matched == 4)
+                value = 0;
+        } else if (b >= '0' && b <= '9') {
+            value = value * 10u + static_cast<std::uint32_t>(b - '0'); // modulo 2^32
+        } else {
+            return (crc ^ 0xFFFFFFFFu) == value;
+        }
+    }
+    return false;
+}
+
+} // namespace qm
