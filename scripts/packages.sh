@@ -15,3 +15,10 @@ TEST_PACKAGES=(
     libgtest-dev libgmock-dev
     dosfstools mtools util-linux
 )
+
+# Additionally, to build the toolkit-free suites for Windows and run them under Wine.
+WINDOWS_PACKAGES=(
+    cmake ninja-build
+    g++-mingw-w64-x86-64-posix googletest
+    wine wine64
+)

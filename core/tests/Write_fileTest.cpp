@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <unistd.h>
 
 using namespace qm;
 using namespace qmtest;
@@ -121,45 +119,6 @@ TEST_F(WriteFileTest, UncreatableFileIsReportedAndNothingElseHappens) {
     EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", path}));
     EXPECT_TRUE(entry.visible);
     EXPECT_EQ(entry.text, "QM-1");
-}
-
-TEST_F(WriteFileTest, FailedWriteRaisesAndKeepsTheSerialEntry) {
-    if (access("/dev/full", W_OK) != 0)
-        GTEST_SKIP() << "no writable /dev/full";
-    entry.visible = true;
-    entry.enabled = true;
-    entry.text = "QM-1";
-    try {
-        Write_file("/dev/full", entry, messages);
-        FAIL() << "no error raised";
-    } catch (const WriteError& e) {
-        EXPECT_STREQ(e.what(), "Unable to write to /dev/full");
-    }
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(entry.visible);
-    EXPECT_EQ(entry.text, "QM-1");
-}
-
-TEST_F(WriteFileTest, NeverWritesThroughASymbolicLink) {
-    const std::string victim = dir.file("victim.txt");
-    WriteAll(victim, "keep me");
-    const std::string path = dir.file("set_tmp.ini");
-    std::filesystem::create_symlink(victim, path);
-    Write_file(path, entry, messages);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Не удаётся создать файл ");
-    EXPECT_EQ(ReadAll(victim), "keep me");
-}
-
-TEST_F(WriteFileTest, NeverCutsAnotherUsersFile) {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "needs root to give a file away";
-    const std::string path = dir.file("set_tmp.ini");
-    WriteAll(path, "someone else's");
-    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
-    Write_file(path, entry, messages);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(ReadAll(path), "someone else's");
 }
 
 } // namespace
