@@ -22,3 +22,8 @@ WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix googletest
     wine wine64
 )
+
+# Additionally, for the libFuzzer targets and the sanitizer build.
+FUZZ_PACKAGES=(
+    cmake ninja-build clang-14 libclang-rt-14-dev
+)

@@ -1,0 +1,61 @@
+// The settings file reader on arbitrary bytes.
+//
+// After any input every text field holds its terminating zero within its
+// capacity, and what the writer then writes from the record reads back to
+// the same record, allowing for the losses a settings file has by design:
+// blanks at the ends of a text and an outer pair of matching quotes go (the
+// private-profile lookup drops them), and the serial label becomes the
+// default (the writer has no key ID).
+#include "FuzzCheck.h"
+#include "Read_file.h"
+#include "Set_def.h"
+#include "Settings.h"
+#include "Write_file.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+
+// What reading "KEY=value" back gives for a value written as it stands.
+std::string afterRoundTrip(std::string v) {
+    std::size_t b = 0, e = v.size();
+    while (b < e && isBlank(v[b]))
+        ++b;
+    while (e > b && isBlank(v[e - 1]))
+        --e;
+    v = v.substr(b, e - b);
+    if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
+        v = v.substr(1, v.size() - 2);
+    return v;
+}
+
+void checkTerminated(const char* field, std::size_t capacity) {
+    FUZZ_CHECK(std::memchr(field, '\0', capacity) != nullptr);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace qm;
+    ResetSettings();
+    ReadSettingsText(std::string_view(reinterpret_cast<const char*>(data), size));
+    FUZZ_CHECK(modified == 1);
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        checkTerminated(TextField(settings, n), TextCapacity(n));
+    checkTerminated(settings.serial, kSerialSize);
+
+    const Settings first = settings;
+    const std::string text = SettingsFileText(first, false);
+    ResetSettings();
+    ReadSettingsText(text);
+
+    Settings expected = first;
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        CopyText(TextField(expected, n), TextCapacity(n), afterRoundTrip(TextField(first, n)));
+    CopyText(expected.serial, kSerialSize, kDefaultSerial);
+    FUZZ_CHECK(settings == expected);
+    return 0;
+}
