@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -143,14 +144,23 @@ TEST_F(WriteImageTest, FailedWriteAfterTheOpenEndsInS5) {
 TEST_F(WriteImageTest, ReadOnlyTargetFolderEndsInS5) {
     const std::string folder = dir.file("board");
     fs::create_directory(folder);
-    ScratchMount board(folder, "tmpfs", "size=64k");
-    if (!board.ok())
-        GTEST_SKIP() << board.why();
     WriteAll(folder + "/set.ini", "as the board holds it");
-    ASSERT_TRUE(board.makeReadOnly());
+    // Permissions do not stop root; a read-only mount does.
+    std::unique_ptr<ScratchMount> board;
+    if (::geteuid() == 0) {
+        board = std::make_unique<ScratchMount>(folder, "tmpfs", "size=64k");
+        if (!board->ok())
+            GTEST_SKIP() << board->why();
+        WriteAll(folder + "/set.ini", "as the board holds it");
+        ASSERT_TRUE(board->makeReadOnly());
+    } else {
+        fs::permissions(folder + "/set.ini", fs::perms::owner_read);
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
     EXPECT_EQ(WriteImage(folder + "/set.ini", entry, messages), ImageResult::S5);
     EXPECT_EQ(WriteImage(folder + "/new.ini", entry, messages), ImageResult::S5);
     EXPECT_EQ(ReadAll(folder + "/set.ini"), "as the board holds it");
+    fs::permissions(folder, fs::perms::owner_all); // so the folder can be removed
 }
 
 TEST_F(WriteImageTest, FullTargetVolumeEndsInS5) {
@@ -203,12 +213,18 @@ TEST_F(WriteImageTest, UnusableTempFolderEndsInS1AfterTheWritersMessage) {
 // The writer cannot create T, but an earlier run left a complete, readable T:
 // it must not reach the board.
 TEST_F(WriteImageTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
-    ScratchMount temp(tempDir(), "tmpfs", "size=64k");
-    if (!temp.ok())
-        GTEST_SKIP() << temp.why();
     CopyText(settings.SET01, kLongTextSize, "stale.apn");
-    WriteAll(tempPath(), SettingsFileText(settings, false));
-    ASSERT_TRUE(temp.makeReadOnly());
+    std::unique_ptr<ScratchMount> temp;
+    if (::geteuid() == 0) {
+        temp = std::make_unique<ScratchMount>(tempDir(), "tmpfs", "size=64k");
+        if (!temp->ok())
+            GTEST_SKIP() << temp->why();
+        WriteAll(tempPath(), SettingsFileText(settings, false));
+        ASSERT_TRUE(temp->makeReadOnly());
+    } else {
+        WriteAll(tempPath(), SettingsFileText(settings, false));
+        fs::permissions(tempPath(), fs::perms::owner_read);
+    }
     CopyText(settings.SET01, kLongTextSize, "fresh.apn");
 
     const std::string target = dir.file("set.ini");
