@@ -2,26 +2,25 @@
 
 #include "Form_to_set.h"
 
-#include <stdexcept>
-
 namespace qm {
 
-std::string ComposeImage(const std::string& settingsText) {
-    if (settingsText.size() < kMinImageText || settingsText.size() > kImageSize)
-        throw std::invalid_argument("settings text of unfit length");
+std::string ImageText(const std::uint8_t* settingsText, std::size_t size) {
     // Everything but the value "0" and its CR LF is covered by the checksum.
-    const std::size_t covered = settingsText.size() - 3;
+    const std::size_t covered = size - 3;
     std::uint32_t crc = 0xFFFFFFFFu;
     for (std::size_t i = 0; i < covered; ++i)
-        crc = Crc32Update(crc, static_cast<std::uint8_t>(settingsText[i]));
+        crc = Crc32Update(crc, settingsText[i]);
     crc ^= 0xFFFFFFFFu;
 
-    std::string image = settingsText.substr(0, covered) + std::to_string(crc) + "\r\n";
-    if (image.size() > kImageSize)
-        throw std::invalid_argument("settings text leaves no room for the checksum");
-    for (std::size_t k = 0; image.size() < kImageSize; ++k)
-        image += (k % 2 == 0) ? '\r' : '\n';
-    return image;
+    std::string text(reinterpret_cast<const char*>(settingsText), covered);
+    text += std::to_string(crc);
+    text += "\r\n";
+    return text;
+}
+
+void FillPadding(std::uint8_t* buffer, std::size_t size) {
+    for (std::size_t k = 0; k < size; ++k)
+        buffer[k] = (k % 2 == 0) ? '\r' : '\n';
 }
 
 bool CheckImage(const std::uint8_t* buffer) {

@@ -18,11 +18,14 @@ constexpr std::size_t kImageSize = 2048;
 // Shortest settings file text a store accepts, and shortest image a load accepts.
 constexpr std::size_t kMinImageText = 512;
 
-// The 2048-byte image of a settings file text that ends with "CRC=0" CR LF
-// (as the writer leaves it): the last three bytes give way to the checksum
-// digits and CR LF, then the padding. The text must be 512 to 2048 bytes long
-// and leave room for the digits.
-std::string ComposeImage(const std::string& settingsText);
+// The text part of the image made from a settings file text of size bytes
+// that ends with the value "0" of its CRC line and CR LF, as the writer leaves
+// it: all bytes but those last three, then the CRC-32 of exactly those bytes
+// in decimal, then CR LF. size must be at least 3.
+std::string ImageText(const std::uint8_t* settingsText, std::size_t size);
+
+// Fills size bytes with the padding pattern: CR at even offsets, LF at odd ones.
+void FillPadding(std::uint8_t* buffer, std::size_t size);
 
 // Whether the checksum of a 2048-byte image matches: a single pass feeds the
 // CRC with every byte up to and including the first "CRC=" and reads the

@@ -1,0 +1,43 @@
+// Moving the settings record to and from a settings image at a path (set.ini
+// on the board, or a file the user chose), through the temporary file T.
+// Each procedure ends in success or in exactly one failure case, which the
+// window turns into its texts; the path each case names is noted.
+#pragma once
+
+#include "MessageSink.h"
+#include "SerialEntry.h"
+#include "Temp_file.h"
+
+#include <string>
+
+namespace qm {
+
+enum class ImageResult {
+    Success,
+    S1, // T cannot be opened for reading after the writer ran (names T)
+    S2, // the settings text in T is shorter than 512 bytes or too long (T)
+    S3, // T cannot be rewritten with the text part of the image (T)
+    S4, // T cannot be read back for the second time (T)
+    S5, // the target cannot be opened, written, flushed or closed (P)
+    L1, // the source cannot be opened or read, or gives under 512 bytes (P)
+    L2, // checksum mismatch, or no terminated "CRC=" number in 2048 bytes (P)
+    L3, // T cannot be written with the image (T)
+    L4, // the settings file reader could not open T (P)
+};
+
+// Writes the global settings record as a 2048-byte settings image at path.
+// The settings file writer first writes the record to T (it shows its own
+// message when it cannot create T; the store then ends in S1). WriteError
+// from the writer is passed on. The record and the modified flag are not
+// changed; the serial entry is, as the writer does. T is left holding the
+// text part of the image. The target is created or cut and written in place,
+// then flushed to its medium; nothing is removed when a step fails.
+ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages);
+
+// Reads the settings image at path (its first 2048 bytes, past the file
+// cache, exclusively), checks its checksum, copies the bytes read to T and
+// fills the global settings record from T. The record changes only once the
+// checksum has passed; the reader shows its own message when it ends in L4.
+ImageResult ReadImage(const std::string& path, MessageSink& messages);
+
+} // namespace qm

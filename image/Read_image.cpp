@@ -1,0 +1,35 @@
+// ReadImage: a settings image at a path into the settings record.
+#include "Image_transfer.h"
+
+#include "File.h"
+#include "Read_file.h"
+#include "Settings_image.h"
+#include "Source_read.h"
+
+#include <cstdint>
+
+namespace qm {
+
+ImageResult ReadImage(const std::string& path, MessageSink& messages) {
+    std::uint8_t buffer[kImageSize];
+    const std::size_t n = ReadSourceExclusive(path, buffer);
+    if (n < kMinImageText)
+        return ImageResult::L1;
+    if (!CheckImage(buffer))
+        return ImageResult::L2;
+
+    const std::string temp = TempFilePath();
+    {
+        File file;
+        if (!file.open(temp, File::Mode::Write, File::Target::OwnFileOnly))
+            return ImageResult::L3;
+        // A copy cut short would be read as a settings file with keys
+        // missing, filling the record with defaults without a word.
+        const bool written = file.write(buffer, n);
+        if (!file.close() || !written)
+            return ImageResult::L3;
+    }
+    return Read_file(temp, messages) ? ImageResult::Success : ImageResult::L4;
+}
+
+} // namespace qm

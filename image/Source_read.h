@@ -1,0 +1,21 @@
+// The one read of a settings image from its source (set.ini on the board or a
+// file the user chose). It goes past the system's file cache, so that what is
+// read is what the medium holds, and holds the file exclusively meanwhile.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace qm {
+
+// Reads the first bytes of the file at path into buffer, which holds
+// kImageSize bytes, in one request that bypasses the file cache, while no
+// other program may have the file (Windows: opened without sharing; elsewhere:
+// a non-blocking exclusive flock). Returns the number of bytes read, at most
+// kImageSize; a longer file gives its first kImageSize bytes. Buffer bytes past
+// the count are zero. Returns 0 when the path is not an existing regular file,
+// or cannot be opened, locked or read; it never waits for another program.
+std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer);
+
+} // namespace qm

@@ -1,0 +1,96 @@
+// WriteImage: the settings record to a settings image at a path.
+#include "Image_transfer.h"
+
+#include "File.h"
+#include "Settings_image.h"
+#include "Write_file.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace qm {
+
+namespace {
+
+// Passes the writer's messages on and notes that there was one: the writer
+// shows a message exactly when it could not create its file.
+class NotingSink : public MessageSink {
+public:
+    explicit NotingSink(MessageSink& inner) : inner_(inner) {}
+    void showMessage(const std::string& text, const std::string& path) override {
+        shown_ = true;
+        inner_.showMessage(text, path);
+    }
+    bool shown() const { return shown_; }
+
+private:
+    MessageSink& inner_;
+    bool shown_ = false;
+};
+
+// Reads T into buffer, which holds kImageSize + 1 bytes, so that a text too
+// long for the image shows as such. False when T cannot be opened.
+bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
+    File file;
+    if (!file.open(temp, File::Mode::Read, File::Target::OwnFileOnly))
+        return false;
+    n = file.read(buffer, kImageSize + 1);
+    file.close();
+    return true;
+}
+
+bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t m) {
+    File target;
+    if (!target.open(path, File::Mode::Write))
+        return false;
+    std::uint8_t padding[kImageSize];
+    FillPadding(padding, kImageSize);
+    // Every step counts: a store reported as written must have reached the
+    // board, which the technician unplugs as soon as the status line says so.
+    const bool written =
+        target.write(image, m) && target.write(padding, kImageSize - m) && target.sync();
+    return target.close() && written;
+}
+
+} // namespace
+
+ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages) {
+    const std::string temp = TempFilePath();
+
+    NotingSink writerMessages(messages);
+    Write_file(temp, entry, writerMessages);
+    // Whatever an earlier run left in T must not reach the target.
+    if (writerMessages.shown())
+        return ImageResult::S1;
+
+    std::uint8_t buffer[kImageSize + 1];
+    std::size_t n = 0;
+    if (!readTemp(temp, buffer, n))
+        return ImageResult::S1;
+    if (n < kMinImageText || n > kImageSize)
+        return ImageResult::S2;
+
+    const std::string text = ImageText(buffer, n);
+    // The checksum digits lengthen the text by up to nine bytes.
+    if (text.size() > kImageSize)
+        return ImageResult::S2;
+    {
+        File file;
+        if (!file.open(temp, File::Mode::Write, File::Target::OwnFileOnly))
+            return ImageResult::S3;
+        // A text part cut short in T would go to the board as a broken image.
+        const bool written = file.write(text);
+        if (!file.close() || !written)
+            return ImageResult::S3;
+    }
+
+    std::size_t m = 0;
+    if (!readTemp(temp, buffer, m))
+        return ImageResult::S4;
+    if (m != text.size() || std::memcmp(buffer, text.data(), m) != 0)
+        return ImageResult::S4;
+
+    return writeTarget(path, buffer, m) ? ImageResult::Success : ImageResult::S5;
+}
+
+} // namespace qm

@@ -1,0 +1,118 @@
+// Exclusive, unbuffered read of the image source on Linux: O_DIRECT where
+// the file system allows it, else an ordinary read after the file's cached
+// pages were dropped; flock keeps other cooperating programs out meanwhile.
+#include "Source_read.h"
+
+#include "Settings_image.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qm {
+
+namespace {
+
+// Transfer size and buffer alignment of the direct read: a multiple of every
+// logical sector size in use (512 and 4096 bytes), and no smaller than the
+// image. A refused alignment falls back to the ordinary read below.
+constexpr std::size_t kDirectBlock = 4096;
+static_assert(kDirectBlock >= kImageSize && kDirectBlock % 512 == 0, "direct read block");
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_); // closing also releases the lock
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+struct FreeBlock {
+    void operator()(void* p) const { std::free(p); }
+};
+
+int openSource(const std::string& path, int extra) {
+    // Non-blocking, so that a FIFO at the path cannot hang the window.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extra;
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+ssize_t readOnce(int fd, void* block) {
+    ssize_t got;
+    do {
+        got = ::pread(fd, block, kDirectBlock, 0);
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+bool clearFlags(int fd, int flags) {
+    const int fl = ::fcntl(fd, F_GETFL);
+    return fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~flags) == 0;
+}
+
+} // namespace
+
+std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
+    std::memset(buffer, 0, kImageSize);
+
+    bool direct = true;
+    int fd = openSource(path, O_DIRECT);
+    if (fd < 0 && errno == EINVAL) {
+        // The file system does not do direct I/O (ramfs, some FUSE ones).
+        direct = false;
+        fd = openSource(path, 0);
+    }
+    if (fd < 0)
+        return 0;
+    const Descriptor source(fd);
+
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
+        return 0;
+
+    // Held by another program: not read, as when Windows refuses the open
+    // without sharing. A file system without flock support is read unlocked.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR))
+        return 0;
+
+    const std::unique_ptr<void, FreeBlock> block(std::aligned_alloc(kDirectBlock, kDirectBlock));
+    if (!block)
+        return 0;
+
+    ssize_t got = -1;
+    if (direct) {
+        got = readOnce(fd, block.get());
+        // Some file systems accept the open and refuse the read instead.
+        if (got < 0 && errno == EINVAL && clearFlags(fd, O_DIRECT))
+            direct = false;
+    }
+    if (!direct) {
+        // Drop what the cache holds of the file, so the read goes to the medium.
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        got = readOnce(fd, block.get());
+    }
+    if (got <= 0)
+        return 0;
+    const std::size_t n = std::min(static_cast<std::size_t>(got), kImageSize);
+    std::memcpy(buffer, block.get(), n);
+    return n;
+}
+
+} // namespace qm

@@ -1,0 +1,244 @@
+#include "Image_transfer.h"
+
+#include "ImageTestSupport.h"
+#include "Set_def.h"
+#include "Settings.h"
+#include "Write_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace qm;
+using namespace qmtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReadImageTest : public ImageTest {
+protected:
+    // A record that no image of these tests holds, to see whether a load
+    // changed it.
+    void markRecord() {
+        ResetSettings();
+        CopyText(settings.SET01, kLongTextSize, "untouched");
+        settings.SET08 = 4242;
+        modified = 0;
+        before = settings;
+    }
+    bool recordUntouched() const { return settings == before && modified == 0; }
+
+    std::string defaultsImage() {
+        const Settings saved = settings;
+        ResetSettings();
+        Set_def();
+        const std::string image = ReferenceImage(SettingsFileText(settings, false));
+        settings = saved;
+        return image;
+    }
+
+    Settings before{};
+};
+
+TEST_F(ReadImageTest, StoredDefaultsLoadBackIntoTheRecord) {
+    const std::string target = dir.file("set.ini");
+    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    const Settings stored = settings;
+    markRecord();
+
+    ASSERT_EQ(ReadImage(target, messages), ImageResult::Success);
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        EXPECT_STREQ(TextField(settings, n), TextField(stored, n)) << SettingKey(n);
+    for (int n = kFirstNumber; n <= kLastSetting; ++n)
+        EXPECT_EQ(NumberValue(settings, n), NumberValue(stored, n)) << SettingKey(n);
+    // The image has no key ID.
+    EXPECT_STREQ(settings.serial, "QM . . . . .");
+    EXPECT_EQ(modified, 1);
+    // T holds the whole image as read.
+    EXPECT_EQ(ReadAll(tempPath()), ReadAll(target));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageTest, ImagesThatLoad) {
+    const std::string image = defaultsImage();
+    const std::size_t keyEnd = image.find("CRC=") + 4;
+    const std::size_t lineEnd = image.find("\r\n", keyEnd);
+    const std::string digits = image.substr(keyEnd, lineEnd - keyEnd);
+    const std::string small = ReferenceImage(TinySettingsText("small.apn"), 512);
+
+    std::string paddingFlipped = image;
+    paddingFlipped[2000] = 'Z';
+    std::string trailing = image;
+    trailing.insert(lineEnd, " and more");
+    trailing.resize(2048);
+    std::string zeros = image;
+    zeros.insert(keyEnd, "000");
+    zeros.resize(2048);
+
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string apn;
+    } cases[] = {
+        {"a flipped padding byte", paddingFlipped, "internet.mts.ru"},
+        {"text after the digits", trailing, "internet.mts.ru"},
+        {"leading zeros", zeros, "internet.mts.ru"},
+        {"no padding", image.substr(0, lineEnd + 2), "internet.mts.ru"},
+        {"exactly 512 bytes", small, "small.apn"},
+        {"a longer file", image + std::string(700, 'x'), "internet.mts.ru"},
+    };
+    ASSERT_EQ(small.size(), 512u);
+    ASSERT_EQ(image.substr(keyEnd, digits.size()), digits);
+    for (const auto& c : cases) {
+        const std::string source = dir.file("source.ini");
+        WriteAll(source, c.bytes);
+        markRecord();
+        EXPECT_EQ(ReadImage(source, messages), ImageResult::Success) << c.what;
+        EXPECT_STREQ(settings.SET01, c.apn.c_str()) << c.what;
+        // T holds what was read: at most the first 2048 bytes.
+        EXPECT_EQ(ReadAll(tempPath()), c.bytes.substr(0, 2048)) << c.what;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageTest, ImagesThatAreRefused) {
+    const std::string image = defaultsImage();
+    const std::size_t keyEnd = image.find("CRC=") + 4;
+    const std::string small = ReferenceImage(TinySettingsText("small.apn"), 512);
+
+    auto flipped = [](std::string s, std::size_t i) {
+        s[i] = static_cast<char>(s[i] ^ 0x20);
+        return s;
+    };
+    std::string keyInValue = ReferenceImage(TinySettingsText("CRC=1"));
+    // The checksum line sits past the first 2048 bytes.
+    std::string lateKey = std::string(1600, '#') + "\r\n" + image;
+    std::string otherDigit = image;
+    otherDigit[keyEnd] = static_cast<char>('0' + (otherDigit[keyEnd] - '0' + 1) % 10);
+
+    const struct {
+        const char* what;
+        std::string bytes;
+        ImageResult result;
+    } cases[] = {
+        {"an empty file", "", ImageResult::L1},
+        {"511 bytes", small.substr(0, 511), ImageResult::L1},
+        {"the first byte flipped", flipped(image, 0), ImageResult::L2},
+        {"a byte of SET01 flipped", flipped(image, 20), ImageResult::L2},
+        {"the byte before the key flipped", flipped(image, keyEnd - 5), ImageResult::L2},
+        {"a checksum digit changed", otherDigit, ImageResult::L2},
+        {"\"CRC=\" inside a value", keyInValue, ImageResult::L2},
+        {"the key beyond 2048 bytes", lateKey, ImageResult::L2},
+        {"no key at all", std::string(2048, '\r'), ImageResult::L2},
+    };
+    for (const auto& c : cases) {
+        const std::string source = dir.file("source.ini");
+        WriteAll(source, c.bytes);
+        fs::remove(tempPath());
+        markRecord();
+        EXPECT_EQ(ReadImage(source, messages), c.result) << c.what;
+        EXPECT_TRUE(recordUntouched()) << c.what;
+        EXPECT_FALSE(fs::exists(tempPath())) << c.what;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageTest, StoredKeyInsideAValueFailsOnLoad) {
+    CopyText(settings.SET01, kLongTextSize, "CRC=apn");
+    const std::string target = dir.file("set.ini");
+    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    markRecord();
+    EXPECT_EQ(ReadImage(target, messages), ImageResult::L2);
+    EXPECT_TRUE(recordUntouched());
+}
+
+TEST_F(ReadImageTest, SourcesThatCannotBeReadEndInL1WithoutWaiting) {
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = dir.file("folder");
+    fs::create_directory(folder);
+    const struct {
+        const char* what;
+        std::string path;
+    } cases[] = {
+        {"a missing file", dir.file("missing.ini")},
+        {"a folder", folder},
+        {"a FIFO", fifo},
+        {"an empty path", ""},
+    };
+    for (const auto& c : cases) {
+        markRecord();
+        EXPECT_EQ(ReadImage(c.path, messages), ImageResult::L1) << c.what;
+        EXPECT_TRUE(recordUntouched()) << c.what;
+    }
+    EXPECT_FALSE(fs::exists(tempPath()));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageTest, SourceLockedByAnotherProcessEndsInL1) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, defaultsImage());
+    LockHolder holder(source);
+    ASSERT_TRUE(holder.locked());
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L1);
+    EXPECT_TRUE(recordUntouched());
+
+    holder.release();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::Success);
+    EXPECT_STREQ(settings.SET01, "internet.mts.ru");
+}
+
+TEST_F(ReadImageTest, LinkPlantedAtTheTempFileEndsInL3) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, defaultsImage());
+    const std::string victim = dir.file("victim");
+    WriteAll(victim, "someone else's data");
+    ASSERT_EQ(::symlink(victim.c_str(), tempPath().c_str()), 0);
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_EQ(ReadAll(victim), "someone else's data");
+    EXPECT_TRUE(recordUntouched());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageTest, AnotherUsersTempFileEndsInL3) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, defaultsImage());
+    WriteAll(tempPath(), "another user's file");
+    ASSERT_EQ(::chown(tempPath().c_str(), 65534, 65534), 0);
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_EQ(ReadAll(tempPath()), "another user's file");
+    EXPECT_TRUE(recordUntouched());
+}
+
+TEST_F(ReadImageTest, UnwritableTempFolderEndsInL3) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, defaultsImage());
+    const std::string plain = dir.file("plain");
+    WriteAll(plain, "a regular file");
+    TempDirEnv inside(plain);
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_TRUE(recordUntouched());
+}
+
+TEST_F(ReadImageTest, FullTempVolumeEndsInL3NotInAHalfRead) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, defaultsImage());
+    ScratchMount temp(tempDir(), "tmpfs", "size=4k");
+    if (!temp.ok())
+        GTEST_SKIP() << temp.why();
+    WriteAll(tempDir() + "/filler", std::string(4096, 'f'));
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_TRUE(recordUntouched());
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+#include "Image_transfer.h"
+
+#include "ImageTestSupport.h"
+#include "Settings.h"
+#include "Write_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace qm;
+using namespace qmtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+using WriteImageTest = ImageTest;
+
+TEST_F(WriteImageTest, DefaultsGiveTheImageToTheByte) {
+    const std::string target = dir.file("set.ini");
+    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    const std::string image = ReadAll(target);
+    ASSERT_EQ(image.size(), 2048u);
+
+    const std::string text = SettingsFileText(settings, false);
+    ASSERT_EQ(text.size(), 543u);
+    const std::string covered = text.substr(0, 540);
+    const std::string checksumLine = std::to_string(ReferenceCrc(covered)) + "\r\n";
+    EXPECT_EQ(image.substr(0, 540), covered);
+    EXPECT_EQ(image.substr(534, 6), "\r\nCRC=");
+    EXPECT_EQ(image.substr(540, checksumLine.size()), checksumLine);
+    const std::size_t padStart = 540 + checksumLine.size();
+    for (std::size_t i = padStart; i < image.size(); ++i)
+        ASSERT_EQ(image[i], (i - padStart) % 2 == 0 ? '\r' : '\n') << "byte " << i;
+    // T keeps the text part, without the padding.
+    EXPECT_EQ(ReadAll(tempPath()), image.substr(0, padStart));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(modified, 0);
+}
+
+TEST_F(WriteImageTest, PaddingOfEitherParityMatchesTheReference) {
+    // Two text lengths one apart give one even and one odd padding length;
+    // odd padding ends in a lone CR.
+    int oddSeen = 0;
+    for (const char* apn : {"internet", "internet1"}) {
+        CopyText(settings.SET01, kLongTextSize, apn);
+        const std::string target = dir.file(std::string(apn) + ".ini");
+        ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+        const std::string image = ReadAll(target);
+        EXPECT_EQ(image, ReferenceImage(SettingsFileText(settings, false))) << apn;
+        const std::size_t padStart = image.find("\r\n", image.find("CRC=")) + 2;
+        if ((2048 - padStart) % 2 == 1) {
+            EXPECT_EQ(image.substr(2046), "\n\r") << apn;
+            ++oddSeen;
+        }
+    }
+    EXPECT_EQ(oddSeen, 1);
+}
+
+TEST_F(WriteImageTest, VisibleSerialEntryPutsTheLabelIntoTheImage) {
+    entry.visible = true;
+    entry.enabled = true;
+    entry.text = "QM . . . . .";
+    CopyText(settings.serial, kSerialSize, entry.text);
+    const std::string expected = ReferenceImage(SettingsFileText(settings, true));
+    const std::string target = dir.file("set.ini");
+    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    EXPECT_EQ(ReadAll(target), expected);
+    EXPECT_EQ(ReadAll(target).substr(10, 20), "SET99=QM . . . . .\r\n");
+    EXPECT_FALSE(entry.visible);
+    EXPECT_FALSE(entry.enabled);
+}
+
+TEST_F(WriteImageTest, ExistingLongerTargetIsCutTo2048) {
+    const std::string target = dir.file("set.ini");
+    WriteAll(target, std::string(5000, 'x'));
+    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    EXPECT_EQ(ReadAll(target), ReferenceImage(SettingsFileText(settings, false)));
+}
+
+// The numbers of the defaults take 492 bytes; the texts make up the rest.
+TEST_F(WriteImageTest, TextUnder512BytesEndsInS2AndLeavesTheTargetAlone) {
+    const struct {
+        const char* apn;
+        std::size_t textSize;
+        ImageResult result;
+    } cases[] = {
+        {"", 492, ImageResult::S2},
+        {"1234567890123456789", 511, ImageResult::S2},
+        {"12345678901234567890", 512, ImageResult::Success},
+    };
+    for (const auto& c : cases) {
+        for (int n = kFirstSetting; n <= kLastText; ++n)
+            TextField(settings, n)[0] = '\0';
+        CopyText(settings.SET01, kLongTextSize, c.apn);
+        const std::string target = dir.file("set.ini");
+        WriteAll(target, "earlier content");
+        EXPECT_EQ(WriteImage(target, entry, messages), c.result) << c.textSize;
+        const std::string text = SettingsFileText(settings, false);
+        ASSERT_EQ(text.size(), c.textSize);
+        if (c.result == ImageResult::S2) {
+            EXPECT_EQ(ReadAll(tempPath()), text);
+            EXPECT_EQ(ReadAll(target), "earlier content") << c.textSize;
+        } else {
+            const std::string image = ReferenceImage(text);
+            EXPECT_EQ(ReadAll(target), image);
+            EXPECT_EQ(ReadAll(tempPath()), image.substr(0, image.find("\r\n", 509) + 2));
+        }
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WriteImageTest, UnwritableTargetEndsInS5) {
+    const std::string plain = dir.file("plain");
+    WriteAll(plain, "a regular file");
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = dir.file("folder");
+    fs::create_directory(folder);
+    const struct {
+        const char* what;
+        std::string path;
+    } cases[] = {
+        {"a folder under a regular file", plain + "/set.ini"},
+        {"a missing folder", dir.file("missing/set.ini")},
+        {"a folder as the target", folder},
+        {"a FIFO nobody reads", fifo},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WriteImage(c.path, entry, messages), ImageResult::S5) << c.what;
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WriteImageTest, FailedWriteAfterTheOpenEndsInS5) {
+    if (::access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "/dev/full is not available";
+    // The open succeeds; the write finds no space.
+    EXPECT_EQ(WriteImage("/dev/full", entry, messages), ImageResult::S5);
+}
+
+TEST_F(WriteImageTest, ReadOnlyTargetFolderEndsInS5) {
+    const std::string folder = dir.file("board");
+    fs::create_directory(folder);
+    WriteAll(folder + "/set.ini", "as the board holds it");
+    // Permissions do not stop root; a read-only mount does.
+    std::unique_ptr<ScratchMount> board;
+    if (::geteuid() == 0) {
+        board = std::make_unique<ScratchMount>(folder, "tmpfs", "size=64k");
+        if (!board->ok())
+            GTEST_SKIP() << board->why();
+        WriteAll(folder + "/set.ini", "as the board holds it");
+        ASSERT_TRUE(board->makeReadOnly());
+    } else {
+        fs::permissions(folder + "/set.ini", fs::perms::owner_read);
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    EXPECT_EQ(WriteImage(folder + "/set.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(WriteImage(folder + "/new.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(ReadAll(folder + "/set.ini"), "as the board holds it");
+    if (!board)
+        fs::permissions(folder, fs::perms::owner_all); // so the folder can be removed
+}
+
+TEST_F(WriteImageTest, FullTargetVolumeEndsInS5) {
+    const std::string folder = dir.file("board");
+    fs::create_directory(folder);
+    ScratchMount board(folder, "tmpfs", "size=4k");
+    if (!board.ok())
+        GTEST_SKIP() << board.why();
+    WriteAll(folder + "/filler", std::string(4096, 'f'));
+    // The file is created, its bytes find no room.
+    EXPECT_EQ(WriteImage(folder + "/set.ini", entry, messages), ImageResult::S5);
+    EXPECT_TRUE(fs::exists(folder + "/set.ini"));
+}
+
+TEST_F(WriteImageTest, LinkPlantedAtTheTempFileIsNeverWrittenThrough) {
+    const std::string victim = dir.file("victim");
+    WriteAll(victim, ReferenceImage(TinySettingsText("stale")));
+    ASSERT_EQ(::symlink(victim.c_str(), tempPath().c_str()), 0);
+    const std::string target = dir.file("set.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", tempPath()}));
+    EXPECT_EQ(ReadAll(victim), ReferenceImage(TinySettingsText("stale")));
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(WriteImageTest, AnotherUsersTempFileIsLeftAloneAndEndsInS1) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    WriteAll(tempPath(), "another user's file");
+    ASSERT_EQ(::chown(tempPath().c_str(), 65534, 65534), 0);
+    const std::string target = dir.file("set.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(ReadAll(tempPath()), "another user's file");
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(WriteImageTest, UnusableTempFolderEndsInS1AfterTheWritersMessage) {
+    const std::string plain = dir.file("plain");
+    WriteAll(plain, "a regular file");
+    TempDirEnv inside(plain);
+    const std::string target = dir.file("set.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", plain + "/set_tmp.ini"}));
+    EXPECT_FALSE(fs::exists(target));
+}
+
+// The writer cannot create T, but an earlier run left a complete, readable T:
+// it must not reach the board.
+TEST_F(WriteImageTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
+    CopyText(settings.SET01, kLongTextSize, "stale.apn");
+    std::unique_ptr<ScratchMount> temp;
+    if (::geteuid() == 0) {
+        temp = std::make_unique<ScratchMount>(tempDir(), "tmpfs", "size=64k");
+        if (!temp->ok())
+            GTEST_SKIP() << temp->why();
+        WriteAll(tempPath(), SettingsFileText(settings, false));
+        ASSERT_TRUE(temp->makeReadOnly());
+    } else {
+        WriteAll(tempPath(), SettingsFileText(settings, false));
+        fs::permissions(tempPath(), fs::perms::owner_read);
+    }
+    CopyText(settings.SET01, kLongTextSize, "fresh.apn");
+
+    const std::string target = dir.file("set.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(WriteImageTest, WriterErrorIsPassedOn) {
+    ScratchMount temp(tempDir(), "tmpfs", "size=4k");
+    if (!temp.ok())
+        GTEST_SKIP() << temp.why();
+    WriteAll(tempDir() + "/filler", std::string(4096, 'f'));
+    const std::string target = dir.file("set.ini");
+    EXPECT_THROW(WriteImage(target, entry, messages), WriteError);
+    EXPECT_FALSE(fs::exists(target));
+}
+
+} // namespace
