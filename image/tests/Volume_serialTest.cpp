@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace qm;
 
 namespace {
@@ -10,6 +12,11 @@ struct SerialCase {
     const char* uuid;
     std::optional<std::uint32_t> serial;
 };
+
+// Names the case by its text in test listings.
+void PrintTo(const SerialCase& c, std::ostream* os) {
+    *os << '"' << c.uuid << '"';
+}
 
 class VolumeSerialFromUuidTest : public testing::TestWithParam<SerialCase> {};
 
