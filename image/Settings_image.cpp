@@ -2,6 +2,8 @@
 
 #include "Form_to_set.h"
 
+#include <stdexcept>
+
 namespace qm {
 
 std::string ImageText(const std::uint8_t* settingsText, std::size_t size) {
@@ -21,6 +23,19 @@ std::string ImageText(const std::uint8_t* settingsText, std::size_t size) {
 void FillPadding(std::uint8_t* buffer, std::size_t size) {
     for (std::size_t k = 0; k < size; ++k)
         buffer[k] = (k % 2 == 0) ? '\r' : '\n';
+}
+
+std::string ComposeImage(const std::string& settingsText) {
+    if (settingsText.size() < kMinImageText || settingsText.size() > kImageSize)
+        throw std::invalid_argument("settings text of unfit length");
+    std::string image =
+        ImageText(reinterpret_cast<const std::uint8_t*>(settingsText.data()), settingsText.size());
+    if (image.size() > kImageSize)
+        throw std::invalid_argument("settings text leaves no room for the checksum");
+    const std::size_t textSize = image.size();
+    image.resize(kImageSize);
+    FillPadding(reinterpret_cast<std::uint8_t*>(&image[textSize]), kImageSize - textSize);
+    return image;
 }
 
 bool CheckImage(const std::uint8_t* buffer) {

@@ -27,6 +27,11 @@ std::string ImageText(const std::uint8_t* settingsText, std::size_t size);
 // Fills size bytes with the padding pattern: CR at even offsets, LF at odd ones.
 void FillPadding(std::uint8_t* buffer, std::size_t size);
 
+// The whole 2048-byte image of a settings file text as the writer leaves it:
+// ImageText, then the padding. The text must be 512 to 2048 bytes long and
+// leave room for the checksum digits; otherwise std::invalid_argument.
+std::string ComposeImage(const std::string& settingsText);
+
 // Whether the checksum of a 2048-byte image matches: a single pass feeds the
 // CRC with every byte up to and including the first "CRC=" and reads the
 // decimal digits after it; a non-digit ends them. False when no "CRC=" with

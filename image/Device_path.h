@@ -1,0 +1,48 @@
+// Finding the board: it shows itself to the PC as a removable volume whose
+// 32-bit volume serial number is kBoardSerial, with its settings image in the
+// file set.ini in the volume's root.
+#pragma once
+
+#include "MessageSink.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+// The volume serial number of the board's volume (shown as C208-9526).
+constexpr std::uint32_t kBoardSerial = 0xC2089526;
+
+// The "0" that FindDevicePath yields when no board is found; no path equals it.
+constexpr const char* kNoDevice = "0";
+
+// The volumes the PC sees, in the platform's order, each with its 32-bit
+// serial number. Serials are asked one root at a time, so that a walk can stop
+// at its first match without touching the volumes after it.
+class VolumeList {
+public:
+    virtual ~VolumeList() = default;
+    // Volume roots in platform order: drive letter order ("C:\", "E:\") on
+    // Windows, mount-point order on Linux.
+    virtual std::vector<std::string> roots() = 0;
+    // The volume serial number of a root; none when it cannot be had (no
+    // medium, no permission, a file system without one).
+    virtual std::optional<std::uint32_t> serialOf(const std::string& root) = 0;
+    // The path of set.ini in a root: "E:\set.ini" or "/media/tech/QMBOARD/set.ini".
+    virtual std::string settingsPath(const std::string& root) const = 0;
+};
+
+// The platform's own volume list: the logical drives on Windows, the mounted
+// block-device file systems of /proc/self/mountinfo on Linux.
+std::unique_ptr<VolumeList> SystemVolumes();
+
+// The path of set.ini on the first volume whose serial is kBoardSerial;
+// whether set.ini exists there is left to the reading or writing that
+// follows. When no volume matches, shows "Не удалось соединиться с
+// устройством " (with an empty path) once through messages and yields "0".
+std::string FindDevicePath(VolumeList& volumes, MessageSink& messages);
+
+} // namespace qm
