@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(ParseIniNumber(buf) == v);
         std::snprintf(buf, sizeof buf, "0x%08x", u);
         FUZZ_CHECK(ParseIniNumber(buf) == v);
-        std::snprintf(buf, sizeof buf, "%u0", u | 0x80000000u);  // beyond 32 bits
+        std::snprintf(buf, sizeof buf, "%u0", u | 0x80000000u); // beyond 32 bits
         FUZZ_CHECK(ParseIniNumber(buf) == 0);
     }
     return 0;

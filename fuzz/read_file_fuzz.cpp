@@ -17,7 +17,9 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
 
 // What reading "KEY=value" back gives for a value written as it stands.
 std::string afterRoundTrip(std::string v) {

@@ -1,0 +1,106 @@
+// The whole load road on arbitrary source files: the exclusive read, the
+// size and checksum checks, the copy to the temporary file and the reader.
+//
+// Invariants: a source under 512 bytes ends in L1 and one that fails an
+// independent checksum check in L2, both with the record untouched; a load
+// that passes leaves the bytes read in the temporary file and every text field
+// of the record terminated within its capacity.
+#include "FuzzCheck.h"
+#include "Image_transfer.h"
+#include "Settings.h"
+#include "Settings_image.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class NoMessages : public qm::MessageSink {
+public:
+    void showMessage(const std::string&, const std::string&) override {}
+};
+
+std::string workDir() {
+    static std::string dir;
+    if (dir.empty()) {
+        char tmpl[] = "/tmp/qmconf-fuzz-XXXXXX";
+        FUZZ_CHECK(::mkdtemp(tmpl) != nullptr);
+        dir = tmpl;
+        ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1); // T goes there too
+    }
+    return dir;
+}
+
+std::uint32_t bitwiseCrc(const std::uint8_t* p, std::size_t n) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < n; ++i) {
+        crc ^= p[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// The checksum test, written apart from the production scan.
+bool checksumPasses(const std::uint8_t* p) {
+    static const char key[] = "CRC=";
+    std::size_t i = 0, end = 0;
+    while (i < qm::kImageSize && end == 0) {
+        std::size_t m = 0;
+        while (m < 4 && i + m < qm::kImageSize && p[i + m] == static_cast<std::uint8_t>(key[m]))
+            ++m;
+        if (m == 4)
+            end = i + 4;
+        i += m == 4 ? 4 : m + 1;
+    }
+    if (end == 0)
+        return false;
+    std::uint64_t value = 0;
+    for (i = end; i < qm::kImageSize && p[i] >= '0' && p[i] <= '9'; ++i)
+        value = (value * 10 + (p[i] - '0')) & 0xFFFFFFFFu;
+    return i < qm::kImageSize && bitwiseCrc(p, end) == value;
+}
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace qm;
+    const std::string source = workDir() + "/source.img";
+    {
+        std::ofstream out(source, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    ResetSettings();
+    const Settings before = settings;
+    NoMessages messages;
+    const ImageResult result = ReadImage(source, messages);
+
+    std::uint8_t buffer[kImageSize] = {};
+    const std::size_t n = size < kImageSize ? size : kImageSize;
+    std::memcpy(buffer, data, n);
+    if (n < kMinImageText) {
+        FUZZ_CHECK(result == ImageResult::L1);
+    } else if (!checksumPasses(buffer)) {
+        FUZZ_CHECK(result == ImageResult::L2);
+    } else {
+        FUZZ_CHECK(result == ImageResult::Success);
+        FUZZ_CHECK(readAll(TempFilePath()) == std::string(reinterpret_cast<const char*>(data), n));
+        for (int k = kFirstSetting; k <= kLastText; ++k)
+            FUZZ_CHECK(std::memchr(TextField(settings, k), '\0', TextCapacity(k)) != nullptr);
+        FUZZ_CHECK(std::memchr(settings.serial, '\0', kSerialSize) != nullptr);
+        FUZZ_CHECK(modified == 1);
+        return 0;
+    }
+    FUZZ_CHECK(settings == before && modified == 0);
+    return 0;
+}
