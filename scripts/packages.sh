@@ -27,3 +27,9 @@ WINDOWS_PACKAGES=(
 FUZZ_PACKAGES=(
     cmake ninja-build clang-14 libclang-rt-14-dev
 )
+
+# Additionally, for the benchmarks.
+BENCH_PACKAGES=(
+    "${BUILD_PACKAGES[@]}"
+    libbenchmark-dev
+)
