@@ -1,0 +1,121 @@
+#include "Appearance.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+constexpr int kClientWidth = 617;
+constexpr int kClientHeight = 468;
+const QPoint kScreenPosition(547, 140);
+const QColor kMaroon(0x80, 0x00, 0x00);
+
+const char* const kSansFace = "MS Sans Serif";
+const char* const kMonoFace = "Courier New";
+
+QFont face(const char* family, int pixels, bool bold, QFont::StyleHint hint) {
+    // Liberation has the metrics of the Windows faces and Cyrillic; DejaVu
+    // is the fallback that every Debian desktop has.
+    static const bool substitutesRegistered = [] {
+        QFont::insertSubstitutions(
+            QString::fromLatin1(kSansFace),
+            {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            QString::fromLatin1(kMonoFace),
+            {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+        return true;
+    }();
+    (void)substitutesRegistered;
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(hint);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setFont(QWidget& form, const char* name, const QFont& font) {
+    if (auto* w = form.findChild<QWidget*>(QString::fromLatin1(name)))
+        w->setFont(font);
+}
+
+} // namespace
+
+void ApplyFonts(QWidget& form) {
+    form.setFont(face(kSansFace, 11, false, QFont::SansSerif));
+    const QFont serial = face(kSansFace, 21, true, QFont::SansSerif);
+    for (const char* name : {"Label42", "Label43", "Label45", "Label46"}) {
+        setFont(form, name, serial);
+        if (auto* w = form.findChild<QWidget*>(QString::fromLatin1(name))) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::WindowText, kMaroon);
+            w->setPalette(palette);
+        }
+    }
+    const QFont colon = face(kSansFace, 19, true, QFont::SansSerif);
+    for (const char* name : {"Label4", "Label26", "Label36", "Label38"})
+        setFont(form, name, colon);
+    const QFont phone = face(kMonoFace, 13, false, QFont::TypeWriter);
+    for (const char* name : {"MaskEdit1", "MaskEdit3"})
+        setFont(form, name, phone);
+}
+
+void FitLabels(QWidget& form) {
+    const QWidget* statusBar = form.findChild<QWidget*>(QStringLiteral("StatusBar1"));
+    for (QLabel* label : form.findChildren<QLabel*>())
+        if (!statusBar || !statusBar->isAncestorOf(label))
+            label->adjustSize();
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+void PlaceWindow(QWidget& form) {
+    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    form.setFixedSize(kClientWidth, kClientHeight);
+    QPoint position = kScreenPosition;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // On a screen too small for the usual place, move in so the whole
+        // window shows (frame allowance: a title bar and borders).
+        const QRect free = screen->availableGeometry();
+        const int right = free.right() - kClientWidth - 16;
+        const int bottom = free.bottom() - kClientHeight - 40;
+        position.setX(std::max(free.left(), std::min(position.x(), right)));
+        position.setY(std::max(free.top(), std::min(position.y(), bottom)));
+    }
+    form.move(position);
+}
+
+QColor StartBackground(const QWidget& form) {
+    return form.palette().color(QPalette::Midlight);
+}
+
+QColor WorkingBackground(const QWidget& form) {
+    return form.palette().color(QPalette::Base);
+}
+
+void SetBackground(QWidget* control, const QColor& colour) {
+    QPalette palette = control->palette();
+    if (qobject_cast<QCheckBox*>(control)) {
+        // Behind the caption; the box itself keeps the window colour.
+        palette.setColor(QPalette::Window, colour);
+        control->setAutoFillBackground(true);
+    } else {
+        palette.setColor(QPalette::Base, colour);
+    }
+    control->setPalette(palette);
+}
+
+} // namespace qm

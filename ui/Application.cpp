@@ -1,0 +1,49 @@
+#include "Application.h"
+
+#include "MessageBoxes.h"
+
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace qm {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("qmconf"));
+    // The layout's positions are those of the classic Windows metrics (a
+    // group box's title sits on its frame line); this style has them on
+    // every desktop.
+    setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowException(std::current_exception());
+    }
+    return false;
+}
+
+void Application::ShowException(std::exception_ptr error) {
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = QString::fromUtf8(e.what());
+    } catch (...) {
+    }
+    ShowBox(activeWindow(), BoxKind::Error, text);
+}
+
+int Application::Run(const std::function<std::unique_ptr<QWidget>()>& createWindow) {
+    try {
+        const std::unique_ptr<QWidget> window = createWindow();
+        window->show();
+        exec();
+    } catch (...) {
+        ShowException(std::current_exception());
+    }
+    return 0;
+}
+
+} // namespace qm

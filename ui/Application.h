@@ -1,0 +1,31 @@
+// The application object: shows exceptions that escape a handler in the
+// standard error box and goes on.
+#pragma once
+
+#include <QApplication>
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+namespace qm {
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    // Delivers every event; an exception that escapes the receiver's handler
+    // is shown in the error box and the event counts as not handled.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows an exception in the error box: its text, or an empty text for an
+    // exception of unknown kind.
+    static void ShowException(std::exception_ptr error);
+
+    // Creates the main window, shows it and runs the message loop until it is
+    // closed. An exception that escapes start-up is shown in the error box.
+    // Returns the program's exit code, always 0.
+    int Run(const std::function<std::unique_ptr<QWidget>()>& createWindow);
+};
+
+} // namespace qm

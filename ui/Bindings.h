@@ -1,0 +1,53 @@
+// The bindings of the settings controls: which control shows which setting,
+// and how. One table drives both directions: Show_all fills each control from
+// its setting, and each control's change rule stores what it shows back into
+// the settings record at once, brought into range.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+
+namespace qm {
+
+class TForm1;
+
+enum class BindingKind {
+    Text,     // edit; the whole text in code page 1251; sets the modified flag
+    Number,   // edit; ParseNumber within [min, max]; sets the modified flag
+    Switch,   // check box; 1 when checked, else 0; sets the modified flag
+    FlagBit,  // check box; one bit of SET28; sets the modified flag
+    Phone,    // telephone box; its value, then the form rule; sets the modified flag
+    Radio,    // radio button; stores `on` when switched on
+    List,     // drop-down list; the picked entry's position, on the user's pick only
+    Currency, // the currency list; ComboBox35Change, on the user's pick only
+};
+
+struct Binding {
+    const char* control;
+    int setting; // SET number
+    BindingKind kind;
+    std::int32_t min = 0; // Number: bounds
+    std::int32_t max = 0;
+    int bit = 0; // FlagBit: bit of SET28
+    int on = 0;  // Radio: the value stored when the button is switched on
+};
+
+// Every settings control, in the order Show_all fills them.
+const std::vector<Binding>& Bindings();
+
+// Whether the control is a box the user types into or picks from (as opposed
+// to a check box or radio button).
+bool IsEntryBox(const Binding& binding);
+
+// Prepares each bound control of the form (length limits, code page rule) and
+// connects its change signal to its rule. Returns the controls in table order.
+std::vector<QWidget*> ConnectBindings(TForm1& form);
+
+// Shows the binding's setting in its control. When that changes what the
+// control shows, the control's rule runs as for a user's edit; the lists show
+// their entry without running one.
+void FillControl(QWidget* control, const Binding& binding);
+
+} // namespace qm

@@ -1,0 +1,34 @@
+#include "MessageBoxes.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+namespace qm {
+
+namespace {
+BoxHook& hook() {
+    static BoxHook instance;
+    return instance;
+}
+} // namespace
+
+QString AppTitle() {
+    return QStringLiteral("Конфигуратор QM");
+}
+
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {
+    if (hook()) {
+        hook()(kind, AppTitle(), text);
+        return;
+    }
+    QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::Warning,
+                    AppTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+BoxHook SetBoxHook(BoxHook next) {
+    return std::exchange(hook(), std::move(next));
+}
+
+} // namespace qm

@@ -1,0 +1,29 @@
+// The window's modal boxes: messages with an OK button and the standard
+// error box for exceptions that escape a handler.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace qm {
+
+// The application's title, the caption of every box.
+QString AppTitle();
+
+enum class BoxKind {
+    Message, // a message of the program, followed by a path
+    Error    // an exception that escaped a handler or start-up
+};
+
+// Shows a modal box with an OK button and returns when it is closed.
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text);
+
+// While a hook is set, ShowBox hands every box to it instead of showing it.
+// Returns the hook set before.
+using BoxHook = std::function<void(BoxKind kind, const QString& caption, const QString& text)>;
+BoxHook SetBoxHook(BoxHook hook);
+
+} // namespace qm

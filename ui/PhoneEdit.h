@@ -1,0 +1,65 @@
+// The telephone boxes MaskEdit1 and MaskEdit3.
+//
+// The box shows a mask with its brackets and dashes and an underscore in each
+// unfilled position; its value is the typed characters only. Unfilled
+// positions between typed ones read as blanks, unfilled ones at the end are
+// dropped. Two forms:
+//   international  #9(999)999-99-99   up to 12 value characters
+//   domestic       #(999)999-99-99    up to 11 value characters
+// "#" takes a digit, "+" or "-"; "9" takes a digit. Switching the form keeps
+// the typed characters and lays them out anew.
+#pragma once
+
+#include <QLineEdit>
+
+namespace qm {
+
+class PhoneEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    enum class Form { International, Domestic };
+
+    explicit PhoneEdit(QWidget* parent = nullptr);
+
+    // The mask as shown, "#9(999)999-99-99" or "#(999)999-99-99".
+    static QString Pattern(Form form);
+    // The form a value is laid out in: international for an empty value or
+    // one that begins with "+", domestic otherwise.
+    static Form FormFor(const QString& value);
+
+    Form form() const { return form_; }
+    // Keeps the typed characters (those that fit) and the caret's place among them.
+    void setForm(Form form);
+
+    QString value() const;
+    // Shows a value in the form that fits its first character. Characters a
+    // position does not take show as unfilled; those beyond the last
+    // position are dropped.
+    void setValue(const QString& value);
+
+    // Puts the clipboard's telephone into the box at the caret, as typing it
+    // would: digits, and a leading "+" or "-" at the first position; the
+    // brackets, dashes and blanks of a written number are skipped.
+    void pasteText(const QString& text);
+
+signals:
+    // The value changed, by typing, pasting or from program code.
+    void valueChanged(const QString& value);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void layOut(Form form, const QString& value, int caretSlot);
+    void onTextChanged();
+    int slotAtOrAfter(int position) const;
+
+    Form form_ = Form::International;
+    QString value_;
+    bool layingOut_ = false;
+};
+
+} // namespace qm

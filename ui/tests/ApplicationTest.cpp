@@ -1,0 +1,142 @@
+// Exceptions that escape a handler, start-up, exit, the message boxes and
+// the file dialogs.
+#include "UiTest.h"
+
+#include "Application.h"
+#include "FileDialogs.h"
+#include "Settings.h"
+#include "TestSupport.h"
+#include "Write_file.h"
+
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace qmtest {
+namespace {
+
+using ApplicationTest = WindowTest;
+
+TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn) {
+    auto* button = find<QPushButton>("BitBtn2");
+    int runs = 0;
+    QObject::connect(button, &QPushButton::clicked, [&runs] {
+        ++runs;
+        throw qm::WriteError("/tmp/qm test/set_tmp.ini");
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
+    EXPECT_EQ(boxes.shown[0].caption, qm::AppTitle());
+    EXPECT_EQ(boxes.shown[0].text, "Unable to write to /tmp/qm test/set_tmp.ini");
+
+    // The window lives on and keeps working.
+    EXPECT_TRUE(form->isVisible());
+    loadDefaults();
+    EXPECT_EQ(find<QLineEdit>("Edit7")->text(), "internet.mts.ru");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(boxes.shown.size(), 2u);
+}
+
+TEST_F(ApplicationTest, ExceptionOfUnknownKindShowsAnEmptyErrorText) {
+    auto* button = find<QPushButton>("BitBtn11");
+    QObject::connect(button, &QPushButton::clicked, [] { throw 42; });
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
+    EXPECT_EQ(boxes.shown[0].text, "");
+}
+
+TEST_F(ApplicationTest, ExceptionAtStartUpIsShownAndTheProgramEndsWithCodeZero) {
+    auto* app = static_cast<qm::Application*>(QApplication::instance());
+    const int code = app->Run([]() -> std::unique_ptr<QWidget> {
+        throw std::runtime_error("the window could not be made");
+    });
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
+    EXPECT_EQ(boxes.shown[0].text, "the window could not be made");
+}
+
+TEST_F(ApplicationTest, MessagesShowTheTextFollowedByThePath) {
+    qm::MessageSink& sink = *form;
+    sink.showMessage("Не удаётся создать файл ", "/media/QM/set.ini");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Message);
+    EXPECT_EQ(boxes.shown[0].caption, qm::AppTitle());
+    EXPECT_EQ(boxes.shown[0].text, "Не удаётся создать файл /media/QM/set.ini");
+}
+
+TEST_F(ApplicationTest, ExitClosesAtOnceWithoutAQuestion) {
+    loadDefaults();
+    retype(find<QLineEdit>("Edit7"), "unsaved");
+    QTest::mouseClick(find("BitBtn12"), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(boxes.shown.empty());
+    // Nothing was saved or reset on the way out.
+    EXPECT_EQ(FieldText(1), "unsaved");
+}
+
+TEST_F(ApplicationTest, CloseBoxClosesAtOnce) {
+    loadDefaults();
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Runs the real dialog, looks at it and closes it with the given file name
+// (cancels when it is empty).
+QString runDialog(QWidget* parent, qm::FileDialogKind kind, QStringList* seen,
+                  const QString& choose) {
+    QTimer::singleShot(0, [seen, choose] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        *seen << dialog->objectName() << dialog->nameFilters().join('|') << dialog->defaultSuffix()
+              << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "no question" : "asks")
+              << dialog->selectedFiles().value(0).section('/', -1);
+        if (choose.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(choose);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    return qm::RunFileDialog(parent, kind);
+}
+
+TEST_F(ApplicationTest, FileDialogsOfferSetIniAndOverwriteWithoutAQuestion) {
+    TempDir dir;
+    QStringList open;
+    EXPECT_EQ(runDialog(form.get(), qm::FileDialogKind::Open, &open, ""), "");
+    EXPECT_EQ(open, QStringList({"OpenDialog1", "Файлы инициализации (*.ini)", "ini", "no question",
+                                 "set.ini"}));
+
+    const QString target = QString::fromStdString(dir.file("board.ini"));
+    WriteAll(target.toStdString(), "old");
+    QStringList save;
+    EXPECT_EQ(runDialog(form.get(), qm::FileDialogKind::Save, &save, target), target);
+    EXPECT_EQ(save.value(0), "SaveDialog1");
+    EXPECT_EQ(save.value(1), "Файлы инициализации (*ini)");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ApplicationTest, FileDialogHookStandsInForTheDialog) {
+    std::vector<qm::FileDialogKind> asked;
+    const qm::FileDialogHook previous = qm::SetFileDialogHook([&asked](qm::FileDialogKind kind) {
+        asked.push_back(kind);
+        return kind == qm::FileDialogKind::Open ? QString("/data/in.ini") : QString();
+    });
+    EXPECT_EQ(qm::RunFileDialog(form.get(), qm::FileDialogKind::Open), "/data/in.ini");
+    EXPECT_EQ(qm::RunFileDialog(form.get(), qm::FileDialogKind::Save), "");
+    qm::SetFileDialogHook(previous);
+    EXPECT_EQ(asked, (std::vector<qm::FileDialogKind>{qm::FileDialogKind::Open,
+                                                      qm::FileDialogKind::Save}));
+}
+
+} // namespace
+} // namespace qmtest

@@ -1,0 +1,327 @@
+// Showing the settings record on the form: the mapping, the serial label,
+// the currency captions, the page change.
+#include "UiTest.h"
+
+#include "Set_def.h"
+#include "Settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstring>
+
+namespace qmtest {
+namespace {
+
+using ShowAllTest = WindowTest;
+
+// Number settings and the edits that show them, as the window is laid out.
+struct Shown {
+    const char* control;
+    int setting;
+};
+const Shown kNumberEdits[] = {
+    {"Edit8", 32},  {"Edit24", 8},  {"Edit30", 9},  {"Edit25", 10}, {"Edit1", 11},  {"Edit2", 12},
+    {"Edit4", 13},  {"Edit6", 14},  {"Edit9", 15},  {"Edit11", 16}, {"Edit13", 17}, {"Edit14", 18},
+    {"Edit15", 19}, {"Edit16", 20}, {"Edit17", 21}, {"Edit18", 22}, {"Edit19", 23}, {"Edit20", 24},
+    {"Edit34", 25}, {"Edit22", 26}, {"Edit23", 27}, {"Edit27", 30}, {"Edit59", 31}, {"Edit54", 33},
+    {"Edit55", 34}, {"Edit41", 35}, {"Edit57", 36}, {"Edit58", 37}, {"Edit28", 38}, {"Edit29", 39},
+    {"Edit31", 40}, {"Edit32", 41}, {"Edit33", 42}, {"Edit26", 49},
+};
+const Shown kTextEdits[] = {{"Edit7", 1}, {"Edit12", 2}, {"Edit10", 3}, {"Edit3", 4}, {"Edit5", 5}};
+
+void setSerial(const char* text) {
+    qm::CopyText(qm::settings.serial, qm::kSerialSize, text);
+}
+
+QStringList serialCaptions(qm::TForm1& form) {
+    QStringList texts;
+    for (const char* name : {"Label42", "Label43", "Label45", "Label46"})
+        texts << form.findChild<QLabel*>(name)->text();
+    return texts;
+}
+
+TEST_F(ShowAllTest, EverySettingReachesItsOwnControl) {
+    // Distinct in-range values, so a control bound to the wrong setting shows.
+    for (int i = 0; i < static_cast<int>(std::size(kNumberEdits)); ++i) {
+        const int n = kNumberEdits[i].setting;
+        qm::SetNumberValue(qm::settings, n,
+                           static_cast<std::uint32_t>(n == 32 ? 1000 : 1 + i % 23));
+    }
+    for (const Shown& t : kTextEdits)
+        qm::CopyText(qm::TextField(qm::settings, t.setting), qm::TextCapacity(t.setting),
+                     "text" + std::to_string(t.setting));
+    qm::CopyText(qm::settings.SET06, qm::kShortTextSize, "+79161234567");
+    qm::CopyText(qm::settings.SET07, qm::kShortTextSize, "84951234567");
+    qm::settings.SET44 = 1;
+    qm::settings.SET45 = 0;
+    qm::settings.SET47 = 1;
+    qm::settings.SET50 = 1;
+    qm::settings.SET29 = 1;
+    const qm::Settings before = qm::settings;
+
+    form->Show_all();
+
+    for (int i = 0; i < static_cast<int>(std::size(kNumberEdits)); ++i) {
+        const int n = kNumberEdits[i].setting;
+        EXPECT_EQ(find<QLineEdit>(kNumberEdits[i].control)->text(),
+                  QString::number(n == 32 ? 1000 : 1 + i % 23))
+            << kNumberEdits[i].control;
+    }
+    for (const Shown& t : kTextEdits)
+        EXPECT_EQ(find<QLineEdit>(t.control)->text(), QString("text%1").arg(t.setting))
+            << t.control;
+    EXPECT_EQ(find<QLineEdit>("MaskEdit1")->displayText(), "+7(916)123-45-67");
+    EXPECT_EQ(find<QLineEdit>("MaskEdit3")->displayText(), "8(495)123-45-67");
+    EXPECT_TRUE(find<QCheckBox>("CheckBox13")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("CheckBox7")->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("CheckBox8")->isChecked());
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), "M20-M45");
+    EXPECT_EQ(find<QComboBox>("ComboBox35")->currentText(), "Украина, гривны");
+    // Every value was in range: filling stored each back unchanged.
+    EXPECT_TRUE(qm::settings == before);
+}
+
+TEST_F(ShowAllTest, DefaultsShowAndEnableEverythingAndTheStatusSaysSo) {
+    loadDefaults();
+    EXPECT_EQ(find<QLineEdit>("Edit7")->text(), "internet.mts.ru");
+    EXPECT_EQ(find<QLineEdit>("Edit5")->text(), "*100#");
+    EXPECT_EQ(find<QLineEdit>("Edit8")->text(), "60");
+    EXPECT_EQ(find<QLineEdit>("Edit24")->text(), "100");
+    EXPECT_EQ(find<QLineEdit>("Edit30")->text(), "10");
+    // A working-day window of 9:00 to 18:00.
+    EXPECT_EQ(find<QLineEdit>("Edit55")->text(), "9");
+    EXPECT_EQ(find<QLineEdit>("Edit41")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("Edit57")->text(), "18");
+    EXPECT_EQ(find<QLineEdit>("Edit58")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("MaskEdit1")->displayText(), "+7(___)___-__-__");
+    EXPECT_EQ(serialCaptions(*form), QStringList(4, "QM . . . . ."));
+    EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("RadioButton4")->isChecked());
+    EXPECT_EQ(form->statusText(), "Все настройки установлены \"по умолчанию\" ");
+    EXPECT_TRUE(find("BitBtn3")->isEnabled());
+    EXPECT_TRUE(find("BitBtn8")->isEnabled());
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+             qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) &&
+            w->objectName() != "Edit21") {
+            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(find("Edit21")->isHidden());
+}
+
+TEST_F(ShowAllTest, BanknoteBitsShowInTheSixBoxes) {
+    struct Case {
+        std::uint8_t bits;
+        bool checked[6];
+    };
+    const Case cases[] = {
+        {6, {false, true, true, false, false, false}},
+        {0xC0, {false, false, false, false, false, false}},
+        {0x3F, {true, true, true, true, true, true}},
+        {0x21, {true, false, false, false, false, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.bits));
+        qm::settings.SET28 = c.bits;
+        form->Show_all();
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(find<QCheckBox>(("CheckBox" + std::to_string(k + 1)).c_str())->isChecked(),
+                      c.checked[k])
+                << k;
+        EXPECT_EQ(qm::settings.SET28, c.bits); // bits 6 and 7 are not the boxes' to touch
+    }
+}
+
+TEST_F(ShowAllTest, RadioPairsFollowTheirSettings) {
+    qm::settings.SET48 = 1;
+    qm::settings.SET52 = 0;
+    form->Show_all();
+    EXPECT_TRUE(find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton2")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton3")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("RadioButton4")->isChecked());
+
+    qm::settings.SET48 = 0;
+    qm::settings.SET52 = 7; // any non-zero value selects the first button and is stored as 1
+    form->Show_all();
+    EXPECT_FALSE(find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("RadioButton4")->isChecked());
+    EXPECT_EQ(qm::settings.SET48, 0);
+    EXPECT_EQ(qm::settings.SET52, 1);
+}
+
+TEST_F(ShowAllTest, ChairTypeWithoutAnEntryShowsNone) {
+    auto* chair = find<QComboBox>("ComboBox1");
+    qm::settings.SET50 = 2;
+    form->Show_all();
+    EXPECT_EQ(chair->currentIndex(), 2);
+    EXPECT_EQ(chair->currentText(), "");
+    qm::settings.SET50 = 3;
+    form->Show_all();
+    EXPECT_EQ(chair->currentIndex(), -1);
+    EXPECT_EQ(qm::settings.SET50, 3); // showing a list runs no rule
+}
+
+TEST_F(ShowAllTest, CurrencyWithoutAnEntryShowsRussiaAndKeepsItsValue) {
+    qm::Set_def();
+    qm::settings.SET29 = 7;
+    form->Show_all();
+    EXPECT_EQ(find<QComboBox>("ComboBox35")->currentText(), "Россия, рубли");
+    EXPECT_EQ(find<QLabel>("Label40")->text(), "Руб.");
+    EXPECT_EQ(find<QCheckBox>("CheckBox1")->text(), "10 руб.");
+    EXPECT_EQ(find<QCheckBox>("CheckBox6")->text(), "5000 руб.");
+    EXPECT_EQ(find<QLabel>("Label44")->text(), "руб.");
+    EXPECT_EQ(find<QLabel>("Label48")->text(), "руб. на 1 импульс");
+    EXPECT_EQ(qm::settings.SET29, 7);
+}
+
+TEST_F(ShowAllTest, ValueOutOfRangeShowsAsStoredThenInRangeAfterThePageChange) {
+    qm::Set_def();
+    qm::settings.SET32 = 5;
+    form->Show_all();
+    EXPECT_EQ(find<QLineEdit>("Edit8")->text(), "5");
+    EXPECT_EQ(qm::settings.SET32, 15); // its rule stored it brought into range
+    clickTab(1);
+    EXPECT_EQ(find<QLineEdit>("Edit8")->text(), "15");
+}
+
+TEST_F(ShowAllTest, ShowingTwiceChangesNothingTheSecondTime) {
+    loadDefaults();
+    const qm::Settings first = qm::settings;
+    int changes = 0;
+    for (QLineEdit* edit : form->findChildren<QLineEdit*>())
+        QObject::connect(edit, &QLineEdit::textChanged, [&changes] { ++changes; });
+    form->Show_all();
+    EXPECT_EQ(changes, 0);
+    EXPECT_TRUE(qm::settings == first);
+}
+
+TEST_F(ShowAllTest, BlankSerialLabelOffersTheSerialEntryUntilTheWriterHidesIt) {
+    qm::Set_def();
+    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    form->Show_all();
+    QWidget* entry = find("Edit21");
+    EXPECT_FALSE(entry->isHidden());
+    EXPECT_TRUE(entry->isEnabled());
+    EXPECT_TRUE(form->serialEntry().isVisible());
+    EXPECT_EQ(serialCaptions(*form), QStringList(4, "QM . . . . ."));
+
+    // A board with a label, loaded next: shown in all four captions; the
+    // entry stays.
+    setSerial("QM 0042");
+    form->Show_all();
+    EXPECT_EQ(serialCaptions(*form), QStringList(4, "QM 0042"));
+    EXPECT_FALSE(entry->isHidden());
+
+    form->serialEntry().hide();
+    form->serialEntry().disable();
+    EXPECT_FALSE(form->serialEntry().isVisible());
+    EXPECT_FALSE(entry->isEnabled());
+}
+
+TEST_F(ShowAllTest, SerialEntryVisibilityIsItsOwnWhicheverPageShows) {
+    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    form->Show_all();
+    clickTab(2);
+    EXPECT_FALSE(find("Edit21")->isVisible());    // its page is not shown ...
+    EXPECT_TRUE(form->serialEntry().isVisible()); // ... but the entry is on
+}
+
+TEST_F(ShowAllTest, PageChangeShowsTheRecordAgainOnlyWhenModified) {
+    loadDefaults();
+    qm::modified = 0;
+    form->setStatusText("kept");
+    qm::settings.SET31 = 77; // changed behind the form's back
+    clickTab(2);
+    EXPECT_EQ(find<QLineEdit>("Edit59")->text(), "20");
+    EXPECT_EQ(form->statusText(), "kept");
+    EXPECT_EQ(qm::modified, 0);
+
+    qm::modified = 1;
+    clickTab(3);
+    EXPECT_EQ(find<QLineEdit>("Edit59")->text(), "77");
+    EXPECT_EQ(form->statusText(), " ");
+    EXPECT_EQ(qm::modified, 1); // once set, the flag stays
+}
+
+TEST_F(ShowAllTest, PageChangeBeforeAnyLoadChangesNothingVisible) {
+    clickTab(1);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 1);
+    EXPECT_FALSE(find("Edit24")->isEnabled());
+    EXPECT_EQ(find<QLineEdit>("Edit24")->text(), "");
+    EXPECT_TRUE(form->statusText().startsWith("Для начала работы"));
+}
+
+// The nine captions of each currency, picked by the user from the list.
+TEST_F(ShowAllTest, EachCurrencyHasItsNineCaptions) {
+    struct Captions {
+        const char* texts[9];
+    };
+    const Captions expected[4] = {
+        {{"Руб.", "10 руб.", "50 руб.", "100 руб.", "500 руб.", "1000 руб.", "5000 руб.", "руб.",
+          "руб. на 1 импульс"}},
+        {{"Грив.", "1 грив.", "2 грив.", "5 грив.", "10 грив.", "20 грив.", "50 грив.", "грив.",
+          "грив. на 1 импульс"}},
+        {{"Руб.", "1000 руб.", "5000 руб.", "10000 руб.", "20000 руб.", "50000 руб.", "100000 руб.",
+          "руб.", "руб. на 1 импульс"}},
+        {{"Тенге", "", "200 тенге", "500 тенге", "1000 тенге", "2000 тенге", "5000 тенге", "тенге",
+          "тенге. на 1 импульс"}},
+    };
+    loadDefaults();
+    clickTab(1);
+    auto* list = find<QComboBox>("ComboBox35");
+    focus(list);
+    const auto captions = [this] {
+        QStringList texts;
+        texts << find<QLabel>("Label40")->text();
+        for (int k = 1; k <= 6; ++k)
+            texts << find<QCheckBox>(("CheckBox" + std::to_string(k)).c_str())->text();
+        texts << find<QLabel>("Label44")->text() << find<QLabel>("Label48")->text();
+        return texts;
+    };
+    for (int entry = 0; entry < 4; ++entry) {
+        SCOPED_TRACE(entry);
+        if (entry > 0)
+            QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex(), entry);
+        QStringList want;
+        for (const char* t : expected[entry].texts)
+            want << QString::fromUtf8(t);
+        EXPECT_EQ(captions(), want);
+        EXPECT_EQ(qm::settings.SET29, entry);
+    }
+}
+
+TEST_F(ShowAllTest, PickingACurrencyKeepsBanknotesPricesAndBoxStates) {
+    loadDefaults();
+    qm::modified = 0;
+    clickTab(1);
+    auto* list = find<QComboBox>("ComboBox35");
+    focus(list);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down); // "Белоруссия, рубели"
+    EXPECT_EQ(qm::settings.SET29, 2);
+    EXPECT_EQ(qm::modified, 1);
+    EXPECT_EQ(qm::settings.SET28, 6);
+    EXPECT_TRUE(find<QCheckBox>("CheckBox2")->isChecked());
+    EXPECT_EQ(find<QCheckBox>("CheckBox2")->text(), "5000 руб.");
+    EXPECT_EQ(find<QLineEdit>("Edit24")->text(), "100");
+    EXPECT_EQ(qm::settings.SET08, 100);
+
+    QTest::keyClick(list, Qt::Key_Down); // tenge: the first box has no caption but still works
+    EXPECT_TRUE(find("CheckBox1")->isEnabled());
+    QTest::mouseClick(find("CheckBox1"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(6, 8)); // on the box
+    EXPECT_EQ(qm::settings.SET28, 7);
+}
+
+} // namespace
+} // namespace qmtest

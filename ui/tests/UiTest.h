@@ -1,0 +1,71 @@
+// A fresh settings record and a fresh, shown, active main window per test,
+// driven by real key and mouse events.
+#pragma once
+
+#include "MessageBoxes.h"
+#include "TForm1.h"
+
+#include <QLineEdit>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qmtest {
+
+struct ShownBox {
+    qm::BoxKind kind;
+    QString caption;
+    QString text;
+};
+
+// Records the window's boxes instead of showing them, while it lives.
+class BoxRecorder {
+public:
+    BoxRecorder();
+    ~BoxRecorder();
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+    std::vector<ShownBox> shown;
+
+private:
+    qm::BoxHook previous_;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The control of that name; fails the test when there is none.
+    template <class T = QWidget> T* find(const char* name) const {
+        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << "no control " << name;
+        return w;
+    }
+
+    // Clicks "ПО УМОЛЧАНИЮ".
+    void loadDefaults();
+    // Clicks the tab of page 0..3.
+    void clickTab(int page);
+    // Gives the control the focus as a click would.
+    void focus(QWidget* control);
+    // Types text key by key into the control that has the focus.
+    void typeText(QWidget* control, const QString& text);
+    // Selects the edit's whole text and types text over it ("" deletes it).
+    void retype(QLineEdit* edit, const QString& text);
+    void pressEnter(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The object name of the control with the focus.
+    std::string focused() const;
+
+    std::unique_ptr<qm::TForm1> form;
+    BoxRecorder boxes;
+};
+
+// The bytes of a text field up to its terminating zero.
+std::string FieldText(int setting);
+
+} // namespace qmtest
