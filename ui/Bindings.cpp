@@ -97,6 +97,13 @@ void storeText(int setting, const QString& shown) {
         CopyText(TextField(settings, setting), TextCapacity(setting), bytes);
 }
 
+// An edit that already shows the text is left alone, with its caret and
+// selection: showing the same value is no change.
+void showText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
 void storeSwitch(int setting, bool checked) {
     SetNumberValue(settings, setting, checked ? 1 : 0);
 }
@@ -218,10 +225,10 @@ void FillControl(QWidget* control, const Binding& b) {
     const int n = b.setting;
     switch (b.kind) {
     case BindingKind::Text:
-        static_cast<QLineEdit*>(control)->setText(shownText(n));
+        showText(static_cast<QLineEdit*>(control), shownText(n));
         break;
     case BindingKind::Number:
-        static_cast<QLineEdit*>(control)->setText(QString::number(NumberValue(settings, n)));
+        showText(static_cast<QLineEdit*>(control), QString::number(NumberValue(settings, n)));
         break;
     case BindingKind::Switch:
         static_cast<QCheckBox*>(control)->setChecked(NumberValue(settings, n) != 0);
@@ -229,9 +236,12 @@ void FillControl(QWidget* control, const Binding& b) {
     case BindingKind::FlagBit:
         static_cast<QCheckBox*>(control)->setChecked((settings.SET28 >> b.bit) & 1);
         break;
-    case BindingKind::Phone:
-        static_cast<PhoneEdit*>(control)->setValue(shownText(n));
+    case BindingKind::Phone: {
+        auto* edit = static_cast<PhoneEdit*>(control);
+        if (edit->value() != shownText(n))
+            edit->setValue(shownText(n));
         break;
+    }
     case BindingKind::Radio:
         // Of a pair, the first button is switched on for a non-zero value and
         // the second for zero; switching one on switches its partner off.

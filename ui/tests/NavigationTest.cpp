@@ -44,6 +44,9 @@ TEST_F(NavigationTest, EnterWalksAllFourPagesInACycle) {
             EXPECT_EQ(page(), expectedPage);
         }
     }
+    // Enter selects the whole text of the edit it reaches, so typing replaces
+    // it; showing the record afresh left that selection alone.
+    EXPECT_EQ(find<QLineEdit>("Edit7")->selectedText(), "internet.mts.ru");
     // Walking through the radio buttons selected none of them.
     EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("RadioButton4")->isChecked());
@@ -104,6 +107,17 @@ TEST_F(NavigationTest, MoneyAboveTheLimitShowsTheLimitAfterEnterLeavesThePage) {
     clickTab(1);
     EXPECT_EQ(find<QLineEdit>("Edit22")->text(), "5000");
     EXPECT_EQ(qm::settings.SET26, 5000);
+}
+
+TEST_F(NavigationTest, PriceCellsKeepTheirSelectionWhenLeft) {
+    loadDefaults();
+    clickTab(1);
+    focus(find("Edit24"));
+    QTest::keyClick(find("Edit24"), Qt::Key_A, Qt::ControlModifier);
+    enter();
+    EXPECT_EQ(focused(), "Edit30");
+    EXPECT_EQ(find<QLineEdit>("Edit24")->selectedText(), "100");
+    EXPECT_EQ(find<QLineEdit>("Edit30")->selectedText(), "10");
 }
 
 TEST_F(NavigationTest, OtherKeysKeepTheirOrdinaryMeaning) {
