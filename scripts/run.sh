@@ -7,6 +7,6 @@ source scripts/packages.sh
 bash scripts/deps.sh "${BUILD_PACKAGES[@]}"
 
 build=${QMCONF_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMCONF_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --parallel --target qmconf
 exec "$build/ui/qmconf" "$@"
