@@ -182,7 +182,8 @@ void PhoneEdit::onTextChanged() {
     const QString value = valueOf(form_, shown);
     // Qt's mask lets through characters of other scripts that read as digits;
     // show the value exactly as it will be stored.
-    if (shown != display(form_, value)) {
+    if (shown != display(form_, value) && !normalizing_) {
+        const QScopedValueRollback<bool> once(normalizing_, true);
         layOut(form_, value, slotAtOrAfter(cursorPosition()));
         return;
     }

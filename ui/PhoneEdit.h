@@ -60,6 +60,7 @@ private:
     Form form_ = Form::International;
     QString value_;
     bool layingOut_ = false;
+    bool normalizing_ = false;
 };
 
 } // namespace qm

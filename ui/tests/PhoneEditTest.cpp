@@ -109,6 +109,11 @@ TEST_F(PhoneEditTest, UnfilledInnerPositionsReadAsBlanksAndLettersAreRefused) {
     QTest::keyClicks(phone, "x1");
     EXPECT_EQ(phone->displayText(), "+7(_1_)___-__-__");
     EXPECT_EQ(FieldText(6), "+7 1");
+
+    // Digits of other scripts are no digits for the board.
+    typeText(phone, QString::fromUtf8("\u0663\u0664"));
+    EXPECT_EQ(phone->displayText(), "+7(_1_)___-__-__");
+    EXPECT_EQ(FieldText(6), "+7 1");
 }
 
 TEST_F(PhoneEditTest, PastingAWrittenNumber) {
