@@ -110,7 +110,7 @@ void SetBackground(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     if (qobject_cast<QCheckBox*>(control)) {
         // Behind the caption; the box itself keeps the window colour.
-        palette.setColor(QPalette::Window, colour);
+        palette.setColor(control->backgroundRole(), colour);
         control->setAutoFillBackground(true);
     } else {
         palette.setColor(QPalette::Base, colour);

@@ -283,13 +283,13 @@ TEST_F(LayoutTest, SettingsBoxesStartInTheLightColourAndTurnToTheWindowColour) {
     for (const char* name :
          {"Edit7", "ComboBox35", "Edit24", "MaskEdit1", "Edit59", "ComboBox1", "Edit26"})
         EXPECT_EQ(find(name)->palette().color(QPalette::Base), light) << name;
-    EXPECT_EQ(find("CheckBox1")->palette().color(QPalette::Window), light);
+    EXPECT_EQ(find("CheckBox1")->palette().color(find("CheckBox1")->backgroundRole()), light);
 
     loadDefaults();
     for (const char* name :
          {"Edit7", "ComboBox35", "Edit24", "MaskEdit1", "Edit59", "ComboBox1", "Edit26"})
         EXPECT_EQ(find(name)->palette().color(QPalette::Base), window) << name;
-    EXPECT_EQ(find("CheckBox1")->palette().color(QPalette::Window), light);
+    EXPECT_EQ(find("CheckBox1")->palette().color(find("CheckBox1")->backgroundRole()), light);
     EXPECT_EQ(find("Edit21")->palette().color(QPalette::Base), window);
 }
 

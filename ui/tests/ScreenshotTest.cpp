@@ -40,6 +40,13 @@ TEST_F(ScreenshotTest, EachPageRendersWithItsMaroonSerialCaption) {
         EXPECT_GT(inside, 20); // the bold caption is drawn in its colour ...
         EXPECT_EQ(outside, 0); // ... and that colour is the caption's alone
         EXPECT_LT(area.right(), 617);
+        if (page == 1) {
+            // The banknote boxes keep the 3D light colour behind their captions.
+            QWidget* box = find("CheckBox5");
+            const QPoint corner = box->mapTo(form.get(), QPoint(box->width() - 2, 2));
+            EXPECT_EQ(shot.pixelColor(corner).rgb(),
+                      form->palette().color(QPalette::Midlight).rgb());
+        }
     }
 }
 
