@@ -1,5 +1,6 @@
 #include "Bindings.h"
 
+#include "Application.h"
 #include "Cp1251.h"
 #include "Cp1251Validator.h"
 #include "Form_to_set.h"
@@ -184,7 +185,7 @@ void connectRule(TForm1& form, QWidget* control, const Binding& b) {
         break;
     case BindingKind::Currency:
         QObject::connect(static_cast<QComboBox*>(control), &QComboBox::activated, &form,
-                         &TForm1::ComboBox35Change);
+                         Guarded([&form](int index) { form.ComboBox35Change(index); }));
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "Appearance.h"
+#include "Application.h"
 #include "Bindings.h"
 #include "Cp1251.h"
 #include "Cp1251Validator.h"
@@ -47,12 +48,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     ui->Edit21->setValidator(new Cp1251Validator(ui->Edit21));
     connect(ui->Edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
 
-    connect(ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(ui->BitBtn12, &QPushButton::clicked, this, &TForm1::BitBtn12Click);
-    connect(ui->PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!pageChangeByCode_)
-            PageControl1Change(index);
-    });
+    connect(ui->BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
+    connect(ui->BitBtn12, &QPushButton::clicked, this, Guarded([this] { BitBtn12Click(); }));
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, Guarded([this](int index) {
+                if (!pageChangeByCode_)
+                    PageControl1Change(index);
+            }));
     installEnterChains();
 
     FormCreate();

@@ -23,10 +23,10 @@ using ApplicationTest = WindowTest;
 TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn) {
     auto* button = find<QPushButton>("BitBtn2");
     int runs = 0;
-    QObject::connect(button, &QPushButton::clicked, [&runs] {
-        ++runs;
-        throw qm::WriteError("/tmp/qm test/set_tmp.ini");
-    });
+    QObject::connect(button, &QPushButton::clicked, qm::Guarded([&runs] {
+                         ++runs;
+                         throw qm::WriteError("/tmp/qm test/set_tmp.ini");
+                     }));
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
@@ -44,11 +44,31 @@ TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn)
 
 TEST_F(ApplicationTest, ExceptionOfUnknownKindShowsAnEmptyErrorText) {
     auto* button = find<QPushButton>("BitBtn11");
-    QObject::connect(button, &QPushButton::clicked, [] { throw 42; });
+    QObject::connect(button, &QPushButton::clicked, qm::Guarded([] { throw 42; }));
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
     EXPECT_EQ(boxes.shown[0].text, "");
+}
+
+// An object whose event handler fails, for the application's own net.
+class FailingReceiver : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("Unable to write to /tmp/set_tmp.ini");
+        return QObject::event(e);
+    }
+};
+
+TEST_F(ApplicationTest, ExceptionEscapingAnEventHandlerIsCaughtByTheApplication) {
+    FailingReceiver receiver;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
+    EXPECT_EQ(boxes.shown[0].text, "Unable to write to /tmp/set_tmp.ini");
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(ApplicationTest, ExceptionAtStartUpIsShownAndTheProgramEndsWithCodeZero) {
