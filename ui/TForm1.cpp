@@ -48,6 +48,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     ui->Edit21->setValidator(new Cp1251Validator(ui->Edit21));
     connect(ui->Edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
 
+    connect(ui->BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));
+    connect(ui->BitBtn3, &QPushButton::clicked, this, Guarded([this] { BitBtn3Click(); }));
+    connect(ui->BitBtn11, &QPushButton::clicked, this, Guarded([this] { BitBtn11Click(); }));
+    connect(ui->BitBtn8, &QPushButton::clicked, this, Guarded([this] { BitBtn8Click(); }));
     connect(ui->BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
     connect(ui->BitBtn12, &QPushButton::clicked, this, Guarded([this] { BitBtn12Click(); }));
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, Guarded([this](int index) {

@@ -2,11 +2,14 @@
 // buttons and the status line.
 #pragma once
 
+#include "Device_path.h"
+#include "Image_transfer.h"
 #include "MessageSink.h"
 #include "SerialEntry.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,8 +46,24 @@ public:
     // Clears the modified flag and repaints the window at once.
     void ClearModified();
 
+    // Loading a settings image at path into the record and storing the
+    // record as a settings image at path, with progress and outcome in the
+    // status line and failures in a box. The data buttons are disabled while
+    // either runs.
+    void LoadImage(const QString& path);
+    void StoreImage(const QString& path);
+
+    // Where the device commands look for the board's volume: the system's
+    // own volumes unless a test points them elsewhere.
+    using VolumeSource = std::function<std::unique_ptr<VolumeList>()>;
+    void setVolumeSource(VolumeSource source);
+
     // Handlers.
     void FormCreate();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn8Click();
+    void BitBtn11Click();
     void BitBtn1Click();
     void BitBtn12Click();
     void ComboBox35Change(int index);
@@ -53,8 +72,10 @@ public:
 
 private:
     class Edit21Entry;
+    class CommandsBusy;
 
     void setSerialCaptions(const QString& text);
+    void reportFailure(ImageResult result, const QString& path);
     void installEnterChains();
     void changePageByEnter(int page);
 
@@ -62,6 +83,7 @@ private:
     std::unique_ptr<Edit21Entry> edit21Entry_;
     std::vector<QWidget*> bound_; // the controls of Bindings(), in table order
     bool pageChangeByCode_ = false;
+    VolumeSource volumes_ = SystemVolumes;
 };
 
 } // namespace qm
