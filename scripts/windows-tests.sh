@@ -1,7 +1,19 @@
-#!/usr/bin/env bash
+    (cd "$(dirname "$exe")" &&
+        timeout "${QMCONF_WIN_TEST_TIMEOUT:-300}" wine "$exe" --gtest_brief=1 >"$work/$name.log" 2>&1) ||
+        rc=$?#!/usr/bin/env bash
 # Builds the toolkit-free libraries (core/, image/) and their test suites as
-# Windows executables with MinGW-w64 and runs them under Wine in a
-# throw-away Wine prefix. Exits non-zero when any test fails.
+# Windows executables with MinGW-w64 and runs every *_tests.exe under Wine,
+# quietly, in a throw-away Wine prefix. Prints each suite with its summary and
+# exits non-zero when any test fails or hangs (QMCONF_WIN_TEST_TIMEOUT seconds a
+# suite, 300 by default).
+#
+# Two drives of that prefix are folders set up as volumes (Wine reports the
+# volume serial number written in a folder's .windows-serial), both removable
+# like the board, both holding set.ini as the board holds it:
+#   Q:  the board, serial C208-9526
+#   P:  serial 9526-C208, the board's with its halves swapped: not the board
+# The device tests find them through QMCONF_TEST_BOARD_DRIVE and
+# QMCONF_TEST_NEAR_DRIVE.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -11,23 +23,72 @@ bash scripts/deps.sh "${WINDOWS_PACKAGES[@]}"
 build=${QMCONF_WIN_BUILD_DIR:-build-win}
 cmake -S . -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_UI=OFF -DQMCONF_BUILD_TESTS=ON >/dev/null
-cmake --build "$build" --parallel
+    -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_UI=OFF -DQMCONF_BUILD_TESTS=ON \
+    --no-warn-unused-cli >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
 
-prefix=$(mktemp -d /tmp/qmconf-wine.XXXXXX)
+work=$(mktemp -d /tmp/qmconf-wine.XXXXXX)
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
-    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-    rm -rf "$prefix"
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
 }
 trap cleanup EXIT
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine wineboot --init >/dev/null 2>&1 || true
 
+volume() { # folder serial
+    mkdir "$1"
+    printf '%s\n' "$2" >"$1/.windows-serial"
+    cp image/tests/data/board_set.ini "$1/set.ini"
+}
+volume "$work/board" c2089526
+volume "$work/near" 9526c208
+
+# Output goes to files, never to pipes: the Wine services that the first
+# program starts inherit its output and keep a pipe open until they end.
+if ! wine wineboot --init >"$work/wineboot.log" 2>&1; then
+    cat "$work/wineboot.log" >&2
+    echo "wineboot could not make the Wine prefix" >&2
+    exit 1
+fi
+ln -s "$work/near" "$WINEPREFIX/dosdevices/p:"
+ln -s "$work/board" "$WINEPREFIX/dosdevices/q:"
+cat >"$work/drives.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"p:"="floppy"
+"q:"="floppy"
+EOF
+(cd "$work" && wine regedit /S drives.reg >"$work/regedit.log" 2>&1)
+# Wine's mount manager reads the drives when it starts: start afresh.
+wineserver -k 2>/dev/null || true
+
+export QMCONF_TEST_BOARD_DRIVE=Q QMCONF_TEST_NEAR_DRIVE=P
 status=0
+suites=()
 while IFS= read -r exe; do
-    echo "== $(basename "$exe") (Windows, under Wine)"
-    if ! (cd "$(dirname "$exe")" && wine "$exe" --gtest_brief=1 2>&1); then
+    name=$(basename "$exe" .exe)
+    echo "== $name (Windows, under Wine)"
+    # A hang (a read that waits for ever) counts as a failure, not as CI stuck.
+    rc=0
+    (cd "$(dirname "$exe")" &&
+        timeout "${QMCONF_WIN_TEST_TIMEOUT:-300}" wine "$exe" --gtest_brief=1 \
+            >"$work/$name.log" 2>&1) || rc=$?
+    grep -v '^Running main() from' "$work/$name.log" || true
+    count=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .*/\1/p' "$work/$name.log")
+    summary="$name (${count:-no} tests"
+    if [ $rc -ne 0 ]; then
         status=1
+        [ $rc -eq 124 ] && summary+=", timed out"
+        summary+=", FAILED"
     fi
+    suites+=("$summary)")
 done < <(find "$(realpath "$build")" -name '*_tests.exe' -type f | sort)
+
+if [ ${#suites[@]} -eq 0 ]; then
+    echo "no *_tests.exe in $build" >&2
+    exit 1
+fi
+printf -v joined '%s, ' "${suites[@]}"
+echo "Windows suites run under Wine: ${joined%, }"
 exit $status

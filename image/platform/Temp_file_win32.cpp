@@ -19,6 +19,11 @@ std::string TempFilePath() {
         if (n >= buffer.size())
             n = 0;
     }
+    // No directory (an overlong %TMP%, say): no path at all, which every
+    // open refuses, rather than "\set_tmp.ini" in the root of whatever drive
+    // is current.
+    if (n == 0)
+        return std::string();
     // The directory comes back with its trailing separator.
     const std::string dir = Utf8FromWide(std::wstring(buffer.data(), n));
     return dir + "\\" + kTempFileName;

@@ -1,18 +1,9 @@
 #include "ImageTestSupport.h"
 
 #include "Set_def.h"
-#include "Settings.h"
+#include "Write_file.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sched.h>
-#include <sys/file.h>
-#include <sys/mount.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace qmtest {
 
@@ -38,109 +29,20 @@ std::string TinySettingsText(const std::string& set01) {
     return "[SYSTEM]\r\nSET01=" + set01 + "\r\nCRC=0\r\n";
 }
 
-TempDirEnv::TempDirEnv(const std::string& dir) {
-    if (const char* old = std::getenv("XDG_RUNTIME_DIR")) {
-        hadXdg_ = true;
-        oldXdg_ = old;
-    }
-    ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+std::string Pattern(std::size_t n) {
+    std::string s(n, '\0');
+    for (std::size_t i = 0; i < n; ++i)
+        s[i] = static_cast<char>('A' + (i * 7) % 26);
+    return s;
 }
 
-TempDirEnv::~TempDirEnv() {
-    if (hadXdg_)
-        ::setenv("XDG_RUNTIME_DIR", oldXdg_.c_str(), 1);
-    else
-        ::unsetenv("XDG_RUNTIME_DIR");
-}
-
-namespace {
-
-// Once per process: a mount namespace of its own whose mounts do not
-// propagate, so a crashed test leaves no mount behind.
-bool privateMountNamespace(std::string& why) {
-    static int state = 0; // 0 not tried, 1 done, -1 refused
-    static std::string reason;
-    if (state == 0) {
-        if (::unshare(CLONE_NEWNS) != 0)
-            reason = std::string("unshare(CLONE_NEWNS): ") + std::strerror(errno);
-        else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-            reason = std::string("making / private: ") + std::strerror(errno);
-        state = reason.empty() ? 1 : -1;
-    }
-    why = reason;
-    return state == 1;
-}
-
-} // namespace
-
-ScratchMount::ScratchMount(const std::string& dir, const char* type, const char* options)
-    : dir_(dir) {
-    if (!privateMountNamespace(why_))
-        return;
-    if (::mount(type, dir.c_str(), type, 0, options) != 0) {
-        why_ = std::string("mounting ") + type + ": " + std::strerror(errno);
-        return;
-    }
-    ok_ = true;
-}
-
-ScratchMount::~ScratchMount() {
-    if (ok_)
-        ::umount2(dir_.c_str(), MNT_DETACH);
-}
-
-bool ScratchMount::makeReadOnly() {
-    return ok_ && ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-}
-
-LockHolder::LockHolder(const std::string& path) {
-    int ready[2];
-    int release[2];
-    if (::pipe(ready) != 0)
-        return;
-    if (::pipe(release) != 0) {
-        ::close(ready[0]);
-        ::close(ready[1]);
-        return;
-    }
-    child_ = ::fork();
-    if (child_ == 0) {
-        ::close(ready[0]);
-        ::close(release[1]);
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        const char status = (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ? 'L' : 'F';
-        if (::write(ready[1], &status, 1) != 1)
-            ::_exit(1);
-        char c;
-        while (::read(release[0], &c, 1) < 0 && errno == EINTR) {
-        }
-        ::_exit(0);
-    }
-    ::close(ready[1]);
-    ::close(release[0]);
-    releaseFd_ = release[1];
-    char status = 0;
-    while (child_ > 0 && ::read(ready[0], &status, 1) < 0 && errno == EINTR) {
-    }
-    ::close(ready[0]);
-    locked_ = status == 'L';
-}
-
-void LockHolder::release() {
-    if (releaseFd_ >= 0) {
-        ::close(releaseFd_);
-        releaseFd_ = -1;
-    }
-    if (child_ > 0) {
-        int status = 0;
-        ::waitpid(child_, &status, 0);
-        child_ = -1;
-    }
-    locked_ = false;
-}
-
-LockHolder::~LockHolder() {
-    release();
+std::string DefaultsImage() {
+    const qm::Settings saved = qm::settings;
+    qm::ResetSettings();
+    qm::Set_def();
+    const std::string image = ReferenceImage(qm::SettingsFileText(qm::settings, false));
+    qm::settings = saved;
+    return image;
 }
 
 void ImageTest::SetUp() {
@@ -153,6 +55,14 @@ void ImageTest::SetUp() {
 
 void ImageTest::TearDown() {
     env_.reset();
+}
+
+void ImageTest::markRecord() {
+    qm::ResetSettings();
+    qm::CopyText(qm::settings.SET01, qm::kLongTextSize, "untouched");
+    qm::settings.SET08 = 4242;
+    qm::modified = 0;
+    before = qm::settings;
 }
 
 } // namespace qmtest

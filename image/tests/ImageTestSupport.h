@@ -1,7 +1,9 @@
-// Helpers of the image tests: an independent image builder, a private
-// temporary directory for T, scratch mounts and a lock held by another process.
+// Helpers of the image tests on every platform: an independent image builder,
+// the user's temporary directory pointed at a folder of the test's own, and
+// the fixture that starts each test from the factory defaults.
 #pragma once
 
+#include "Settings.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <sys/types.h>
 
 namespace qmtest {
 
@@ -24,8 +25,15 @@ std::string ReferenceImage(const std::string& settingsText, std::size_t size = 2
 // A settings file text: [SYSTEM], SET01 with the given value, then "CRC=0".
 std::string TinySettingsText(const std::string& set01);
 
-// Points the user's temporary directory at a folder of its own for the life
-// of the object (through $XDG_RUNTIME_DIR) and restores the environment after.
+// n bytes of capital letters that repeat only every 26 bytes.
+std::string Pattern(std::size_t n);
+
+// The image of the factory defaults; the record is left as it was.
+std::string DefaultsImage();
+
+// Points the user's temporary directory at dir for the life of the object and
+// restores the environment after: $XDG_RUNTIME_DIR on POSIX systems, %TMP% on
+// Windows (the first place GetTempPathW looks).
 class TempDirEnv {
 public:
     explicit TempDirEnv(const std::string& dir);
@@ -34,45 +42,15 @@ public:
     TempDirEnv& operator=(const TempDirEnv&) = delete;
 
 private:
-    bool hadXdg_ = false;
-    std::string oldXdg_;
+    bool had_ = false;
+    std::string old_;
 };
 
-// A file system mounted at an existing folder, in a mount namespace private to
-// this test process, so nothing outlives it. Needs root; when mounting is not
-// permitted, ok() is false and why() says what failed.
-class ScratchMount {
-public:
-    ScratchMount(const std::string& dir, const char* type, const char* options);
-    ~ScratchMount();
-    ScratchMount(const ScratchMount&) = delete;
-    ScratchMount& operator=(const ScratchMount&) = delete;
-    bool ok() const { return ok_; }
-    const std::string& why() const { return why_; }
-    bool makeReadOnly();
-
-private:
-    std::string dir_;
-    bool ok_ = false;
-    std::string why_;
-};
-
-// Another process that holds an exclusive flock on a file until released;
-// locked() is false when the lock was not free.
-class LockHolder {
-public:
-    explicit LockHolder(const std::string& path);
-    ~LockHolder();
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-    bool locked() const { return locked_; }
-    void release();
-
-private:
-    pid_t child_ = -1;
-    int releaseFd_ = -1;
-    bool locked_ = false;
-};
+// Where the store and the load must put T while the user's temporary
+// directory is dir: dir + "/set_tmp.ini" on POSIX systems; on Windows the
+// directory in its Windows form as GetTempPathW reports it, with its trailing
+// separator, then "\set_tmp.ini" (the separator stands twice).
+std::string TempPathIn(const std::string& dir);
 
 // Each test starts with the factory defaults in the record, the modified flag
 // clear, and T in a folder of its own (tempDir()).
@@ -81,11 +59,17 @@ protected:
     void SetUp() override;
     void TearDown() override;
     std::string tempDir() const { return dir.file("run"); }
-    std::string tempPath() const { return tempDir() + "/set_tmp.ini"; }
+    std::string tempPath() const { return TempPathIn(tempDir()); }
+
+    // Puts a record into the global one that no image of these tests holds,
+    // to see whether a load changed it.
+    void markRecord();
+    bool recordUntouched() const { return qm::settings == before && qm::modified == 0; }
 
     TempDir dir;
     RecordingMessages messages;
     FakeSerialEntry entry;
+    qm::Settings before{};
 
 private:
     std::unique_ptr<TempDirEnv> env_;

@@ -1,0 +1,104 @@
+#include "ImageTestPosix.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace qmtest {
+
+namespace {
+
+// Once per process: a mount namespace of its own whose mounts do not
+// propagate, so a crashed test leaves no mount behind.
+bool privateMountNamespace(std::string& why) {
+    static int state = 0; // 0 not tried, 1 done, -1 refused
+    static std::string reason;
+    if (state == 0) {
+        if (::unshare(CLONE_NEWNS) != 0)
+            reason = std::string("unshare(CLONE_NEWNS): ") + std::strerror(errno);
+        else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            reason = std::string("making / private: ") + std::strerror(errno);
+        state = reason.empty() ? 1 : -1;
+    }
+    why = reason;
+    return state == 1;
+}
+
+} // namespace
+
+ScratchMount::ScratchMount(const std::string& dir, const char* type, const char* options)
+    : dir_(dir) {
+    if (!privateMountNamespace(why_))
+        return;
+    if (::mount(type, dir.c_str(), type, 0, options) != 0) {
+        why_ = std::string("mounting ") + type + ": " + std::strerror(errno);
+        return;
+    }
+    ok_ = true;
+}
+
+ScratchMount::~ScratchMount() {
+    if (ok_)
+        ::umount2(dir_.c_str(), MNT_DETACH);
+}
+
+bool ScratchMount::makeReadOnly() {
+    return ok_ && ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+LockHolder::LockHolder(const std::string& path) {
+    int ready[2];
+    int release[2];
+    if (::pipe(ready) != 0)
+        return;
+    if (::pipe(release) != 0) {
+        ::close(ready[0]);
+        ::close(ready[1]);
+        return;
+    }
+    child_ = ::fork();
+    if (child_ == 0) {
+        ::close(ready[0]);
+        ::close(release[1]);
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        const char status = (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ? 'L' : 'F';
+        if (::write(ready[1], &status, 1) != 1)
+            ::_exit(1);
+        char c;
+        while (::read(release[0], &c, 1) < 0 && errno == EINTR) {
+        }
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    releaseFd_ = release[1];
+    char status = 0;
+    while (child_ > 0 && ::read(ready[0], &status, 1) < 0 && errno == EINTR) {
+    }
+    ::close(ready[0]);
+    locked_ = status == 'L';
+}
+
+void LockHolder::release() {
+    if (releaseFd_ >= 0) {
+        ::close(releaseFd_);
+        releaseFd_ = -1;
+    }
+    if (child_ > 0) {
+        int status = 0;
+        ::waitpid(child_, &status, 0);
+        child_ = -1;
+    }
+    locked_ = false;
+}
+
+LockHolder::~LockHolder() {
+    release();
+}
+
+} // namespace qmtest

@@ -1,0 +1,46 @@
+// Helpers of the POSIX-only image tests: scratch mounts and a lock held by
+// another process.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace qmtest {
+
+// A file system mounted at an existing folder, in a mount namespace private to
+// this test process, so nothing outlives it. Needs root; when mounting is not
+// permitted, ok() is false and why() says what failed.
+class ScratchMount {
+public:
+    ScratchMount(const std::string& dir, const char* type, const char* options);
+    ~ScratchMount();
+    ScratchMount(const ScratchMount&) = delete;
+    ScratchMount& operator=(const ScratchMount&) = delete;
+    bool ok() const { return ok_; }
+    const std::string& why() const { return why_; }
+    bool makeReadOnly();
+
+private:
+    std::string dir_;
+    bool ok_ = false;
+    std::string why_;
+};
+
+// Another process that holds an exclusive flock on a file until released;
+// locked() is false when the lock was not free.
+class LockHolder {
+public:
+    explicit LockHolder(const std::string& path);
+    ~LockHolder();
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    bool locked() const { return locked_; }
+    void release();
+
+private:
+    pid_t child_ = -1;
+    int releaseFd_ = -1;
+    bool locked_ = false;
+};
+
+} // namespace qmtest

@@ -1,0 +1,135 @@
+// The temporary file under GetTempPathW and the unbuffered, exclusive read of
+// the image source on Windows.
+#include "ImageTestSupport.h"
+#include "ImageTestWin32.h"
+#include "Settings_image.h"
+#include "Source_read.h"
+#include "Temp_file.h"
+#include "platform/Win32Text.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+using namespace qm;
+using namespace qmtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sets or clears one variable of the process environment, the one that
+// GetTempPathW reads, for the life of the object.
+class WinEnvVar {
+public:
+    WinEnvVar(const wchar_t* name, const std::optional<std::string>& value) : name_(name) {
+        const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+        if (size > 0) {
+            std::wstring old(size, L'\0');
+            old.resize(GetEnvironmentVariableW(name, old.data(), size));
+            old_ = old;
+        }
+        SetEnvironmentVariableW(name, value ? WideFromUtf8(*value).c_str() : nullptr);
+    }
+    ~WinEnvVar() { SetEnvironmentVariableW(name_, old_ ? old_->c_str() : nullptr); }
+    WinEnvVar(const WinEnvVar&) = delete;
+    WinEnvVar& operator=(const WinEnvVar&) = delete;
+
+private:
+    const wchar_t* name_;
+    std::optional<std::wstring> old_;
+};
+
+TEST(TempFilePathWin32Test, TempDirectoryOfTheSystemThenTheName) {
+    const struct {
+        std::optional<std::string> tmp;
+        std::optional<std::string> temp;
+        const char* expected;
+    } cases[] = {
+        {"C:\\qm\\tmp", "C:\\qm\\temp", "C:\\qm\\tmp\\\\set_tmp.ini"},
+        {"C:\\qm\\tmp\\", "C:\\qm\\temp", "C:\\qm\\tmp\\\\set_tmp.ini"},
+        {std::nullopt, "C:\\qm\\temp", "C:\\qm\\temp\\\\set_tmp.ini"},
+        // A user named in Cyrillic: the path comes back as UTF-8.
+        {"C:\\Users\\Иван\\AppData\\Local\\Temp", std::nullopt,
+         "C:\\Users\\Иван\\AppData\\Local\\Temp\\\\set_tmp.ini"},
+    };
+    for (const auto& c : cases) {
+        WinEnvVar tmp(L"TMP", c.tmp);
+        WinEnvVar temp(L"TEMP", c.temp);
+        EXPECT_EQ(TempFilePath(), c.expected);
+    }
+}
+
+TEST(TempFilePathWin32Test, NoPathWhenTheSystemGivesNoTemporaryDirectory) {
+    WinEnvVar tmp(L"TMP", "C:\\" + std::string(300, 'a'));
+    if (SystemGivesTempDirectory())
+        GTEST_SKIP() << "this system gives a temporary directory for an overlong %TMP%";
+    // Not "\set_tmp.ini", which would put T into the root of whatever drive
+    // is current.
+    EXPECT_EQ(TempFilePath(), "");
+}
+
+class SourceReadWin32Test : public ::testing::Test {
+protected:
+    std::size_t read(const std::string& path) {
+        buffer.fill(0xAA);
+        return ReadSourceExclusive(path, buffer.data());
+    }
+    bool zeroFrom(std::size_t n) const {
+        return std::all_of(buffer.begin() + n, buffer.end(), [](std::uint8_t b) { return b == 0; });
+    }
+
+    TempDir dir;
+    std::array<std::uint8_t, kImageSize> buffer{};
+};
+
+TEST_F(SourceReadWin32Test, AnyOtherHandleOnTheFileRefusesTheRead) {
+    const std::string path = dir.file("set.ini");
+    WriteAll(path, Pattern(3000));
+    for (const auto sharing : {HeldFile::Sharing::None, HeldFile::Sharing::All}) {
+        HeldFile other(path, sharing);
+        ASSERT_TRUE(other.held());
+        EXPECT_EQ(read(path), 0u);
+        EXPECT_TRUE(zeroFrom(0));
+        other.release();
+        EXPECT_EQ(read(path), kImageSize);
+    }
+}
+
+TEST_F(SourceReadWin32Test, FileIsFreeAgainAfterTheRead) {
+    const std::string path = dir.file("set.ini");
+    WriteAll(path, Pattern(2048));
+    ASSERT_EQ(read(path), kImageSize);
+    EXPECT_EQ(std::string(buffer.begin(), buffer.end()), Pattern(2048));
+    EXPECT_TRUE(NobodyHolds(path));
+}
+
+TEST_F(SourceReadWin32Test, PipesAndDevicesAreNotReadAndNotWaitedFor) {
+    const std::string pipe = "\\\\.\\pipe\\qmconf-test-" + std::to_string(GetCurrentProcessId());
+    // A pipe whose server never writes: reading it would block for ever.
+    const HANDLE server = CreateNamedPipeW(WideFromUtf8(pipe).c_str(), PIPE_ACCESS_DUPLEX,
+                                           PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(read(pipe), 0u);
+    CloseHandle(server);
+    EXPECT_EQ(read("NUL"), 0u);
+    EXPECT_TRUE(zeroFrom(0));
+}
+
+TEST_F(SourceReadWin32Test, FileNamedInCyrillic) {
+    const std::string path = dir.file("Настройки кресла.ini");
+    {
+        std::ofstream out(fs::u8path(path), std::ios::binary);
+        out << Pattern(600);
+    }
+    ASSERT_EQ(read(path), 600u);
+    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 600), Pattern(600));
+    EXPECT_TRUE(zeroFrom(600));
+}
+
+} // namespace

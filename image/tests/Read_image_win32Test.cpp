@@ -1,0 +1,86 @@
+// Loads on Windows: the source held by another program, T held or not to be
+// had, and paths named in Cyrillic.
+#include "Image_transfer.h"
+
+#include "ImageTestSupport.h"
+#include "ImageTestWin32.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace qm;
+using namespace qmtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+using ReadImageWin32Test = ImageTest;
+
+std::string readWide(const std::string& utf8Path) {
+    std::ifstream in(fs::u8path(utf8Path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(ReadImageWin32Test, SourceOpenInAnotherProgramEndsInL1) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, DefaultsImage());
+    HeldFile other(source, HeldFile::Sharing::None);
+    ASSERT_TRUE(other.held());
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L1);
+    EXPECT_TRUE(recordUntouched());
+    EXPECT_FALSE(fs::exists(tempPath()));
+
+    other.release();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::Success);
+    EXPECT_STREQ(settings.SET01, "internet.mts.ru");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageWin32Test, TempFileOpenInAnotherProgramEndsInL3) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, DefaultsImage());
+    WriteAll(tempPath(), "an earlier T");
+    HeldFile other(tempPath(), HeldFile::Sharing::None);
+    ASSERT_TRUE(other.held());
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_TRUE(recordUntouched());
+    other.release();
+    EXPECT_EQ(ReadAll(tempPath()), "an earlier T");
+}
+
+TEST_F(ReadImageWin32Test, SourceAndTempFolderNamedInCyrillic) {
+    const std::string userTemp = dir.file("Иван");
+    fs::create_directory(fs::u8path(userTemp));
+    TempDirEnv inside(userTemp);
+    const std::string source = dir.file("кресло 1.ini");
+    {
+        std::ofstream out(fs::u8path(source), std::ios::binary);
+        out << DefaultsImage();
+    }
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::Success);
+    EXPECT_STREQ(settings.SET01, "internet.mts.ru");
+    EXPECT_EQ(readWide(TempPathIn(userTemp)), DefaultsImage());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReadImageWin32Test, NoTemporaryDirectoryEndsInL3) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, DefaultsImage());
+    CurrentDirectory current(dir.path());
+    TempDirEnv overlong("C:\\" + std::string(300, 'a'));
+    if (SystemGivesTempDirectory())
+        GTEST_SKIP() << "this system gives a temporary directory for an overlong %TMP%";
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_TRUE(recordUntouched());
+    EXPECT_FALSE(fs::exists("\\set_tmp.ini"));
+}
+
+} // namespace
