@@ -21,7 +21,9 @@ namespace {
 using ApplicationTest = WindowTest;
 
 TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn) {
-    auto* button = find<QPushButton>("BitBtn2");
+    // A button of its own: the window's buttons have handlers of their own.
+    auto* button = new QPushButton(QStringLiteral("test"), form.get());
+    button->show();
     int runs = 0;
     QObject::connect(button, &QPushButton::clicked, qm::Guarded([&runs] {
                          ++runs;
@@ -43,7 +45,8 @@ TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn)
 }
 
 TEST_F(ApplicationTest, ExceptionOfUnknownKindShowsAnEmptyErrorText) {
-    auto* button = find<QPushButton>("BitBtn11");
+    auto* button = new QPushButton(QStringLiteral("test"), form.get());
+    button->show();
     QObject::connect(button, &QPushButton::clicked, qm::Guarded([] { throw 42; }));
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -130,6 +133,8 @@ QString runDialog(QWidget* parent, qm::FileDialogKind kind, QStringList* seen,
 }
 
 TEST_F(ApplicationTest, FileDialogsOfferSetIniAndOverwriteWithoutAQuestion) {
+    // The real dialogs this time, not the fixture's stand-in.
+    const qm::FileDialogHook standIn = qm::SetFileDialogHook(nullptr);
     TempDir dir;
     QStringList open;
     EXPECT_EQ(runDialog(form.get(), qm::FileDialogKind::Open, &open, ""), "");
@@ -143,6 +148,7 @@ TEST_F(ApplicationTest, FileDialogsOfferSetIniAndOverwriteWithoutAQuestion) {
     EXPECT_EQ(save.value(0), "SaveDialog1");
     EXPECT_EQ(save.value(1), "Файлы инициализации (*ini)");
     EXPECT_TRUE(boxes.shown.empty());
+    qm::SetFileDialogHook(standIn);
 }
 
 TEST_F(ApplicationTest, FileDialogHookStandsInForTheDialog) {

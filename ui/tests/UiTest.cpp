@@ -23,9 +23,25 @@ BoxRecorder::~BoxRecorder() {
     qm::SetBoxHook(previous_);
 }
 
+namespace {
+
+class NoVolumes : public qm::VolumeList {
+public:
+    std::vector<std::string> roots() override { return {}; }
+    std::optional<std::uint32_t> serialOf(const std::string&) override { return std::nullopt; }
+    std::string settingsPath(const std::string& root) const override { return root; }
+};
+
+} // namespace
+
 void WindowTest::SetUp() {
     qm::ResetSettings();
+    previousDialogHook_ = qm::SetFileDialogHook([this](qm::FileDialogKind kind) {
+        dialogsRun.push_back(kind);
+        return nextFileName;
+    });
     form = std::make_unique<qm::TForm1>();
+    form->setVolumeSource([] { return std::make_unique<NoVolumes>(); });
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -33,6 +49,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     form.reset();
+    qm::SetFileDialogHook(previousDialogHook_);
     qm::ResetSettings();
 }
 

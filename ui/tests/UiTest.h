@@ -2,6 +2,7 @@
 // driven by real key and mouse events.
 #pragma once
 
+#include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "TForm1.h"
 
@@ -63,6 +64,15 @@ protected:
 
     std::unique_ptr<qm::TForm1> form;
     BoxRecorder boxes;
+
+    // The file dialogs answer with nextFileName (empty: cancelled) instead of
+    // showing themselves; dialogsRun counts them.
+    QString nextFileName;
+    std::vector<qm::FileDialogKind> dialogsRun;
+    // The device commands see no volumes unless a test says otherwise.
+
+private:
+    qm::FileDialogHook previousDialogHook_;
 };
 
 // The bytes of a text field up to its terminating zero.
