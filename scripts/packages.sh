@@ -4,7 +4,7 @@
 # To build and start the editor.
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libblkid-dev
     fonts-dejavu-core fonts-liberation
 )
