@@ -1,0 +1,82 @@
+// Faults across the real file system on the store and load roads, each
+// checked for what the user is told and for nothing lost: the record stays as
+// it was and a later store to a sound place is whole.
+#include "Image_transfer.h"
+
+#include "ImageTestPosix.h"
+#include "ImageTestSupport.h"
+#include "Set_def.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace qm;
+using namespace qmtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FaultInjectionTest : public ImageTest {
+protected:
+    // After a failure: a store to a sound path still gives the whole image
+    // of the record as it stands.
+    void expectLaterStoreIsWhole() {
+        const std::string good = dir.file("good.ini");
+        ASSERT_EQ(WriteImage(good, entry, messages), ImageResult::Success);
+        EXPECT_EQ(ReadAll(good), DefaultsImage());
+    }
+};
+
+TEST_F(FaultInjectionTest, DevicesAsSourceEndInL1WithTheRecordUntouched) {
+    markRecord();
+    for (const char* device : {"/dev/zero", "/dev/null", "/dev/urandom"}) {
+        EXPECT_EQ(ReadImage(device, messages), ImageResult::L1) << device;
+        EXPECT_TRUE(recordUntouched()) << device;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FaultInjectionTest, MissingTempFolderEndsBothRoadsEarly) {
+    TempDirEnv missing(dir.file("no-such-folder"));
+    const std::string target = dir.file("out.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Не удаётся создать файл ");
+    EXPECT_FALSE(fs::exists(target));
+
+    WriteAll(dir.file("in.ini"), DefaultsImage());
+    markRecord();
+    EXPECT_EQ(ReadImage(dir.file("in.ini"), messages), ImageResult::L3);
+    EXPECT_TRUE(recordUntouched());
+}
+
+TEST_F(FaultInjectionTest, BoardPulledOutBetweenStoreAndLoad) {
+    const std::string board = dir.file("board");
+    fs::create_directory(board);
+    const std::string target = board + "/set.ini";
+    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    fs::remove_all(board);
+
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S5);
+    markRecord();
+    EXPECT_EQ(ReadImage(target, messages), ImageResult::L1);
+    EXPECT_TRUE(recordUntouched());
+}
+
+TEST_F(FaultInjectionTest, FullBoardLosesNothingOfTheRecord) {
+    const std::string board = dir.file("board");
+    fs::create_directory(board);
+    ScratchMount volume(board, "tmpfs", "size=4k");
+    if (!volume.ok())
+        GTEST_SKIP() << volume.why();
+    WriteAll(board + "/filler", std::string(4096, 'f'));
+    const Settings record = settings;
+    EXPECT_EQ(WriteImage(board + "/set.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(settings, record);
+    expectLaterStoreIsWhole();
+}
+
+} // namespace
