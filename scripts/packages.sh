@@ -13,7 +13,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libgtest-dev libgmock-dev
-    dosfstools mtools util-linux
+    dosfstools mtools util-linux desktop-file-utils
 )
 
 # Additionally, to build the toolkit-free suites for Windows and run them under Wine.
