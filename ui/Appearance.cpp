@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -22,20 +23,27 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 const char* const kSansFace = "MS Sans Serif";
 const char* const kMonoFace = "Courier New";
 
+// The first of the faces that is installed, so that the toolkit goes
+// straight to it instead of searching fallbacks for a missing face again for
+// every size. Liberation has the metrics of the Windows faces and Cyrillic;
+// DejaVu is on every Debian desktop.
+QString installedFace(const char* family) {
+    const QString wanted = QString::fromLatin1(family);
+    const QStringList candidates =
+        wanted == QLatin1String(kMonoFace)
+            ? QStringList{wanted, QStringLiteral("Liberation Mono"),
+                          QStringLiteral("DejaVu Sans Mono")}
+            : QStringList{wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    for (const QString& candidate : candidates)
+        if (QFontDatabase::hasFamily(candidate))
+            return candidate;
+    return wanted; // the toolkit's own fallback by style hint
+}
+
 QFont face(const char* family, int pixels, bool bold, QFont::StyleHint hint) {
-    // Liberation has the metrics of the Windows faces and Cyrillic; DejaVu
-    // is the fallback that every Debian desktop has.
-    static const bool substitutesRegistered = [] {
-        QFont::insertSubstitutions(
-            QString::fromLatin1(kSansFace),
-            {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(
-            QString::fromLatin1(kMonoFace),
-            {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-        return true;
-    }();
-    (void)substitutesRegistered;
-    QFont font(QString::fromLatin1(family));
+    static const QString sans = installedFace(kSansFace);
+    static const QString mono = installedFace(kMonoFace);
+    QFont font(family == kMonoFace ? mono : sans);
     font.setStyleHint(hint);
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -49,8 +57,11 @@ void setFont(QWidget& form, const char* name, const QFont& font) {
 
 } // namespace
 
-void ApplyFonts(QWidget& form) {
+void ApplyBaseFont(QWidget& form) {
     form.setFont(face(kSansFace, 11, false, QFont::SansSerif));
+}
+
+void ApplyFonts(QWidget& form) {
     const QFont serial = face(kSansFace, 21, true, QFont::SansSerif);
     for (const char* name : {"Label42", "Label43", "Label45", "Label46"}) {
         setFont(form, name, serial);

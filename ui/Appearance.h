@@ -15,6 +15,10 @@ namespace qm {
 // bold 19 px for the hour-minute colons, "Courier New" 13 px for the
 // telephone boxes. Where a face is not installed, the nearest sans-serif or
 // monospaced face with Cyrillic stands in at the same pixel height.
+// The window's own font, every control's unless it has one of its own. Set
+// before the controls are made, so that they are laid out once, in it.
+void ApplyBaseFont(QWidget& form);
+// The fonts of the controls that have their own.
 void ApplyFonts(QWidget& form);
 
 // Every label of the window (the status panels aside) takes its text's size.

@@ -27,6 +27,7 @@ private:
 };
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
+    ApplyBaseFont(*this);
     ui->setupUi(this);
     edit21Entry_ = std::make_unique<Edit21Entry>(ui->Edit21);
 

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints their figures: store and load of the
+# settings image on tmpfs, Show_all of a full record, creating and showing
+# the window (offscreen), and the whole-process start-up to the first painted
+# frame against the smallest Qt window, with peak memory of both (under Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+
+bash scripts/deps.sh "${BENCH_PACKAGES[@]}" hyperfine time xvfb xauth
+build=${QMCONF_BENCH_BUILD_DIR:-build-bench}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_BENCH=ON \
+    -DQMCONF_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --parallel
+
+echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
+echo "== image (tmpfs)"
+"$build/bench/image_bench" --benchmark_min_time=0.5
+echo "== window (offscreen)"
+"$build/bench/ui_bench" --benchmark_min_time=0.5
+
+echo "== start-up to the first painted frame (Xvfb)"
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
+    set -euo pipefail
+    build=$1
+    json=$(mktemp)
+    hyperfine --style basic --warmup 5 --runs 40 --export-json "$json" \
+        -n editor "$build/bench/startup_probe_editor" \
+        -n "minimal Qt window" "$build/bench/startup_probe_minimal" >/dev/null
+    python3 bench/startup_summary.py "$json"
+    for probe in editor minimal; do
+        kb=$( { /usr/bin/time -f "%M" "$build/bench/startup_probe_$probe" >/dev/null; } 2>&1 | tail -1)
+        echo "peak memory $probe: $kb KiB"
+    done
+' _ "$build"
