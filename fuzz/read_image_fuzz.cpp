@@ -7,6 +7,7 @@
 // of the record terminated within its capacity.
 #include "FuzzCheck.h"
 #include "Image_transfer.h"
+#include "Reference_check.h"
 #include "Settings.h"
 #include "Settings_image.h"
 
@@ -36,36 +37,6 @@ std::string workDir() {
     return dir;
 }
 
-std::uint32_t bitwiseCrc(const std::uint8_t* p, std::size_t n) {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < n; ++i) {
-        crc ^= p[i];
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// The checksum test, written apart from the production scan.
-bool checksumPasses(const std::uint8_t* p) {
-    static const char key[] = "CRC=";
-    std::size_t i = 0, end = 0;
-    while (i < qm::kImageSize && end == 0) {
-        std::size_t m = 0;
-        while (m < 4 && i + m < qm::kImageSize && p[i + m] == static_cast<std::uint8_t>(key[m]))
-            ++m;
-        if (m == 4)
-            end = i + 4;
-        i += m == 4 ? 4 : m + 1;
-    }
-    if (end == 0)
-        return false;
-    std::uint64_t value = 0;
-    for (i = end; i < qm::kImageSize && p[i] >= '0' && p[i] <= '9'; ++i)
-        value = (value * 10 + (p[i] - '0')) & 0xFFFFFFFFu;
-    return i < qm::kImageSize && bitwiseCrc(p, end) == value;
-}
-
 std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -90,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(buffer, data, n);
     if (n < kMinImageText) {
         FUZZ_CHECK(result == ImageResult::L1);
-    } else if (!checksumPasses(buffer)) {
+    } else if (!fuzzref::ChecksumPasses(buffer)) {
         FUZZ_CHECK(result == ImageResult::L2);
     } else {
         FUZZ_CHECK(result == ImageResult::Success);
