@@ -35,8 +35,8 @@ board=${TMPDIR:-/tmp}/qmconf-guide
 xvfb_pid=""
 editor_pid=""
 cleanup() {
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$editor_pid" ]; then kill "$editor_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
     rm -rf "$work" "$board"
 }
@@ -59,7 +59,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -s "$work/display" ] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 
 # The same pixels on every machine: no scaling, 96 dpi, and the editor's own
 # folder for its temporary file.
@@ -85,7 +86,8 @@ wait_gone() {
 
 window=$(find_window 'Программа конфигурирования платы мониторинга серии QM') ||
     fail "the editor's window did not appear: $(cat "$work/editor.log")"
-eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+X=0 Y=0 WIDTH=0 HEIGHT=0
+eval "$(xdotool getwindowgeometry --shell "$window")" # sets X, Y, WIDTH, HEIGHT
 screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
 screen_w=${screen%x*}
 screen_h=${screen#*x}
