@@ -10,7 +10,8 @@
 # Run it again whenever the window changes; an unchanged window gives the same
 # files. Run it with no board attached.
 #
-# Usage: scripts/screenshots.sh [output folder]   (default: docs/images)
+# Usage: scripts/screenshots.sh [output folder]
+# (default docs/images; a relative folder is taken from the top of the tree)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
