@@ -33,3 +33,9 @@ BENCH_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libbenchmark-dev
 )
+
+# Additionally, to make the pictures of the user guide (scripts/screenshots.sh).
+SCREENSHOT_PACKAGES=(
+    xvfb xdotool imagemagick x11-utils
+    dosfstools mtools
+)
