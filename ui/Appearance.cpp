@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTabWidget>
 #include <QWidget>
 
 #include <algorithm>
@@ -79,11 +81,37 @@ void ApplyFonts(QWidget& form) {
         setFont(form, name, phone);
 }
 
+namespace {
+
+// Fits the labels of a tab page when the page is first shown: until then
+// their size is seen by nobody, and measuring the texts of every page costs
+// the window's start-up a good part of its time.
+class FitOnFirstShow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* page, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            for (QLabel* label : page->findChildren<QLabel*>())
+                label->adjustSize();
+            page->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void FitLabels(QWidget& form) {
     const QWidget* statusBar = form.findChild<QWidget*>(QStringLiteral("StatusBar1"));
-    for (QLabel* label : form.findChildren<QLabel*>())
-        if (!statusBar || !statusBar->isAncestorOf(label))
+    const auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int i = 0; pages && i < pages->count(); ++i)
+        pages->widget(i)->installEventFilter(new FitOnFirstShow(pages->widget(i)));
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        const bool onPage = pages && pages->isAncestorOf(label);
+        if (!onPage && (!statusBar || !statusBar->isAncestorOf(label)))
             label->adjustSize();
+    }
 }
 
 void SetCaption(QLabel* label, const QString& text) {

@@ -21,7 +21,8 @@ void ApplyBaseFont(QWidget& form);
 // The fonts of the controls that have their own.
 void ApplyFonts(QWidget& form);
 
-// Every label of the window (the status panels aside) takes its text's size.
+// Every label of the window (the status panels aside) takes its text's size;
+// those of a tab page when the page is first shown.
 void FitLabels(QWidget& form);
 
 // Sets a label's text and fits its size to it.

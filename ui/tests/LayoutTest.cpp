@@ -325,6 +325,8 @@ TEST_F(LayoutTest, FontsHaveTheirPixelHeightsAndCyrillic) {
 // every currency, labels keep clear of the controls beside them.
 TEST_F(LayoutTest, NoTextIsClipped) {
     loadDefaults();
+    for (int page = 3; page >= 0; --page)
+        clickTab(page); // each page as the user sees it
     auto* currency = find<QComboBox>("ComboBox35");
     for (int entry = 0; entry < 4; ++entry) {
         currency->setCurrentIndex(entry);
