@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace fuzzref {
 
@@ -47,6 +48,22 @@ inline bool ChecksumPasses(const std::uint8_t* p) {
     while (i < qm::kImageSize && p[i] >= '0' && p[i] <= '9')
         value = (value * 10 + (p[i++] - '0')) & 0xFFFFFFFFu;
     return i < qm::kImageSize && BitwiseCrc(p, end) == value;
+}
+
+// Gives an input of n bytes (room for max) the checksum that passes: the
+// digits after its first "CRC=" are rewritten with the CRC of what precedes
+// them, followed by CR LF. Returns the new size; an input without the key, or
+// without room for the digits inside the image, is left as it is.
+inline std::size_t Reseal(std::uint8_t* p, std::size_t n, std::size_t max) {
+    const std::size_t end = KeyEnd(p, n < qm::kImageSize ? n : qm::kImageSize);
+    if (end == 0)
+        return n;
+    const std::string digits = std::to_string(BitwiseCrc(p, end)) + "\r\n";
+    if (end + digits.size() > max || end + digits.size() > qm::kImageSize)
+        return n;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        p[end + i] = static_cast<std::uint8_t>(digits[i]);
+    return end + digits.size() > n ? end + digits.size() : n;
 }
 
 } // namespace fuzzref

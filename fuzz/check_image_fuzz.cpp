@@ -3,6 +3,7 @@
 // greedy scan, and the digits after it.
 #include "FuzzCheck.h"
 #include "Reference_check.h"
+#include "Reseal_mutator.h"
 #include "Settings_image.h"
 
 #include <cstring>

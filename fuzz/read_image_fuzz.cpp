@@ -8,6 +8,7 @@
 #include "FuzzCheck.h"
 #include "Image_transfer.h"
 #include "Reference_check.h"
+#include "Reseal_mutator.h"
 #include "Settings.h"
 #include "Settings_image.h"
 
