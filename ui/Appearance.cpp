@@ -36,8 +36,12 @@ QString installedFace(const char* family) {
             ? QStringList{wanted, QStringLiteral("Liberation Mono"),
                           QStringLiteral("DejaVu Sans Mono")}
             : QStringList{wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    // One list of the installed families for all the lookups: hasFamily()
+    // has fontconfig resolve aliases anew for every name it is asked about,
+    // which costs start-up more than making all the controls does.
+    static const QStringList installed = QFontDatabase::families();
     for (const QString& candidate : candidates)
-        if (QFontDatabase::hasFamily(candidate))
+        if (installed.contains(candidate, Qt::CaseInsensitive))
             return candidate;
     return wanted; // the toolkit's own fallback by style hint
 }
