@@ -7,15 +7,18 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <set>
+#include <utility>
 
 namespace qmtest {
 namespace {
@@ -291,6 +294,37 @@ TEST_F(LayoutTest, SettingsBoxesStartInTheLightColourAndTurnToTheWindowColour) {
         EXPECT_EQ(find(name)->palette().color(QPalette::Base), window) << name;
     EXPECT_EQ(find("CheckBox1")->palette().color(find("CheckBox1")->backgroundRole()), light);
     EXPECT_EQ(find("Edit21")->palette().color(QPalette::Base), window);
+}
+
+// What the lists show, not only what their palettes hold: the style paints a
+// list's field in the button colour unless the list sees to it.
+TEST_F(LayoutTest, ListsPaintTheirFieldInTheBackgroundColourAndTheArrowAsAButton) {
+    const QRgb light = form->palette().color(QPalette::Midlight).rgb();
+    const QRgb window = form->palette().color(QPalette::Base).rgb();
+    const QRgb button = form->palette().color(QPalette::Button).rgb();
+    ASSERT_NE(light, button);
+    ASSERT_NE(window, button);
+    const auto painted = [this](const char* name) {
+        auto* list = find<QComboBox>(name);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, list);
+        const QImage image = list->grab().toImage();
+        // Right of any caption, left of the arrow; and inside the arrow
+        // button clear of its edges and glyph.
+        return std::make_pair(image.pixel(arrow.left() - 3, list->height() / 2),
+                              image.pixel(arrow.left() + 3, arrow.top() + 3));
+    };
+    for (const char* name : {"ComboBox35", "ComboBox1"}) {
+        EXPECT_EQ(painted(name).first, light) << name;
+        EXPECT_EQ(painted(name).second, button) << name;
+    }
+    loadDefaults();
+    for (const char* name : {"ComboBox35", "ComboBox1"}) {
+        EXPECT_EQ(painted(name).first, window) << name;
+        EXPECT_EQ(painted(name).second, button) << name;
+    }
 }
 
 TEST_F(LayoutTest, FontsHaveTheirPixelHeightsAndCyrillic) {
