@@ -38,7 +38,7 @@ QString installedFace(const char* family) {
             : QStringList{wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     // One list of the installed families for all the lookups: hasFamily()
     // has fontconfig resolve aliases anew for every name it is asked about,
-    // which costs start-up more than making all the controls does.
+    // a few per cent of the window's start-up.
     static const QStringList installed = QFontDatabase::families();
     for (const QString& candidate : candidates)
         if (installed.contains(candidate, Qt::CaseInsensitive))
