@@ -4,7 +4,7 @@
 # The corpus root holds one folder per target, named as in fuzz/corpus
 # (read_file, check_image, ...). Builds the targets with clang's source-based
 # coverage, replays each corpus once (no fuzzing) and prints llvm-cov's
-# per-file report for core/ and image/.
+# per-file report of the project files each target reaches.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

@@ -18,7 +18,6 @@
 #include <QTest>
 
 #include <set>
-#include <utility>
 
 namespace qmtest {
 namespace {
@@ -304,27 +303,23 @@ TEST_F(LayoutTest, ListsPaintTheirFieldInTheBackgroundColourAndTheArrowAsAButton
     const QRgb button = form->palette().color(QPalette::Button).rgb();
     ASSERT_NE(light, button);
     ASSERT_NE(window, button);
-    const auto painted = [this](const char* name) {
-        auto* list = find<QComboBox>(name);
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxArrow, list);
-        const QImage image = list->grab().toImage();
-        // Right of any caption, left of the arrow; and inside the arrow
-        // button clear of its edges and glyph.
-        return std::make_pair(image.pixel(arrow.left() - 3, list->height() / 2),
-                              image.pixel(arrow.left() + 3, arrow.top() + 3));
+    const auto expectPainted = [&](QRgb field) {
+        for (const char* name : {"ComboBox35", "ComboBox1"}) {
+            auto* list = find<QComboBox>(name);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxArrow, list);
+            const QImage image = list->grab().toImage();
+            // Right of any caption, left of the arrow; and inside the arrow
+            // button clear of its edges and glyph.
+            EXPECT_EQ(image.pixel(arrow.left() - 3, list->height() / 2), field) << name;
+            EXPECT_EQ(image.pixel(arrow.left() + 3, arrow.top() + 3), button) << name;
+        }
     };
-    for (const char* name : {"ComboBox35", "ComboBox1"}) {
-        EXPECT_EQ(painted(name).first, light) << name;
-        EXPECT_EQ(painted(name).second, button) << name;
-    }
+    expectPainted(light);
     loadDefaults();
-    for (const char* name : {"ComboBox35", "ComboBox1"}) {
-        EXPECT_EQ(painted(name).first, window) << name;
-        EXPECT_EQ(painted(name).second, button) << name;
-    }
+    expectPainted(window);
 }
 
 TEST_F(LayoutTest, FontsHaveTheirPixelHeightsAndCyrillic) {
