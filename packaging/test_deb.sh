@@ -36,6 +36,14 @@ unlisted=$(diff <(printf '%s\n' "${expected[@]}" | sort) \
 [ -z "$unlisted" ] || fail "files differ from the list (< missing, > unexpected):
 $unlisted"
 
+# The manual page of a program with a usage text names the options it lists.
+for program in qmboard; do
+    usage=$("$root/usr/bin/$program" --help 2>&1 || true)
+    diff <(grep -oE -- '--[a-z][a-z-]*' <<<"$usage" | grep -vx -- --help | sort -u) \
+        <(zcat "$root/usr/share/man/man1/$program.1.gz" | grep -oE -- '--[a-z][a-z-]*' | sort -u) ||
+        fail "the options of $program --help (<) and of its manual page (>) differ"
+done
+
 desktop="$root/usr/share/applications/$id.desktop"
 grep -qx 'Exec=qmconf' "$desktop" || fail "desktop entry does not start qmconf"
 grep -qx 'Icon=qmconf' "$desktop" || fail "desktop entry names another icon"
