@@ -37,7 +37,8 @@ unlisted=$(diff <(printf '%s\n' "${expected[@]}" | sort) \
 $unlisted"
 
 # The manual page of a program with a usage text names the options it lists.
-for program in qmboard; do
+with_usage=(qmboard)
+for program in "${with_usage[@]}"; do
     usage=$("$root/usr/bin/$program" --help 2>&1 || true)
     diff <(grep -oE -- '--[a-z][a-z-]*' <<<"$usage" | grep -vx -- --help | sort -u) \
         <(zcat "$root/usr/share/man/man1/$program.1.gz" | grep -oE -- '--[a-z][a-z-]*' | sort -u) ||
