@@ -116,35 +116,14 @@ TEST_F(BoardArchiveTest, EachBoardKeepsItsNewestHundred) {
 }
 
 TEST_F(BoardArchiveTest, WhereNothingCanBeKeptNothingIs) {
-    const struct {
-        const char* name;
-        std::function<std::string(const std::string&)> arrange; // gives the data folder
-    } cases[] = {
-        {"no data folder at all", [](const std::string&) { return std::string(); }},
-        {"data folder is a file",
-         [](const std::string& d) {
-             WriteAll(d + "/data", "x");
-             return d + "/data";
-         }},
-        {"archive folder is a file",
-         [](const std::string& d) {
-             fs::create_directories(d + "/qmconf");
-             WriteAll(d + "/qmconf/archive", "x");
-             return d;
-         }},
-        {"board folder is a file",
-         [](const std::string& d) {
-             fs::create_directories(d + "/qmconf/archive");
-             WriteAll(d + "/qmconf/archive/QM_1", "x");
-             return d;
-         }},
-    };
-    for (const auto& c : cases) {
-        TempDir own;
-        qm::BoardArchive failing(c.arrange(own.path()));
-        EXPECT_EQ(failing.keep(BoardImage("QM 1"), Occasion::Read, at(0)), Kept::Failed) << c.name;
-        EXPECT_TRUE(failing.list().empty()) << c.name;
+    fs::create_directories(folderOf(""));
+    WriteAll(folderOf("QM_1"), "a file where the board's folder belongs");
+    for (const std::string& home : {std::string(), dir.file("qmconf/archive/QM_1")}) {
+        qm::BoardArchive failing(home);
+        EXPECT_EQ(failing.keep(BoardImage("QM 1"), Occasion::Read, at(0)), Kept::Failed) << home;
     }
+    EXPECT_EQ(archive.keep(BoardImage("QM 1"), Occasion::Read, at(0)), Kept::Failed);
+    EXPECT_EQ(ReadAll(folderOf("QM_1")), "a file where the board's folder belongs");
 }
 
 TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
