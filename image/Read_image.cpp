@@ -10,7 +10,7 @@
 
 namespace qm {
 
-ImageResult ReadImage(const std::string& path, MessageSink& messages) {
+ImageResult ReadImage(const std::string& path, MessageSink& messages, std::string* imageRead) {
     std::uint8_t buffer[kImageSize];
     const std::size_t n = ReadSourceExclusive(path, buffer);
     if (n < kMinImageText)
@@ -29,7 +29,11 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages) {
         if (!file.close() || !written)
             return ImageResult::L3;
     }
-    return Read_file(temp, messages) ? ImageResult::Success : ImageResult::L4;
+    if (!Read_file(temp, messages))
+        return ImageResult::L4;
+    if (imageRead)
+        imageRead->assign(reinterpret_cast<const char*>(buffer), n);
+    return ImageResult::Success;
 }
 
 } // namespace qm
