@@ -6,7 +6,10 @@
 //   SET01=<text> ... SET07=<text>
 //   SET08=<n> ... SET52=<n>   unsigned decimal
 //   CRC=0               always last
-// Every line ends with CR LF; no blanks, comments or blank lines.
+// Every line ends with CR LF; no blanks, comments or blank lines. A text
+// value stands as held in the record, but never with a control byte inside
+// its line: a value holding one is written as SingleLine makes it (its first
+// line with content, tabs as blanks, other control bytes dropped).
 #pragma once
 
 #include "MessageSink.h"

@@ -95,6 +95,32 @@ TEST_F(WriteFileTest, ValuesAreWrittenAsHeld) {
     EXPECT_NE(text.find("\r\nSET01= a=b \xC0\xFF \r\n"), std::string::npos);
 }
 
+TEST_F(WriteFileTest, NoControlByteEverStandsInsideALine) {
+    struct Case {
+        const char* held;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"internet\nmts.ru", "internet"},       // a pasted second line is no key
+        {"internet\r\nmts.ru\r\n", "internet"}, // CR LF alike
+        {"\r\n \t\nmts.ru\rx", "mts.ru"},       // the first line with content
+        {"a\tb", "a b"},                        // a tab is a blank
+        {"x\x01y\x1Fz\x7F\x0B\xC0", "xyz\xC0"}, // other control bytes go
+        {" \n\t", " "},                         // no line with content: the first
+    };
+    const std::string golden = ReadAll(FixturePath("defaults.ini"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.held);
+        Settings record = settings;
+        CopyText(record.SET02, kLongTextSize, c.held);
+        CopyText(record.serial, kSerialSize, c.held);
+        std::string expected = golden;
+        expected.replace(expected.find("SET02=mts"), 9, std::string("SET02=") + c.written);
+        expected.insert(10, std::string("SET99=") + c.written + "\r\n");
+        EXPECT_EQ(SettingsFileText(record, true), expected);
+    }
+}
+
 TEST_F(WriteFileTest, LongerOldFileIsReplacedWhole) {
     const std::string path = dir.file("set.ini");
     WriteAll(path, std::string(5000, 'x') + "\r\nSET99=old\r\n");
