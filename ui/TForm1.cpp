@@ -4,10 +4,10 @@
 #include "Application.h"
 #include "Bindings.h"
 #include "Cp1251.h"
-#include "Cp1251Validator.h"
 #include "MessageBoxes.h"
 #include "Set_def.h"
 #include "Settings.h"
+#include "TextValidator.h"
 #include "ui_TForm1.h"
 
 #include <cstring>
@@ -45,8 +45,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
         SetBackground(box, StartBackground(*this));
 
     SetBackground(ui->Edit21, WorkingBackground(*this));
-    ui->Edit21->setMaxLength(static_cast<int>(kSerialSize) - 1);
-    ui->Edit21->setValidator(new Cp1251Validator(ui->Edit21));
+    ui->Edit21->setValidator(new TextValidator(ui->Edit21, static_cast<int>(kSerialSize) - 1));
     connect(ui->Edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
 
     connect(ui->BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));
