@@ -194,6 +194,32 @@ TEST_F(CommandsTest, CancelledDialogsChangeNothing) {
     expectAllButtonsEnabled();
 }
 
+TEST_F(CommandsTest, FocusGoesBackToTheCommandSoSpaceNeverClosesTheEditor) {
+    loadDefaults();
+    const std::string good = dir.file("good.ini");
+    const std::pair<const char*, std::string> runs[] = {
+        {"BitBtn8", good},                     // a store
+        {"BitBtn11", good},                    // a load
+        {"BitBtn11", dir.file("absent.ini")},  // a failed load, with its box
+        {"BitBtn8", dir.file("gone/out.ini")}, // a failed store
+    };
+    for (const auto& [button, file] : runs) {
+        SCOPED_TRACE(std::string(button) + " " + file);
+        nextFileName = QString::fromStdString(file);
+        QTest::mouseClick(find(button), Qt::LeftButton);
+        EXPECT_EQ(focused(), button);
+        const std::size_t dialogs = dialogsRun.size();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        ASSERT_TRUE(form->isVisible());
+        EXPECT_EQ(dialogsRun.size(), dialogs + 1); // Space ran the same command again
+        EXPECT_EQ(focused(), button);
+    }
+    // A field that had the focus gets it back as well.
+    focus(find("Edit12"));
+    form->StoreImage(QString::fromStdString(good));
+    EXPECT_EQ(focused(), "Edit12");
+}
+
 struct FailureCase {
     const char* name;
     bool store;
