@@ -55,12 +55,6 @@ void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messag
     const bool written = file.write(text);
     if (!file.close() || !written)
         throw WriteError(path);
-
-    if (withSerial) {
-        entry.clearText();
-        entry.hide();
-        entry.disable();
-    }
 }
 
 } // namespace qm
