@@ -414,8 +414,9 @@ TEST_F(LayoutTest, TabWalksEachPageInTheLaidOutOrder) {
          "Edit18",     "Edit19",    "Edit20",    "Edit34",    "Edit22",    "Edit23"},
         {"CheckBox7", "MaskEdit1", "CheckBox13", "Edit59", "CheckBox8", "MaskEdit3", "Edit54",
          "Edit55", "Edit41", "Edit57", "Edit58", "Edit28", "Edit29", "Edit31", "Edit32", "Edit33"},
-        // A group of radio buttons is one stop; the arrow keys move within it.
-        {"GroupBox4", "RadioButton1", "GroupBox5", "RadioButton3", "ComboBox1", "Edit26", "Edit27"},
+        // A group of radio buttons is one stop, at its selected button (the
+        // defaults select "Разомкнут"); the arrow keys move within it.
+        {"GroupBox4", "RadioButton2", "GroupBox5", "RadioButton4", "ComboBox1", "Edit26", "Edit27"},
     };
     for (int page = 0; page < 4; ++page) {
         SCOPED_TRACE(page);
