@@ -39,10 +39,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     const auto& bindings = Bindings();
     for (std::size_t i = 0; i < bindings.size(); ++i)
         if (IsEntryBox(bindings[i]))
-            SetBackground(bound_[i], StartBackground(*this));
+            SetBackground(bound_[i], StartBackground());
     for (QWidget* box :
          {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5, ui->CheckBox6})
-        SetBackground(box, StartBackground(*this));
+        SetBackground(box, StartBackground());
 
     SetBackground(ui->Edit21, WorkingBackground(*this));
     ui->Edit21->setValidator(new TextValidator(ui->Edit21, static_cast<int>(kSerialSize) - 1));
