@@ -99,6 +99,21 @@ TEST_F(FieldRulesTest, BanknoteBoxSetsOnlyItsBit) {
     EXPECT_EQ(qm::settings.SET28, 255);
 }
 
+TEST_F(FieldRulesTest, BanknoteBoxTogglesWhereverItsAreaIsClicked) {
+    loadDefaults();
+    qm::settings.SET29 = 3; // tenge: CheckBox1 has no caption
+    form->Show_all();
+    clickTab(1);
+    for (const auto& [name, bit] : {std::pair{"CheckBox1", 0}, std::pair{"CheckBox3", 2}}) {
+        SCOPED_TRACE(name);
+        QWidget* box = find(name);
+        const std::uint8_t before = qm::settings.SET28;
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(box->width() - 3, box->height() / 2));
+        EXPECT_EQ(qm::settings.SET28, before ^ (1u << bit));
+    }
+}
+
 TEST_F(FieldRulesTest, SwitchesRadiosAndTheChairList) {
     loadDefaults();
     clickTab(2);
