@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "AccessibleNames.h"
 #include "Appearance.h"
 #include "Application.h"
 #include "Bindings.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     PlaceWindow(*this);
 
     bound_ = ConnectBindings(*this);
+    NameGridBoxes(*this, bound_);
     const auto& bindings = Bindings();
     for (std::size_t i = 0; i < bindings.size(); ++i)
         if (IsEntryBox(bindings[i]))
