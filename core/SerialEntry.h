@@ -1,4 +1,4 @@
-// The serial entry Edit21 as the settings file writer sees it.
+// The serial entry Edit21 as the settings file writer and the store see it.
 #pragma once
 
 namespace qm {

@@ -1,6 +1,7 @@
 #include "Write_file.h"
 
 #include "File.h"
+#include "Single_line.h"
 
 namespace qm {
 
@@ -15,11 +16,14 @@ void addLine(std::string& out, const std::string& key, const std::string& value)
     out += kLineEnd;
 }
 
+// A text field up to its terminating zero, as one line: a control byte that
+// a record may hold (filled by code, or read from a file with a lone CR or a
+// tab in a value) must not break the line or hide in it.
 std::string fieldText(const char* field, std::size_t capacity) {
     std::size_t n = 0;
     while (n < capacity && field[n] != '\0')
         ++n;
-    return std::string(field, n);
+    return SingleLine(std::string_view(field, n));
 }
 
 } // namespace
@@ -51,12 +55,6 @@ void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messag
     const bool written = file.write(text);
     if (!file.close() || !written)
         throw WriteError(path);
-
-    if (withSerial) {
-        entry.clearText();
-        entry.hide();
-        entry.disable();
-    }
 }
 
 } // namespace qm

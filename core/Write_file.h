@@ -6,7 +6,10 @@
 //   SET01=<text> ... SET07=<text>
 //   SET08=<n> ... SET52=<n>   unsigned decimal
 //   CRC=0               always last
-// Every line ends with CR LF; no blanks, comments or blank lines.
+// Every line ends with CR LF; no blanks, comments or blank lines. A text
+// value stands as held in the record, but never with a control byte inside
+// its line: a value holding one is written as SingleLine makes it (its first
+// line with content, tabs as blanks, other control bytes dropped).
 #pragma once
 
 #include "MessageSink.h"
@@ -37,10 +40,10 @@ std::string SettingsFileText(const Settings& record, bool withSerial);
 // raises WriteError. Only the user's own regular file is written, never
 // through a symbolic link (the path is the fixed-name temporary file).
 //
-// When the serial entry is visible, the serial label is written as SET99 and,
-// once the file is written, the entry is emptied (its change rule then
-// empties the label), hidden and disabled. A failed write leaves the entry
-// and the label as they were, so a typed label is not lost.
+// When the serial entry is visible, the serial label is written as SET99.
+// The entry itself is left as it is: only a store that reaches its target
+// whole has done the entry's work (WriteImage), so a typed label is never
+// lost to a store that failed.
 void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messages);
 
 } // namespace qm

@@ -4,12 +4,14 @@
 // capacity, and what the writer then writes from the record reads back to
 // the same record, allowing for the losses a settings file has by design:
 // blanks at the ends of a text and an outer pair of matching quotes go (the
-// private-profile lookup drops them), and the serial label becomes the
-// default (the writer has no key ID).
+// private-profile lookup drops them), a text with control bytes is written
+// as one line, and the serial label becomes the default (the writer has no
+// key ID).
 #include "FuzzCheck.h"
 #include "Read_file.h"
 #include "Set_def.h"
 #include "Settings.h"
+#include "Single_line.h"
 #include "Write_file.h"
 
 #include <cstring>
@@ -56,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Settings expected = first;
     for (int n = kFirstSetting; n <= kLastText; ++n)
-        CopyText(TextField(expected, n), TextCapacity(n), afterRoundTrip(TextField(first, n)));
+        CopyText(TextField(expected, n), TextCapacity(n),
+                 afterRoundTrip(SingleLine(TextField(first, n))));
     CopyText(expected.serial, kSerialSize, kDefaultSerial);
     FUZZ_CHECK(settings == expected);
     return 0;

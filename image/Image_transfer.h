@@ -29,8 +29,10 @@ enum class ImageResult {
 // The settings file writer first writes the record to T (it shows its own
 // message when it cannot create T; the store then ends in S1). WriteError
 // from the writer is passed on. The record and the modified flag are not
-// changed; the serial entry is, as the writer does. T is left holding the
-// text part of the image. The target is created or cut and written in place,
+// changed. A visible serial entry has its label written as SET99 and, only
+// when the store ends in success, is emptied (its change rule then empties
+// the label), hidden and disabled. T is left holding the text part of the
+// image. The target is created or cut and written in place,
 // then flushed to its medium; nothing is removed when a step fails.
 ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages);
 

@@ -90,7 +90,18 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
     if (m != text.size() || std::memcmp(buffer, text.data(), m) != 0)
         return ImageResult::S4;
 
-    return writeTarget(path, buffer, m) ? ImageResult::Success : ImageResult::S5;
+    if (!writeTarget(path, buffer, m))
+        return ImageResult::S5;
+    // The label is on the target: the writer wrote SET99 because the entry
+    // is visible, and nothing here changes the entry. Only now has the entry
+    // done its work; after any failure it stays, label and all, so the next
+    // store writes the label again.
+    if (entry.isVisible()) {
+        entry.clearText();
+        entry.hide();
+        entry.disable();
+    }
+    return ImageResult::Success;
 }
 
 } // namespace qm

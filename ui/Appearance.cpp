@@ -141,8 +141,10 @@ void PlaceWindow(QWidget& form) {
     form.move(position);
 }
 
-QColor StartBackground(const QWidget& form) {
-    return form.palette().color(QPalette::Midlight);
+QColor StartBackground() {
+    // The Windows 3D-light system colour (COLOR_3DLIGHT). The styles' own
+    // mid-light is much darker and would make the boxes look greyed out.
+    return {227, 227, 227};
 }
 
 QColor WorkingBackground(const QWidget& form) {

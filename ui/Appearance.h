@@ -32,9 +32,10 @@ void SetCaption(QLabel* label, const QString& text);
 // the screen position, kept on the screen.
 void PlaceWindow(QWidget& form);
 
-// Background of settings controls before any settings are shown (the 3D
-// light colour), and of the boxes once they are (the window colour).
-QColor StartBackground(const QWidget& form);
+// Background of settings controls before any settings are shown and of the
+// banknote boxes throughout (the 3D light colour), and of the boxes once
+// settings are shown (the window colour).
+QColor StartBackground();
 QColor WorkingBackground(const QWidget& form);
 void SetBackground(QWidget* control, const QColor& colour);
 

@@ -2,11 +2,11 @@
 
 #include "Application.h"
 #include "Cp1251.h"
-#include "Cp1251Validator.h"
 #include "Form_to_set.h"
 #include "PhoneEdit.h"
 #include "Settings.h"
 #include "TForm1.h"
+#include "TextValidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,9 +89,9 @@ QString shownText(int setting) {
     return QString::fromStdString(Utf8FromCp1251({field, ::strnlen(field, TextCapacity(setting))}));
 }
 
-// Stores a text into its field. The edits refuse what code page 1251 lacks
-// and hold no more than the field, so nothing is cut or replaced here; a text
-// that still does not convert leaves the field as it was.
+// Stores a text into its field. The edits hold one line of no more than the
+// field and refuse what code page 1251 lacks, so nothing is cut or replaced
+// here; a text that still does not convert leaves the field as it was.
 void storeText(int setting, const QString& shown) {
     std::string bytes;
     if (Cp1251FromUtf8(shown.toStdString(), bytes))
@@ -130,8 +130,7 @@ void connectRule(TForm1& form, QWidget* control, const Binding& b) {
     switch (b.kind) {
     case BindingKind::Text: {
         auto* edit = static_cast<QLineEdit*>(control);
-        edit->setMaxLength(static_cast<int>(TextCapacity(n)) - 1);
-        edit->setValidator(new Cp1251Validator(edit));
+        edit->setValidator(new TextValidator(edit, static_cast<int>(TextCapacity(n)) - 1));
         QObject::connect(edit, &QLineEdit::textChanged, edit, [n](const QString& shown) {
             modified = 1;
             storeText(n, shown);

@@ -24,6 +24,8 @@ void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {
     }
     QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::Warning,
                     AppTitle(), text, QMessageBox::Ok, parent);
+    // Paths and texts from a board or a file are shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

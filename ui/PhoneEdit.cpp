@@ -128,6 +128,19 @@ void PhoneEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void PhoneEdit::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    // A click past the last typed character puts the caret right after it,
+    // at the first free position: typing there would leave blanks before the
+    // number. Gaps among the typed characters stay possible, made on purpose
+    // with the arrow keys or by a click among them.
+    if (event->button() == Qt::LeftButton && !hasSelectedText()) {
+        const int firstFree = positionOfSlot(static_cast<int>(value_.size()));
+        if (cursorPosition() > firstFree)
+            setCursorPosition(firstFree);
+    }
+}
+
 void PhoneEdit::mouseReleaseEvent(QMouseEvent* event) {
     QClipboard* clipboard = QApplication::clipboard();
     if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
@@ -162,15 +175,7 @@ void PhoneEdit::layOut(Form form, const QString& value, int caretSlot) {
         if (inputMask() != mask)
             setInputMask(mask);
         setText(display(form, value));
-        const QString pattern = Pattern(form);
-        int position = static_cast<int>(pattern.size());
-        for (int i = 0, slot = 0; i < pattern.size(); ++i) {
-            if (isSlot(pattern[i]) && slot++ == caretSlot) {
-                position = i;
-                break;
-            }
-        }
-        setCursorPosition(position);
+        setCursorPosition(positionOfSlot(caretSlot));
     }
     onTextChanged();
 }
@@ -191,6 +196,14 @@ void PhoneEdit::onTextChanged() {
         return;
     value_ = value;
     emit valueChanged(value_);
+}
+
+int PhoneEdit::positionOfSlot(int slot) const {
+    const QString pattern = Pattern(form_);
+    for (int i = 0, k = 0; i < pattern.size(); ++i)
+        if (isSlot(pattern[i]) && k++ == slot)
+            return i;
+    return static_cast<int>(pattern.size());
 }
 
 int PhoneEdit::slotAtOrAfter(int position) const {

@@ -49,6 +49,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -56,6 +57,8 @@ private:
     void layOut(Form form, const QString& value, int caretSlot);
     void onTextChanged();
     int slotAtOrAfter(int position) const;
+    // Where the slot stands in the box; past the end for a slot beyond the last.
+    int positionOfSlot(int slot) const;
 
     Form form_ = Form::International;
     QString value_;

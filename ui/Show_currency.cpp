@@ -1,6 +1,7 @@
 // Currency and banknote captions.
 #include "TForm1.h"
 
+#include "AccessibleNames.h"
 #include "Appearance.h"
 #include "Settings.h"
 #include "ui_TForm1.h"
@@ -55,6 +56,8 @@ void TForm1::Show_currency() {
         boxes[k]->setText(QString::fromUtf8(c.banknotes[k]));
     SetCaption(ui->Label44, QString::fromUtf8(c.balanceUnit));
     SetCaption(ui->Label48, QString::fromUtf8(c.coinUnit));
+    // The money column's boxes are named after its heading.
+    NameGridBoxes(*this, bound_);
 }
 
 void TForm1::ComboBox35Change(int index) {

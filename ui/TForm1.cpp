@@ -1,13 +1,14 @@
 #include "TForm1.h"
 
+#include "AccessibleNames.h"
 #include "Appearance.h"
 #include "Application.h"
 #include "Bindings.h"
 #include "Cp1251.h"
-#include "Cp1251Validator.h"
 #include "MessageBoxes.h"
 #include "Set_def.h"
 #include "Settings.h"
+#include "TextValidator.h"
 #include "ui_TForm1.h"
 
 #include <cstring>
@@ -36,17 +37,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     PlaceWindow(*this);
 
     bound_ = ConnectBindings(*this);
+    NameGridBoxes(*this, bound_);
     const auto& bindings = Bindings();
     for (std::size_t i = 0; i < bindings.size(); ++i)
         if (IsEntryBox(bindings[i]))
-            SetBackground(bound_[i], StartBackground(*this));
+            SetBackground(bound_[i], StartBackground());
     for (QWidget* box :
          {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5, ui->CheckBox6})
-        SetBackground(box, StartBackground(*this));
+        SetBackground(box, StartBackground());
 
     SetBackground(ui->Edit21, WorkingBackground(*this));
-    ui->Edit21->setMaxLength(static_cast<int>(kSerialSize) - 1);
-    ui->Edit21->setValidator(new Cp1251Validator(ui->Edit21));
+    ui->Edit21->setValidator(new TextValidator(ui->Edit21, static_cast<int>(kSerialSize) - 1));
     connect(ui->Edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
 
     connect(ui->BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));

@@ -9,6 +9,7 @@
 #include "ui_TForm1.h"
 
 #include <QDir>
+#include <QPointer>
 
 namespace qm {
 
@@ -39,23 +40,31 @@ const FailureRow kFailures[] = {
 } // namespace
 
 // Keeps the five data buttons disabled while an operation runs and enables
-// them again on every way out, an escaping writer error included.
+// them again on every way out, an escaping writer error included. Disabling
+// the focused button hands the focus on to "ВЫХОД", the only button left
+// enabled, where one press of Space would close the editor and lose every
+// edit; so at the end the focus goes back to where it was: the button that
+// ran the command, or the field that had it.
 class TForm1::CommandsBusy {
 public:
     explicit CommandsBusy(Ui::TForm1& ui)
-        : buttons_{ui.BitBtn1, ui.BitBtn2, ui.BitBtn3, ui.BitBtn8, ui.BitBtn11} {
+        : buttons_{ui.BitBtn1, ui.BitBtn2, ui.BitBtn3, ui.BitBtn8, ui.BitBtn11},
+          focus_(ui.BitBtn1->window()->focusWidget()) {
         for (QPushButton* button : buttons_)
             button->setEnabled(false);
     }
     ~CommandsBusy() {
         for (QPushButton* button : buttons_)
             button->setEnabled(true);
+        if (focus_ && focus_->isEnabled() && focus_->isVisible())
+            focus_->setFocus(Qt::OtherFocusReason);
     }
     CommandsBusy(const CommandsBusy&) = delete;
     CommandsBusy& operator=(const CommandsBusy&) = delete;
 
 private:
     QPushButton* buttons_[5];
+    QPointer<QWidget> focus_; // gone with its widget
 };
 
 void TForm1::StoreImage(const QString& path) {

@@ -1,6 +1,6 @@
 // The five data commands end to end, with real files, a real temporary
 // file, and the board as a FAT image found through a mount table.
-#include "UiTest.h"
+#include "CommandsFixture.h"
 
 #include "Archive_folder.h"
 #include "ImageTestPosix.h"
@@ -24,45 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CommandsTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        fs::create_directory(tempDir());
-        env_ = std::make_unique<TempDirEnv>(tempDir());
-    }
-    void TearDown() override {
-        env_.reset();
-        WindowTest::TearDown();
-    }
-
-    std::string tempDir() const { return dir.file("tmp"); }
-    std::string tempFile() const { return TempPathIn(tempDir()); }
-    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
-    QString status() const { return form->statusText(); }
-    bool writeButtonsEnabled() const {
-        return find<QPushButton>("BitBtn3")->isEnabled() &&
-               find<QPushButton>("BitBtn8")->isEnabled();
-    }
-    void expectAllButtonsEnabled() const {
-        for (const char* name :
-             {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn8", "BitBtn11", "BitBtn12"})
-            EXPECT_TRUE(find<QPushButton>(name)->isEnabled()) << name;
-    }
-    void saveTo(const std::string& path) {
-        nextFileName = QString::fromStdString(path);
-        click("BitBtn8");
-    }
-    void loadFrom(const std::string& path) {
-        nextFileName = QString::fromStdString(path);
-        click("BitBtn11");
-    }
-
-    TempDir dir;
-
-private:
-    std::unique_ptr<TempDirEnv> env_;
-};
+using CommandsTest = CommandsFixture;
 
 // The defaults' settings file with some lines replaced, built from the
 // checked-in golden file rather than by the writer.

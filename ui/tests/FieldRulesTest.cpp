@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
 
@@ -95,6 +97,21 @@ TEST_F(FieldRulesTest, BanknoteBoxSetsOnlyItsBit) {
     EXPECT_EQ(qm::settings.SET28, 254); // bits 6 and 7 kept
     QTest::mouseClick(find("CheckBox1"), Qt::LeftButton);
     EXPECT_EQ(qm::settings.SET28, 255);
+}
+
+TEST_F(FieldRulesTest, BanknoteBoxTogglesWhereverItsAreaIsClicked) {
+    loadDefaults();
+    qm::settings.SET29 = 3; // tenge: CheckBox1 has no caption
+    form->Show_all();
+    clickTab(1);
+    for (const auto& [name, bit] : {std::pair{"CheckBox1", 0}, std::pair{"CheckBox3", 2}}) {
+        SCOPED_TRACE(name);
+        QWidget* box = find(name);
+        const std::uint8_t before = qm::settings.SET28;
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(box->width() - 3, box->height() / 2));
+        EXPECT_EQ(qm::settings.SET28, before ^ (1u << bit));
+    }
 }
 
 TEST_F(FieldRulesTest, SwitchesRadiosAndTheChairList) {
@@ -202,6 +219,70 @@ TEST_F(FieldRulesTest, TextsHoldNoMoreThanTheirFieldsAndNoForeignCharacters) {
     QApplication::clipboard()->setText(QString::fromUtf8("x中y"));
     QTest::keyClick(apn, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(apn->text(), QString::fromUtf8("abc€"));
+}
+
+enum class Road { Paste, Drop, InputMethod };
+
+// Puts text into the edit at its caret (a drop: at its end) as the user would
+// by that road.
+void Insert(QLineEdit* edit, Road road, const QString& text) {
+    if (road == Road::Paste) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (road == Road::Drop) {
+        QMimeData mime;
+        mime.setText(text);
+        const QPoint at(edit->width() - 4, edit->height() / 2); // past the text's end
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
+            QApplication::sendEvent(edit, event);
+    } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(edit, &commit);
+    }
+}
+
+TEST_F(FieldRulesTest, NoControlCharacterEntersATextOrTheSerialLabel) {
+    struct Case {
+        Road road;
+        const char* before; // with "|" for the caret
+        const char* inserted;
+        const char* after;
+    };
+    const Case cases[] = {
+        {Road::Paste, "ab|", "internet\nmts.ru", "abinternet"},
+        {Road::Paste, "a|b", "\r\n \t\r\nmts\tru\r\nx", "amts rub"},
+        {Road::Drop, "ab|", "x\x01y\x1Fz\x7F", "abxyz"},
+        {Road::InputMethod, "ab|", "q\tw", "abq w"},
+        // The field's limit counts only what is kept.
+        {Road::Paste, "|", "\r\n\r\n\r\n\r\n\r\n\r\nQM 1.2.3.4.5\r\n", "QM 1.2.3.4.5"},
+    };
+    loadDefaults();
+    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    form->Show_all();
+    const std::pair<const char*, std::function<std::string()>> fields[] = {
+        {"Edit7", [] { return FieldText(1); }},
+        {"Edit12", [] { return FieldText(2); }},
+        {"Edit10", [] { return FieldText(3); }},
+        {"Edit3", [] { return FieldText(4); }},
+        {"Edit5", [] { return FieldText(5); }},
+        {"Edit21", [] { return std::string(qm::settings.serial); }},
+    };
+    for (const auto& [name, stored] : fields) {
+        auto* edit = find<QLineEdit>(name);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(name) + " " + c.inserted);
+            const QString before = QString::fromLatin1(c.before);
+            retype(edit, QString(before).remove(u'|'));
+            edit->setCursorPosition(static_cast<int>(before.indexOf(u'|')));
+            Insert(edit, c.road, QString::fromLatin1(c.inserted));
+            EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
+            EXPECT_EQ(stored(), c.after);
+        }
+    }
 }
 
 TEST_F(FieldRulesTest, SerialEntryDrivesTheLabelAndTheFourCaptions) {

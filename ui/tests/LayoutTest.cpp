@@ -279,7 +279,7 @@ TEST_F(LayoutTest, StartsWithSettingsControlsDisabledAndTheStartText) {
 }
 
 TEST_F(LayoutTest, SettingsBoxesStartInTheLightColourAndTurnToTheWindowColour) {
-    const QColor light = form->palette().color(QPalette::Midlight);
+    const QColor light(227, 227, 227); // the Windows 3D-light colour
     const QColor window = form->palette().color(QPalette::Base);
     ASSERT_NE(light, window);
     for (const char* name :
@@ -298,7 +298,7 @@ TEST_F(LayoutTest, SettingsBoxesStartInTheLightColourAndTurnToTheWindowColour) {
 // What the lists show, not only what their palettes hold: the style paints a
 // list's field in the button colour unless the list sees to it.
 TEST_F(LayoutTest, ListsPaintTheirFieldInTheBackgroundColourAndTheArrowAsAButton) {
-    const QRgb light = form->palette().color(QPalette::Midlight).rgb();
+    const QRgb light = QColor(227, 227, 227).rgb();
     const QRgb window = form->palette().color(QPalette::Base).rgb();
     const QRgb button = form->palette().color(QPalette::Button).rgb();
     ASSERT_NE(light, button);
@@ -414,8 +414,9 @@ TEST_F(LayoutTest, TabWalksEachPageInTheLaidOutOrder) {
          "Edit18",     "Edit19",    "Edit20",    "Edit34",    "Edit22",    "Edit23"},
         {"CheckBox7", "MaskEdit1", "CheckBox13", "Edit59", "CheckBox8", "MaskEdit3", "Edit54",
          "Edit55", "Edit41", "Edit57", "Edit58", "Edit28", "Edit29", "Edit31", "Edit32", "Edit33"},
-        // A group of radio buttons is one stop; the arrow keys move within it.
-        {"GroupBox4", "RadioButton1", "GroupBox5", "RadioButton3", "ComboBox1", "Edit26", "Edit27"},
+        // A group of radio buttons is one stop, at its selected button (the
+        // defaults select "Разомкнут"); the arrow keys move within it.
+        {"GroupBox4", "RadioButton2", "GroupBox5", "RadioButton4", "ComboBox1", "Edit26", "Edit27"},
     };
     for (int page = 0; page < 4; ++page) {
         SCOPED_TRACE(page);

@@ -95,6 +95,58 @@ TEST_F(NavigationTest, EnterInEdit33ShowsThePageOfSensorsWithRadioButton1Focused
     EXPECT_EQ(focused(), "ComboBox1");
 }
 
+TEST_F(NavigationTest, RadioPairsAreEnteredAtTheSelectedButtonAndArrowsMoveTheSelection) {
+    struct Pair {
+        const char* group;
+        const char* closed; // "Замкнут": the setting is 1
+        const char* open;   // "Разомкнут": 0
+        std::uint8_t qm::Settings::*setting;
+        const char* after; // where Tab leaves the pair
+    };
+    const Pair pairs[] = {
+        {"GroupBox4", "RadioButton1", "RadioButton2", &qm::Settings::SET48, "GroupBox5"},
+        {"GroupBox5", "RadioButton3", "RadioButton4", &qm::Settings::SET52, "ComboBox1"},
+    };
+    loadDefaults();
+    clickTab(3);
+    for (const Pair& p : pairs) {
+        for (const std::uint8_t stored : {0, 1}) {
+            SCOPED_TRACE(std::string(p.group) + " " + std::to_string(stored));
+            qm::settings.*p.setting = stored;
+            form->Show_all();
+            const char* selected = stored ? p.closed : p.open;
+            const char* other = stored ? p.open : p.closed;
+            focus(find(p.group));
+            QTest::keyClick(find(p.group), Qt::Key_Tab);
+            ASSERT_EQ(focused(), selected);
+            QTest::keyClick(find(selected), Qt::Key_Space); // selects nothing new
+            EXPECT_EQ(qm::settings.*p.setting, stored);
+            QTest::keyClick(find(selected), stored ? Qt::Key_Down : Qt::Key_Up);
+            EXPECT_EQ(focused(), other);
+            EXPECT_TRUE(find<QRadioButton>(other)->isChecked());
+            EXPECT_EQ(qm::settings.*p.setting, 1 - stored);
+            QTest::keyClick(find(other), Qt::Key_Right); // round the end, back again
+            EXPECT_EQ(focused(), selected);
+            EXPECT_EQ(qm::settings.*p.setting, stored);
+            QTest::keyClick(find(selected), Qt::Key_Tab);
+            EXPECT_EQ(focused(), p.after);
+        }
+    }
+    // The Enter chain focuses the unselected "Замкнут" without selecting it;
+    // Tab leaves the pair from there, and Shift+Tab comes back at the selected.
+    qm::settings.SET48 = 0;
+    form->Show_all();
+    clickTab(2);
+    focus(find("Edit33"));
+    enter();
+    ASSERT_EQ(focused(), "RadioButton1");
+    QTest::keyClick(find("RadioButton1"), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "GroupBox5");
+    QTest::keyClick(find("GroupBox5"), Qt::Key_Backtab);
+    EXPECT_EQ(focused(), "RadioButton2");
+    EXPECT_EQ(qm::settings.SET48, 0);
+}
+
 TEST_F(NavigationTest, MoneyAboveTheLimitShowsTheLimitAfterEnterLeavesThePage) {
     loadDefaults();
     clickTab(1);

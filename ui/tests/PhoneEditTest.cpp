@@ -116,6 +116,34 @@ TEST_F(PhoneEditTest, UnfilledInnerPositionsReadAsBlanksAndLettersAreRefused) {
     EXPECT_EQ(FieldText(6), "+7 1");
 }
 
+TEST_F(PhoneEditTest, ClickPastTheTypedCharactersPutsTheCaretRightAfterThem) {
+    struct Case {
+        const char* typedBefore;
+        double clickAt; // share of the box's width
+        const char* typedAfter;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"", 0.75, "89161234567", "89161234567"},  // an empty box
+        {"+7916", 0.9, "1234567", "+79161234567"}, // a partly filled one
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typedBefore);
+        empty();
+        QTest::keyClicks(phone, c.typedBefore);
+        const QPoint at(static_cast<int>(phone->width() * c.clickAt), phone->height() / 2);
+        QTest::mouseClick(phone, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::keyClicks(phone, c.typedAfter);
+        EXPECT_EQ(FieldText(6), c.stored);
+    }
+    // An inner gap made on purpose with the arrow keys reads as a blank.
+    empty();
+    QTest::keyClicks(phone, "+7");
+    QTest::keyClick(phone, Qt::Key_Right);
+    QTest::keyClicks(phone, "1");
+    EXPECT_EQ(FieldText(6), "+7 1");
+}
+
 TEST_F(PhoneEditTest, PastingAWrittenNumber) {
     paste("+7 (916) 123-45-67");
     EXPECT_EQ(phone->displayText(), "+7(916)123-45-67");

@@ -1,0 +1,47 @@
+// What a screen reader says for each settings box: its label.
+#include "UiTest.h"
+
+#include <QAccessible>
+#include <QTest>
+
+namespace qmtest {
+namespace {
+
+using AccessibleNamesTest = WindowTest;
+
+TEST_F(AccessibleNamesTest, ScreenReadersNameEachBoxByItsLabels) {
+    const auto named = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    loadDefaults();
+    const std::pair<const char*, const char*> boxes[] = {
+        {"Edit7", "APN"},
+        {"Edit12", "Логин"},
+        {"Edit5", "Код запроса баланса"},
+        {"MaskEdit1", "Телефон мастера"},
+        {"MaskEdit3", "Телефон Администратора"},
+        {"Edit59", "Если баланс менее"},
+        {"Edit27", "Бонусы"},
+        {"Edit24", "Руб. 1"},
+        {"Edit23", "Мин. 10"},
+        {"Edit54", "Время простоя, В рабочие дни"},
+        {"Edit33", "Допустимое время для отправки СМС, В выходные дни"},
+    };
+    for (const auto& [name, label] : boxes)
+        EXPECT_EQ(named(find(name)), QString::fromUtf8(label)) << name;
+    // A list's label is its "labelled by" relation (on Windows its name too).
+    for (const auto& [name, label] :
+         {std::pair{"ComboBox35", "Label32"}, {"ComboBox1", "Label3"}}) {
+        const auto relations =
+            QAccessible::queryAccessibleInterface(find(name))->relations(QAccessible::Label);
+        ASSERT_EQ(relations.size(), 1) << name;
+        EXPECT_EQ(relations[0].first->object(), find(label)) << name;
+    }
+    // The money column is named after the currency it shows.
+    focus(find("ComboBox35"));
+    QTest::keyClick(find("ComboBox35"), Qt::Key_End);
+    EXPECT_EQ(named(find("Edit22")), QString::fromUtf8("Тенге 10"));
+}
+
+} // namespace
+} // namespace qmtest

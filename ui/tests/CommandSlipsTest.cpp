@@ -1,0 +1,113 @@
+// Slips of the hand around the data commands that must lose nothing: markup
+// in a label or a path, Space right after a command, a store that fails
+// while a serial label waits to be written.
+#include "CommandsFixture.h"
+
+#include "Settings.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace qmtest {
+namespace {
+
+using CommandSlipsTest = CommandsFixture;
+
+// The text a label shows, as a screen reader reads it off the screen.
+QString Shown(QWidget* label) {
+    return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+}
+
+TEST_F(CommandSlipsTest, MarkupIsShownAsWritten) {
+    const std::string path = dir.file("<i>set.ini");
+    std::string text = ReadAll(FixturePath("defaults.ini"));
+    text.insert(text.find("\r\n") + 2, "ID=<b>QM</b>12\r\n");
+    WriteAll(path, ReferenceImage(text));
+    loadFrom(path);
+    const char* const captions[] = {"Label42", "Label43", "Label45", "Label46"};
+    for (const char* caption : captions)
+        EXPECT_EQ(Shown(find(caption)), "<b>QM</b>12") << caption;
+    EXPECT_EQ(Shown(find("StatusPanel1")),
+              QString::fromStdString("Настройки прочитаны из " + path));
+
+    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    form->Show_all();
+    focus(find("Edit21"));
+    typeText(find("Edit21"), "<u>7</u>");
+    for (const char* caption : captions)
+        EXPECT_EQ(Shown(find(caption)), "<u>7</u>") << caption;
+
+    // A real box this time, read and closed by the user.
+    const qm::BoxHook recording = qm::SetBoxHook({});
+    QString inBox;
+    QTimer::singleShot(0, [&inBox] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QLabel* label : box->findChildren<QLabel*>())
+            inBox += Shown(label);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const std::string gone = dir.file("<b>gone</b>.ini");
+    loadFrom(gone);
+    qm::SetBoxHook(recording);
+    EXPECT_TRUE(inBox.contains(QString::fromStdString("2. Не удаётся открыть " + gone)));
+}
+
+TEST_F(CommandSlipsTest, FocusGoesBackToTheCommandSoSpaceNeverClosesTheEditor) {
+    loadDefaults();
+    const std::string good = dir.file("good.ini");
+    const std::pair<const char*, std::string> runs[] = {
+        {"BitBtn8", good},                     // a store
+        {"BitBtn11", good},                    // a load
+        {"BitBtn11", dir.file("absent.ini")},  // a failed load, with its box
+        {"BitBtn8", dir.file("gone/out.ini")}, // a failed store
+    };
+    for (const auto& [button, file] : runs) {
+        SCOPED_TRACE(std::string(button) + " " + file);
+        nextFileName = QString::fromStdString(file);
+        QTest::mouseClick(find(button), Qt::LeftButton);
+        EXPECT_EQ(focused(), button);
+        const std::size_t dialogs = dialogsRun.size();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        ASSERT_TRUE(form->isVisible());
+        EXPECT_EQ(dialogsRun.size(), dialogs + 1); // Space ran the same command again
+        EXPECT_EQ(focused(), button);
+    }
+    // A field that had the focus gets it back as well.
+    focus(find("Edit12"));
+    form->StoreImage(QString::fromStdString(good));
+    EXPECT_EQ(focused(), "Edit12");
+}
+
+TEST_F(CommandSlipsTest, TypedSerialLabelSurvivesAFailedStore) {
+    loadDefaults();
+    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    form->Show_all();
+    auto* entry = find<QLineEdit>("Edit21");
+    focus(entry);
+    typeText(entry, "QM 1.2.3.4.5");
+    // A board pulled out (no folder left) and a full board.
+    for (const std::string& failing : {dir.file("gone/set.ini"), std::string("/dev/full")}) {
+        saveTo(failing);
+        EXPECT_EQ(status(), QString::fromStdString("Ошибка при записи " + failing));
+        EXPECT_TRUE(entry->isVisible());
+        EXPECT_TRUE(entry->isEnabled());
+        EXPECT_EQ(entry->text(), "QM 1.2.3.4.5");
+        EXPECT_EQ(find<QLabel>("Label42")->text(), "QM 1.2.3.4.5");
+    }
+    const std::string good = dir.file("set.ini");
+    saveTo(good);
+    const auto lines = SplitCrLfLines(ReadAll(good));
+    ASSERT_GT(lines.size(), 1u);
+    EXPECT_EQ(lines[1], "SET99=QM 1.2.3.4.5");
+    EXPECT_FALSE(entry->isVisible());
+    EXPECT_FALSE(entry->isEnabled());
+    EXPECT_EQ(entry->text(), "");
+}
+
+} // namespace
+} // namespace qmtest
