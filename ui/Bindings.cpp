@@ -2,8 +2,10 @@
 
 #include "Application.h"
 #include "Cp1251.h"
-#include "Form_to_set.h"
+#include "Field_rules.h"
 #include "PhoneEdit.h"
+#include "Phone_rules.h"
+#include "Setting_rules.h"
 #include "Settings.h"
 #include "TForm1.h"
 #include "TextValidator.h"
@@ -21,66 +23,95 @@ namespace qm {
 
 namespace {
 
-Binding text(const char* control, int setting) {
-    return {control, setting, BindingKind::Text};
-}
-Binding number(const char* control, int setting, std::int32_t min, std::int32_t max) {
-    return {control, setting, BindingKind::Number, min, max};
-}
-Binding flagSwitch(const char* control, int setting) {
-    return {control, setting, BindingKind::Switch};
-}
-Binding flagBit(const char* control, int bit) {
-    return {control, 28, BindingKind::FlagBit, 0, 0, bit};
-}
-Binding phone(const char* control, int setting) {
-    return {control, setting, BindingKind::Phone};
-}
-Binding radio(const char* control, int setting, int on) {
-    return {control, setting, BindingKind::Radio, 0, 0, 0, on};
-}
-Binding list(const char* control, int setting) {
-    return {control, setting, BindingKind::List};
-}
+// A control and the key of the setting it shows; the widget-only facts of
+// the banknote boxes (their bit) and the sensor pairs (the value a button
+// stands for). Everything else comes from the table of settings.
+struct Control {
+    const char* name;
+    std::string key;
+    int bit = 0;
+    int on = 0;
+};
 
-std::vector<Binding> makeBindings() {
-    std::vector<Binding> table = {
-        text("Edit7", 1),
-        text("Edit12", 2),
-        text("Edit10", 3),
-        text("Edit3", 4),
-        number("Edit8", 32, 15, 65535),
-        text("Edit5", 5),
-        {"ComboBox35", 29, BindingKind::Currency},
+// Every settings control, in the order Show_all fills them.
+std::vector<Control> controls() {
+    std::vector<Control> list = {
+        {"Edit7", "SET01"}, {"Edit12", "SET02"}, {"Edit10", "SET03"},     {"Edit3", "SET04"},
+        {"Edit8", "SET32"}, {"Edit5", "SET05"},  {"ComboBox35", "SET29"},
     };
     // The price table: row r holds money SET08 + 2(r - 1) and minutes SET09 + 2(r - 1).
-    const char* const money[] = {"Edit24", "Edit25", "Edit2",  "Edit6",  "Edit11",
-                                 "Edit14", "Edit16", "Edit18", "Edit20", "Edit22"};
-    const char* const minutes[] = {"Edit30", "Edit1",  "Edit4",  "Edit9",  "Edit13",
-                                   "Edit15", "Edit17", "Edit19", "Edit34", "Edit23"};
-    for (int r = 0; r < 10; ++r) {
-        table.push_back(number(money[r], 8 + 2 * r, 0, 5000));
-        table.push_back(number(minutes[r], 9 + 2 * r, 0, 99));
-    }
+    const char* const price[] = {"Edit24", "Edit30", "Edit25", "Edit1",  "Edit2",
+                                 "Edit4",  "Edit6",  "Edit9",  "Edit11", "Edit13",
+                                 "Edit14", "Edit15", "Edit16", "Edit17", "Edit18",
+                                 "Edit19", "Edit20", "Edit34", "Edit22", "Edit23"};
+    for (int i = 0; i < 20; ++i)
+        list.push_back({price[i], SettingKey(8 + i)});
     const char* const banknotes[] = {"CheckBox1", "CheckBox2", "CheckBox3",
                                      "CheckBox4", "CheckBox5", "CheckBox6"};
     for (int bit = 0; bit < 6; ++bit)
-        table.push_back(flagBit(banknotes[bit], bit));
-    const std::vector<Binding> rest = {
-        number("Edit27", 30, 0, 65535), flagSwitch("CheckBox7", 45),
-        phone("MaskEdit1", 6),          flagSwitch("CheckBox13", 44),
-        number("Edit59", 31, 0, 10000), flagSwitch("CheckBox8", 47),
-        phone("MaskEdit3", 7),          number("Edit54", 33, 0, 600),
-        number("Edit55", 34, 0, 23),    number("Edit41", 35, 0, 59),
-        number("Edit57", 36, 0, 23),    number("Edit58", 37, 0, 59),
-        number("Edit28", 38, 0, 600),   number("Edit29", 39, 0, 23),
-        number("Edit31", 40, 0, 59),    number("Edit32", 41, 0, 23),
-        number("Edit33", 42, 0, 59),    radio("RadioButton1", 48, 1),
-        radio("RadioButton2", 48, 0),   radio("RadioButton3", 52, 1),
-        radio("RadioButton4", 52, 0),   list("ComboBox1", 50),
-        number("Edit26", 49, 0, 1000),
+        list.push_back({banknotes[bit], "SET28", bit});
+    const std::vector<Control> rest = {
+        {"Edit27", "SET30"},
+        {"CheckBox7", "SET45"},
+        {"MaskEdit1", "SET06"},
+        {"CheckBox13", "SET44"},
+        {"Edit59", "SET31"},
+        {"CheckBox8", "SET47"},
+        {"MaskEdit3", "SET07"},
+        {"Edit54", "SET33"},
+        {"Edit55", "SET34"},
+        {"Edit41", "SET35"},
+        {"Edit57", "SET36"},
+        {"Edit58", "SET37"},
+        {"Edit28", "SET38"},
+        {"Edit29", "SET39"},
+        {"Edit31", "SET40"},
+        {"Edit32", "SET41"},
+        {"Edit33", "SET42"},
+        {"RadioButton1", "SET48", 0, 1},
+        {"RadioButton2", "SET48", 0, 0},
+        {"RadioButton3", "SET52", 0, 1},
+        {"RadioButton4", "SET52", 0, 0},
+        {"ComboBox1", "SET50"},
+        {"Edit26", "SET49"},
     };
-    table.insert(table.end(), rest.begin(), rest.end());
+    list.insert(list.end(), rest.begin(), rest.end());
+    return list;
+}
+
+BindingKind bindingKind(SettingKind kind) {
+    switch (kind) {
+    case SettingKind::Text:
+        return BindingKind::Text;
+    case SettingKind::Number:
+        return BindingKind::Number;
+    case SettingKind::Switch:
+        return BindingKind::Switch;
+    case SettingKind::FlagBits:
+        return BindingKind::FlagBit;
+    case SettingKind::Phone:
+        return BindingKind::Phone;
+    case SettingKind::Radio:
+        return BindingKind::Radio;
+    case SettingKind::List:
+        return BindingKind::List;
+    case SettingKind::Currency:
+        return BindingKind::Currency;
+    case SettingKind::Carried:
+        break;
+    }
+    throw std::logic_error("a setting without a control has no binding");
+}
+
+std::vector<Binding> makeBindings() {
+    std::vector<Binding> table;
+    for (const Control& c : controls()) {
+        const SettingRule* rule = FindSettingRule(c.key);
+        if (!rule)
+            throw std::logic_error("No setting " + c.key);
+        table.push_back(
+            {c.name, rule->setting, bindingKind(rule->kind), rule->min, rule->max, c.bit, c.on});
+    }
     return table;
 }
 
@@ -93,9 +124,7 @@ QString shownText(int setting) {
 // field and refuse what code page 1251 lacks, so nothing is cut or replaced
 // here; a text that still does not convert leaves the field as it was.
 void storeText(int setting, const QString& shown) {
-    std::string bytes;
-    if (Cp1251FromUtf8(shown.toStdString(), bytes))
-        CopyText(TextField(settings, setting), TextCapacity(setting), bytes);
+    StoreText(settings, setting, shown.toStdString());
 }
 
 // An edit that already shows the text is left alone, with its caret and
@@ -105,17 +134,13 @@ void showText(QLineEdit* edit, const QString& text) {
         edit->setText(text);
 }
 
-void storeSwitch(int setting, bool checked) {
-    SetNumberValue(settings, setting, checked ? 1 : 0);
-}
-
 // Telephone: the value, then its form. A leading minus erases the number;
 // the emptied box is handled again and ends in the international form.
 void phoneRule(PhoneEdit* edit, int setting) {
     modified = 1;
     const QString value = edit->value();
     storeText(setting, value);
-    if (value.startsWith(u'-')) {
+    if (PhoneErases(value.toStdString())) {
         edit->setForm(PhoneEdit::Form::Domestic);
         TextField(settings, setting)[0] = '\0';
         edit->setValue(QString());
@@ -139,11 +164,10 @@ void connectRule(TForm1& form, QWidget* control, const Binding& b) {
     }
     case BindingKind::Number: {
         auto* edit = static_cast<QLineEdit*>(control);
-        const std::int32_t min = b.min, max = b.max;
-        QObject::connect(edit, &QLineEdit::textChanged, edit, [n, min, max](const QString& shown) {
+        const SettingRule* rule = FindSettingRule(SettingKey(n));
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [rule](const QString& shown) {
             modified = 1;
-            const std::string digits = shown.toStdString();
-            SetNumberValue(settings, n, static_cast<std::uint32_t>(ParseNumber(digits, min, max)));
+            StoreNumber(settings, *rule, shown.toStdString());
         });
         break;
     }
@@ -151,16 +175,16 @@ void connectRule(TForm1& form, QWidget* control, const Binding& b) {
         QObject::connect(static_cast<QCheckBox*>(control), &QCheckBox::toggled, control,
                          [n](bool checked) {
                              modified = 1;
-                             storeSwitch(n, checked);
+                             StoreSwitch(settings, n, checked);
                          });
         break;
     case BindingKind::FlagBit: {
-        const auto mask = static_cast<std::uint8_t>(1u << b.bit);
-        QObject::connect(
-            static_cast<QCheckBox*>(control), &QCheckBox::toggled, control, [mask](bool checked) {
-                modified = 1;
-                settings.SET28 = checked ? settings.SET28 | mask : settings.SET28 & ~mask;
-            });
+        const int bit = b.bit;
+        QObject::connect(static_cast<QCheckBox*>(control), &QCheckBox::toggled, control,
+                         [bit](bool checked) {
+                             modified = 1;
+                             StoreBanknote(settings, bit, checked);
+                         });
         break;
     }
     case BindingKind::Phone: {
@@ -173,14 +197,13 @@ void connectRule(TForm1& form, QWidget* control, const Binding& b) {
         QObject::connect(static_cast<QRadioButton*>(control), &QRadioButton::toggled, control,
                          [n, on](bool checked) {
                              if (checked)
-                                 SetNumberValue(settings, n, static_cast<std::uint32_t>(on));
+                                 StoreSwitch(settings, n, on != 0);
                          });
         break;
     }
     case BindingKind::List:
-        QObject::connect(
-            static_cast<QComboBox*>(control), &QComboBox::activated, control,
-            [n](int index) { SetNumberValue(settings, n, static_cast<std::uint32_t>(index)); });
+        QObject::connect(static_cast<QComboBox*>(control), &QComboBox::activated, control,
+                         [n](int index) { StoreEntry(settings, n, index); });
         break;
     case BindingKind::Currency:
         QObject::connect(static_cast<QComboBox*>(control), &QComboBox::activated, &form,

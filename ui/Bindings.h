@@ -1,7 +1,10 @@
-// The bindings of the settings controls: which control shows which setting,
-// and how. One table drives both directions: Show_all fills each control from
+// The bindings of the settings controls: which control shows which setting.
+// Each binding names a control and the key of its setting, and joins the
+// table of settings (Setting_rules.h) by that key for the setting's kind and
+// bounds. One table drives both directions: Show_all fills each control from
 // its setting, and each control's change rule stores what it shows back into
-// the settings record at once, brought into range.
+// the settings record at once, brought into range by the rules of the
+// settings core (Field_rules.h).
 #pragma once
 
 #include <cstdint>
@@ -28,7 +31,7 @@ struct Binding {
     const char* control;
     int setting; // SET number
     BindingKind kind;
-    std::int32_t min = 0; // Number: bounds
+    std::int32_t min = 0; // Number: bounds, from the table of settings
     std::int32_t max = 0;
     int bit = 0; // FlagBit: bit of SET28
     int on = 0;  // Radio: the value stored when the button is switched on

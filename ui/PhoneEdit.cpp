@@ -17,12 +17,8 @@ bool isSlot(QChar maskChar) {
     return maskChar == u'#' || maskChar == u'9';
 }
 
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 bool takes(QChar maskChar, QChar c) {
-    return isAsciiDigit(c) || (maskChar == u'#' && (c == u'+' || c == u'-'));
+    return PhoneSlotTakes(maskChar.toLatin1(), c.unicode());
 }
 
 // Qt's own mask notation for the same form: "0" is an optional digit there.
@@ -72,12 +68,11 @@ PhoneEdit::PhoneEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 QString PhoneEdit::Pattern(Form form) {
-    return form == Form::International ? QStringLiteral("#9(999)999-99-99")
-                                       : QStringLiteral("#(999)999-99-99");
+    return QString::fromLatin1(PhonePattern(form));
 }
 
 PhoneEdit::Form PhoneEdit::FormFor(const QString& value) {
-    return value.isEmpty() || value.startsWith(u'+') ? Form::International : Form::Domestic;
+    return PhoneFormFor(value.toStdString());
 }
 
 QString PhoneEdit::value() const {
@@ -102,13 +97,7 @@ void PhoneEdit::pasteText(const QString& text) {
         for (int k = first; k < end && k < cells.size(); ++k)
             cells[k] = u' ';
     }
-    QString phone;
-    for (const QChar c : text) {
-        if (isAsciiDigit(c))
-            phone += c;
-        else if ((c == u'+' || c == u'-') && phone.isEmpty() && first == 0)
-            phone += c;
-    }
+    const QString phone = QString::fromStdString(PhoneTyped(text.toStdString(), first == 0));
     if (phone.isEmpty())
         return;
     while (cells.size() < first)

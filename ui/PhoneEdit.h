@@ -1,14 +1,12 @@
 // The telephone boxes MaskEdit1 and MaskEdit3.
 //
 // The box shows a mask with its brackets and dashes and an underscore in each
-// unfilled position; its value is the typed characters only. Unfilled
-// positions between typed ones read as blanks, unfilled ones at the end are
-// dropped. Two forms:
-//   international  #9(999)999-99-99   up to 12 value characters
-//   domestic       #(999)999-99-99    up to 11 value characters
-// "#" takes a digit, "+" or "-"; "9" takes a digit. Switching the form keeps
-// the typed characters and lays them out anew.
+// unfilled position; its value is the typed characters only. The two forms
+// and what each position takes are the settings core's (Phone_rules.h).
+// Switching the form keeps the typed characters and lays them out anew.
 #pragma once
+
+#include "Phone_rules.h"
 
 #include <QLineEdit>
 
@@ -18,7 +16,7 @@ class PhoneEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    enum class Form { International, Domestic };
+    using Form = PhoneForm;
 
     explicit PhoneEdit(QWidget* parent = nullptr);
 

@@ -3,6 +3,7 @@
 
 #include "AccessibleNames.h"
 #include "Appearance.h"
+#include "Field_rules.h"
 #include "Settings.h"
 #include "ui_TForm1.h"
 
@@ -62,7 +63,7 @@ void TForm1::Show_currency() {
 
 void TForm1::ComboBox35Change(int index) {
     modified = 1;
-    SetNumberValue(settings, 29, static_cast<std::uint32_t>(index));
+    StoreEntry(settings, 29, index);
     Show_currency();
 }
 

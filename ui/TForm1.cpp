@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "Bindings.h"
 #include "Cp1251.h"
+#include "Field_rules.h"
 #include "MessageBoxes.h"
 #include "Set_def.h"
 #include "Settings.h"
@@ -106,10 +107,8 @@ void TForm1::BitBtn12Click() {
 }
 
 void TForm1::Edit21Change(const QString& text) {
-    std::string bytes;
-    if (!Cp1251FromUtf8(text.toStdString(), bytes))
+    if (!StoreLabel(settings, text.toStdString()))
         return; // the edit's own rule lets no such text through
-    CopyText(settings.serial, kSerialSize, bytes);
     setSerialCaptions(QString::fromStdString(
         Utf8FromCp1251({settings.serial, ::strnlen(settings.serial, kSerialSize)})));
 }

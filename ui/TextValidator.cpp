@@ -1,7 +1,6 @@
 #include "TextValidator.h"
 
-#include "Cp1251.h"
-#include "Single_line.h"
+#include "Field_rules.h"
 
 #include <QLineEdit>
 
@@ -10,16 +9,6 @@
 namespace qm {
 
 namespace {
-
-bool inCp1251(const QString& text) {
-    // A lone surrogate comes out of toUcs4 as U+FFFD, which has no byte either.
-    for (const char32_t c : text.toUcs4()) {
-        unsigned char byte;
-        if (!Cp1251Byte(c, byte))
-            return false;
-    }
-    return true;
-}
 
 int commonPrefix(const QString& a, const QString& b, int limit) {
     int n = 0;
@@ -54,11 +43,12 @@ QValidator::State TextValidator::validate(QString& input, int& pos) const {
         tail = commonSuffix(input, shown_, std::min(size, before));
     const int head = commonPrefix(input, shown_, std::min(size, before) - tail);
 
-    QString part =
-        QString::fromStdString(SingleLine(input.mid(head, size - head - tail).toStdString()));
-    part.truncate(std::max(0, maxLength_ - head - tail));
-    if (!inCp1251(part))
+    const std::optional<std::string> entered =
+        EnteredText(input.mid(head, size - head - tail).toStdString(),
+                    static_cast<std::size_t>(std::max(0, maxLength_ - head - tail)));
+    if (!entered)
         return Invalid;
+    const QString part = QString::fromStdString(*entered);
     input = input.left(head) + part + input.right(tail);
     pos = head + static_cast<int>(part.size());
     return Acceptable;

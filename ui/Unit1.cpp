@@ -6,38 +6,13 @@
 #include "Device_path.h"
 #include "FileDialogs.h"
 #include "Image_transfer.h"
+#include "Transfer_texts.h"
 #include "ui_TForm1.h"
 
 #include <QDir>
 #include <QPointer>
 
 namespace qm {
-
-namespace {
-
-// How each failure of the image procedures reaches the user: the status
-// text with the path of the operation, then a box with the message text and
-// the path the failure names (the temporary file or the operation's path).
-struct FailureRow {
-    ImageResult result;
-    const char* status;
-    const char* message; // none: the reader has shown its own
-    bool namesTempFile;
-};
-
-const FailureRow kFailures[] = {
-    {ImageResult::S1, "Ошибка при записи ", "1. Не удаётся открыть ", true},
-    {ImageResult::S2, "Ошибка при записи ", "2. Не удаётся открыть ", true},
-    {ImageResult::S3, "Ошибка при записи ", "3. Не удаётся открыть ", true},
-    {ImageResult::S4, "Ошибка при записи ", "4. Не удаётся открыть ", true},
-    {ImageResult::S5, "Ошибка при записи ", "5. Не удаётся открыть ", false},
-    {ImageResult::L1, "Ошибка при чтении ", "2. Не удаётся открыть ", false},
-    {ImageResult::L2, "Ошибка при чтении ", "Ошибка контрольной суммы ", false},
-    {ImageResult::L3, "Ошибка при чтении ", "3. Не удаётся открыть ", true},
-    {ImageResult::L4, "Не удалось прочитать ", nullptr, false},
-};
-
-} // namespace
 
 // Keeps the five data buttons disabled while an operation runs and enables
 // them again on every way out, an escaping writer error included. Disabling
@@ -92,14 +67,12 @@ void TForm1::LoadImage(const QString& path, std::string* imageRead) {
 }
 
 void TForm1::reportFailure(ImageResult result, const QString& path) {
-    for (const FailureRow& row : kFailures) {
-        if (row.result != result)
-            continue;
-        setStatusText(QString::fromUtf8(row.status) + path);
-        if (row.message)
-            showMessage(row.message, row.namesTempFile ? TempFilePath() : path.toStdString());
+    const FailureTexts* texts = FailureTextsOf(result);
+    if (!texts)
         return;
-    }
+    setStatusText(QString::fromUtf8(texts->status) + path);
+    if (texts->message)
+        showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path.toStdString());
 }
 
 void TForm1::BitBtn2Click() {

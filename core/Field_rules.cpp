@@ -1,0 +1,104 @@
+#include "Field_rules.h"
+
+#include "Cp1251.h"
+#include "Form_to_set.h"
+#include "Phone_rules.h"
+#include "Single_line.h"
+
+#include <cstring>
+
+namespace qm {
+
+namespace {
+
+// The first `room` characters of UTF-8 text; a malformed byte counts as one.
+std::string firstCharacters(const std::string& utf8, std::size_t room) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < utf8.size() && n < room; ++n) {
+        ++i;
+        while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return utf8.substr(0, i);
+}
+
+std::string fieldText(const Settings& record, int n) {
+    const char* field = TextField(record, n);
+    return std::string(field, ::strnlen(field, TextCapacity(n)));
+}
+
+} // namespace
+
+std::optional<std::string> EnteredText(std::string_view utf8, std::size_t room) {
+    std::string kept = firstCharacters(SingleLine(utf8), room);
+    std::string bytes;
+    if (!Cp1251FromUtf8(kept, bytes))
+        return std::nullopt;
+    return kept;
+}
+
+bool StoreText(Settings& record, int n, std::string_view utf8) {
+    std::string bytes;
+    if (!Cp1251FromUtf8(utf8, bytes))
+        return false;
+    CopyText(TextField(record, n), TextCapacity(n), bytes);
+    return true;
+}
+
+bool StoreLabel(Settings& record, std::string_view utf8) {
+    std::string bytes;
+    if (!Cp1251FromUtf8(utf8, bytes))
+        return false;
+    CopyText(record.serial, kSerialSize, bytes);
+    return true;
+}
+
+void StoreNumber(Settings& record, const SettingRule& rule, std::string_view text) {
+    SetNumberValue(record, rule.setting,
+                   static_cast<std::uint32_t>(ParseNumber(text, rule.min, rule.max)));
+}
+
+void StoreSwitch(Settings& record, int n, bool on) {
+    SetNumberValue(record, n, on ? 1 : 0);
+}
+
+void StoreBanknote(Settings& record, int bit, bool accepted) {
+    const auto mask = static_cast<std::uint8_t>(1u << bit);
+    record.SET28 = accepted ? record.SET28 | mask : record.SET28 & ~mask;
+}
+
+void StoreEntry(Settings& record, int n, int position) {
+    SetNumberValue(record, n, static_cast<std::uint32_t>(position));
+}
+
+Settings AsShown(const Settings& record) {
+    Settings shown = record;
+    for (const SettingRule& rule : SettingRules()) {
+        const int n = rule.setting;
+        switch (rule.kind) {
+        case SettingKind::Text:
+            // Every byte of code page 1251 has its character, so only the
+            // line rule can change a shown text.
+            CopyText(TextField(shown, n), TextCapacity(n), SingleLine(fieldText(record, n)));
+            break;
+        case SettingKind::Number:
+            StoreNumber(shown, rule, std::to_string(NumberValue(record, n)));
+            break;
+        case SettingKind::Phone:
+            CopyText(TextField(shown, n), TextCapacity(n), PhoneShown(fieldText(record, n)));
+            break;
+        case SettingKind::Switch:
+        case SettingKind::Radio:
+            StoreSwitch(shown, n, NumberValue(record, n) != 0);
+            break;
+        case SettingKind::FlagBits:
+        case SettingKind::List:
+        case SettingKind::Currency:
+        case SettingKind::Carried:
+            break;
+        }
+    }
+    return shown;
+}
+
+} // namespace qm

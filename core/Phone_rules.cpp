@@ -1,0 +1,61 @@
+#include "Phone_rules.h"
+
+namespace qm {
+
+namespace {
+
+bool isDigit(char32_t c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isSlot(char patternChar) {
+    return patternChar == '#' || patternChar == '9';
+}
+
+} // namespace
+
+const char* PhonePattern(PhoneForm form) {
+    return form == PhoneForm::International ? "#9(999)999-99-99" : "#(999)999-99-99";
+}
+
+bool PhoneSlotTakes(char patternChar, char32_t c) {
+    return isDigit(c) || (patternChar == '#' && (c == '+' || c == '-'));
+}
+
+PhoneForm PhoneFormFor(std::string_view value) {
+    return value.empty() || value[0] == '+' ? PhoneForm::International : PhoneForm::Domestic;
+}
+
+bool PhoneErases(std::string_view value) {
+    return !value.empty() && value[0] == '-';
+}
+
+std::string PhoneShown(std::string_view value) {
+    const char* pattern = PhonePattern(PhoneFormFor(value));
+    std::string cells;
+    std::size_t slot = 0;
+    for (const char* p = pattern; *p != '\0'; ++p) {
+        if (!isSlot(*p))
+            continue;
+        // Bytes of code page 1251: every character of a telephone is ASCII.
+        const char c = slot < value.size() ? value[slot] : ' ';
+        cells += PhoneSlotTakes(*p, static_cast<unsigned char>(c)) ? c : ' ';
+        ++slot;
+    }
+    while (!cells.empty() && cells.back() == ' ')
+        cells.pop_back();
+    return PhoneErases(cells) ? std::string() : cells;
+}
+
+std::string PhoneTyped(std::string_view written, bool atFirstPosition) {
+    std::string phone;
+    for (const char c : written) {
+        if (isDigit(static_cast<unsigned char>(c)))
+            phone += c;
+        else if ((c == '+' || c == '-') && phone.empty() && atFirstPosition)
+            phone += c;
+    }
+    return phone;
+}
+
+} // namespace qm

@@ -1,0 +1,35 @@
+#include "Transfer_texts.h"
+
+namespace qm {
+
+namespace {
+
+struct Row {
+    ImageResult result;
+    FailureTexts texts;
+};
+
+// The store numbers its five open failures in the order of its steps; the
+// load uses only the numbers 2 and 3.
+const Row kRows[] = {
+    {ImageResult::S1, {"Ошибка при записи ", "1. Не удаётся открыть ", true}},
+    {ImageResult::S2, {"Ошибка при записи ", "2. Не удаётся открыть ", true}},
+    {ImageResult::S3, {"Ошибка при записи ", "3. Не удаётся открыть ", true}},
+    {ImageResult::S4, {"Ошибка при записи ", "4. Не удаётся открыть ", true}},
+    {ImageResult::S5, {"Ошибка при записи ", "5. Не удаётся открыть ", false}},
+    {ImageResult::L1, {"Ошибка при чтении ", "2. Не удаётся открыть ", false}},
+    {ImageResult::L2, {"Ошибка при чтении ", "Ошибка контрольной суммы ", false}},
+    {ImageResult::L3, {"Ошибка при чтении ", "3. Не удаётся открыть ", true}},
+    {ImageResult::L4, {"Не удалось прочитать ", nullptr, false}},
+};
+
+} // namespace
+
+const FailureTexts* FailureTextsOf(ImageResult result) {
+    for (const Row& row : kRows)
+        if (row.result == result)
+            return &row.texts;
+    return nullptr;
+}
+
+} // namespace qm
