@@ -1,0 +1,166 @@
+#include "Cli.h"
+
+#include "Assign.h"
+#include "Board_archive.h"
+#include "Board_volumes.h"
+#include "Places.h"
+#include "Show.h"
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// A command's words: its options and its operands ("--" ends the options).
+struct Words {
+    bool json = false;
+    bool help = false;
+    std::vector<std::string> operands;
+    std::string unknownOption;
+};
+
+Words wordsOf(const std::vector<std::string>& arguments) {
+    Words words;
+    bool options = true;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (options && a == "--")
+            options = false;
+        else if (options && a == "--json")
+            words.json = true;
+        else if (options && (a == "--help" || a == "-h"))
+            words.help = true;
+        else if (options && a.size() > 1 && a[0] == '-' && words.unknownOption.empty())
+            words.unknownOption = a;
+        else
+            words.operands.push_back(a);
+    }
+    return words;
+}
+
+int usageError(std::ostream& err, const std::string& why) {
+    err << "qmconf-cli: " << why << "\nПодробнее: qmconf-cli --help\n";
+    return kExitUsage;
+}
+
+int checkCommand(const std::vector<std::string>& sources, std::ostream& out, ErrorOutput& errors) {
+    int status = kExitOk;
+    for (const std::string& word : sources) {
+        const Place place = PlaceOf(word);
+        if (place.kind == Place::Kind::Defaults) {
+            out << word << ": образ настроек в порядке\n";
+            continue;
+        }
+        std::string path = place.path;
+        if (place.kind == Place::Kind::Board) {
+            path = FindDevicePath(*BoardVolumes(), errors);
+            if (path == kNoDevice) {
+                status = kExitAccess;
+                continue;
+            }
+        }
+        const ImageProbe probe = ProbeImage(path);
+        switch (probe.state) {
+        case ImageProbe::State::Valid:
+            out << path << ": образ настроек в порядке\n";
+            break;
+        case ImageProbe::State::TooShort:
+            out << TooShortText(path, probe.size) << '\n';
+            break;
+        case ImageProbe::State::BadChecksum:
+            out << path << ": ошибка контрольной суммы\n";
+            break;
+        case ImageProbe::State::Unreadable:
+            errors.showMessage("2. Не удаётся открыть ", path);
+            break;
+        }
+        if (probe.state == ImageProbe::State::Unreadable)
+            status = kExitAccess;
+        else if (probe.state != ImageProbe::State::Valid && status == kExitOk)
+            status = kExitFinding;
+    }
+    return status;
+}
+
+int archiveCommand(const std::vector<std::string>& labels, std::ostream& out) {
+    const BoardArchive archive;
+    const std::vector<ArchiveEntry> entries = archive.list(labels.empty() ? "" : labels[0]);
+    if (entries.empty())
+        out << "В архиве нет образов: " << archive.path() << '\n';
+    for (const ArchiveEntry& e : entries)
+        out << e.time << "  " << e.board << "  "
+            << (e.occasion == Occasion::Read ? "прочитан с платы" : "перед записью на плату")
+            << "  " << e.path << '\n';
+    return kExitOk;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.empty())
+        return usageError(err, "не указана команда");
+    const std::string& command = arguments[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << UsageText();
+        return kExitOk;
+    }
+    if (command == "--version") {
+        out << "qmconf-cli " << QMCONF_VERSION << '\n';
+        return kExitOk;
+    }
+
+    const Words words = wordsOf(arguments);
+    if (words.help) {
+        out << UsageText();
+        return kExitOk;
+    }
+    if (!words.unknownOption.empty())
+        return usageError(err, "неизвестный параметр " + words.unknownOption);
+    if (words.json && command != "show" && command != "diff")
+        return usageError(err, "--json есть только у show и diff");
+    const std::vector<std::string>& operands = words.operands;
+    const auto count = operands.size();
+    ErrorOutput errors(err);
+
+    if (command == "show") {
+        if (count != 1)
+            return usageError(err, "show: нужен один ИСТОЧНИК");
+        return ShowCommand(PlaceOf(operands[0]), words.json, out, errors);
+    }
+    if (command == "check") {
+        if (count == 0)
+            return usageError(err, "check: нужен хотя бы один ИСТОЧНИК");
+        return checkCommand(operands, out, errors);
+    }
+    if (command == "diff") {
+        if (count != 2)
+            return usageError(err, "diff: нужны два источника, A и B");
+        return DiffCommand(PlaceOf(operands[0]), PlaceOf(operands[1]), words.json, out, errors);
+    }
+    if (command == "archive") {
+        if (count > 1)
+            return usageError(err, "archive: не больше одной МЕТКИ");
+        return archiveCommand(operands, out);
+    }
+    if (command != "set" && command != "copy")
+        return usageError(err, "неизвестная команда " + command);
+
+    if (count < 2 || (command == "copy" && count != 2))
+        return usageError(err, command + ": нужны ИСТОЧНИК и ЦЕЛЬ");
+    const Place destination = PlaceOf(operands[1]);
+    if (destination.kind == Place::Kind::Defaults)
+        return usageError(err, "defaults бывает только ИСТОЧНИКОМ");
+    if (command == "copy")
+        return CopyCommand(PlaceOf(operands[0]), destination, out, errors);
+    if (count < 3)
+        return usageError(err, "set: нужно хотя бы одно присваивание КЛЮЧ=ЗНАЧЕНИЕ");
+    std::vector<Assignment> assignments(count - 2);
+    for (std::size_t i = 2; i < count; ++i)
+        if (!ParseAssignment(operands[i], assignments[i - 2]))
+            return usageError(err, operands[i] + ": не присваивание КЛЮЧ=ЗНАЧЕНИЕ с ключом от "
+                                                 "SET01 до SET52 или SET99");
+    return SetCommand(PlaceOf(operands[0]), destination, assignments, out, errors);
+}
+
+} // namespace qm

@@ -1,0 +1,97 @@
+// The places the command line loads settings from and stores them to: a
+// settings file, the board (found as the window's device commands find it)
+// and, as a source only, the factory defaults. Loads and stores go through
+// the window's own roads, ReadImage and WriteImage, and the board's old image
+// goes to the board archive as with the window's device commands.
+#pragma once
+
+#include "MessageSink.h"
+#include "SerialEntry.h"
+#include "Settings.h"
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+
+namespace qm {
+
+// Exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitFinding = 1; // not a valid image, different, refused
+constexpr int kExitUsage = 2;
+constexpr int kExitAccess = 3; // a file or the board cannot be read or written
+
+// The messages of the roads, on the error output: "qmconf-cli: " + text + path.
+class ErrorOutput : public MessageSink {
+public:
+    explicit ErrorOutput(std::ostream& err) : err_(err) {}
+    void showMessage(const std::string& text, const std::string& path) override;
+    std::ostream& stream() { return err_; }
+
+private:
+    std::ostream& err_;
+};
+
+struct Place {
+    enum class Kind { File, Board, Defaults };
+    Kind kind = Kind::File;
+    std::string path; // the file's path as given
+};
+
+// "board", "defaults", or a file path (a file named so is reached as ./board).
+Place PlaceOf(const std::string& word);
+
+// What a source's bytes are, read as a load reads them (exclusively, past the
+// file cache), without loading them.
+struct ImageProbe {
+    enum class State { Valid, TooShort, BadChecksum, Unreadable };
+    State state = State::Unreadable;
+    std::size_t size = 0; // bytes read, at most the image's 2048
+    std::string bytes;
+};
+ImageProbe ProbeImage(const std::string& path);
+
+// "P: 311 байт, а образ настроек занимает от 512 до 2048 байт".
+std::string TooShortText(const std::string& path, std::size_t size);
+
+// The outcome of loading a source into the global record.
+struct Loaded {
+    enum class State {
+        Loaded,
+        TooShort,    // read, but no image by its size
+        BadChecksum, // read, but its checksum does not hold
+        CannotRead,  // the board, the file or the temporary file cannot be had
+    };
+    State state = State::CannotRead;
+    std::string path; // the file's path; the path of set.ini on the board
+};
+
+// Loads a source into the global settings record and reports a failure on
+// the error output. A board read is kept in the board archive.
+Loaded LoadSource(const Place& source, ErrorOutput& errors);
+
+// Stores the global record as a settings image at the destination, the
+// board's old set.ini kept in the board archive first; the window's success
+// text on out. kExitOk, or kExitAccess after reporting on the error output.
+int StoreDestination(const Place& destination, SerialEntry& entry, std::ostream& out,
+                     ErrorOutput& errors);
+
+// Whether a record's serial label is blank (its first byte is the blank
+// marker 0xFF).
+bool LabelIsBlank(const Settings& record);
+
+// The serial entry as the command line has it: "visible" exactly when the
+// loaded label is blank, as the window then offers its entry.
+class LabelEntry : public SerialEntry {
+public:
+    explicit LabelEntry(bool visible) : visible_(visible) {}
+    bool isVisible() const override { return visible_; }
+    void clearText() override {}
+    void hide() override { visible_ = false; }
+    void disable() override {}
+
+private:
+    bool visible_;
+};
+
+} // namespace qm

@@ -1,0 +1,22 @@
+// qmconf-cli: the command-line companion of the configuration editor.
+#include "Cli.h"
+#include "Console.h"
+
+#include <exception>
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    qm::PrepareConsole();
+    try {
+        const int status = qm::RunCli(qm::Utf8Arguments(argc, argv), std::cout, std::cerr);
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << "qmconf-cli: не удаётся вывести результат\n";
+            return 3;
+        }
+        return status;
+    } catch (const std::exception& error) {
+        std::cerr << "qmconf-cli: " << error.what() << '\n';
+        return 3;
+    }
+}

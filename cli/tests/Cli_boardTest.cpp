@@ -1,0 +1,55 @@
+// The board, found as the window's device commands find it: shown, written
+// with its old image kept in the board archive first, and the archive listed.
+#include "CliTest.h"
+
+namespace qmtest {
+namespace {
+
+using BoardTest = CliTest;
+
+bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
+    BoardStandIn board(dir.path());
+    if (!board.missing().empty())
+        GTEST_SKIP() << board.missing();
+    const std::string delivered = ReadBytes(board.settingsPath());
+
+    const CliRun shown = run({"show", "board"});
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_TRUE(holds(shown.out, "Метка платы: \"QM 1.2.3.4.5\"\n")) << shown.out;
+
+    WriteBytes(file("шаблон.ini"), DefaultsImage());
+    const CliRun set = run({"set", "шаблон.ini", "board", "SET08=250"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, "Настройки записаны в " + board.settingsPath() + "\n");
+    const std::string written = ImageWith({{"SET08", "250"}});
+    EXPECT_EQ(ReadBytes(board.settingsPath()), written);
+    EXPECT_EQ(run({"check", "board"}).out, board.settingsPath() + ": образ настроек в порядке\n");
+
+    // The read kept what the board held, so the first write added nothing;
+    // the second keeps what the first wrote.
+    EXPECT_EQ(run({"copy", "defaults", "board"}).status, 0);
+    const CliRun listed = run({"archive"});
+    EXPECT_EQ(listed.status, 0);
+    const std::size_t lines =
+        static_cast<std::size_t>(std::count(listed.out.begin(), listed.out.end(), '\n'));
+    EXPECT_EQ(lines, 2u) << listed.out;
+    EXPECT_TRUE(holds(listed.out, "  QM_1.2.3.4.5  прочитан с платы  ")) << listed.out;
+    EXPECT_TRUE(holds(listed.out, "  unknown  перед записью на плату  ")) << listed.out;
+    const CliRun one = run({"archive", "QM 1.2.3.4.5"});
+    ASSERT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 1) << one.out;
+    const std::string kept = one.out.substr(one.out.rfind("  ") + 2, std::string::npos);
+    EXPECT_EQ(ReadBytes(kept.substr(0, kept.size() - 1)), delivered);
+
+    if (board.unplug()) {
+        const CliRun none = run({"show", "board"});
+        EXPECT_EQ(none.status, 3);
+        EXPECT_EQ(none.err, "qmconf-cli: Не удалось соединиться с устройством\n");
+    }
+}
+
+} // namespace
+} // namespace qmtest

@@ -1,0 +1,119 @@
+// Every command and wrong call ends with its exit status, its result on the
+// output and its complaint on the error output; file names in Cyrillic.
+#include "CliTest.h"
+
+namespace qmtest {
+namespace {
+
+struct Case {
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+    const char* out; // a part of the output ("" for an empty output)
+    const char* err; // a part of the error output ("" for an empty one)
+};
+
+const Case kCases[] = {
+    {"NoCommand", {}, 2, "", "не указана команда"},
+    {"UnknownCommand", {"frobnicate"}, 2, "", "неизвестная команда frobnicate"},
+    {"UnknownOption", {"show", "--xml", "шаблон.ini"}, 2, "", "неизвестный параметр --xml"},
+    {"JsonOfCheck", {"check", "--json", "шаблон.ini"}, 2, "", "--json есть только у show и diff"},
+    {"DefaultsAsDestination", {"copy", "шаблон.ini", "defaults"}, 2, "", "только ИСТОЧНИКОМ"},
+    {"NoSuchKey", {"set", "шаблон.ini", "новый.ini", "SET53=1"}, 2, "", "SET53=1: не присваивание"},
+    {"Version", {"--version"}, 0, "qmconf-cli 1.0.0\n", ""},
+    {"ShowMissingFile", {"show", "нет.ini"}, 3, "", "2. Не удаётся открыть нет.ini"},
+    {"ShowShortFile",
+     {"show", "короткий.ini"},
+     1,
+     "",
+     "короткий.ini: 300 байт, а образ настроек занимает от 512 до 2048 байт"},
+    {"ShowBadChecksum",
+     {"show", "испорчен.ini"},
+     1,
+     "SET08  Прайс деньги/время, деньги 1: 100\n",
+     "Ошибка контрольной суммы испорчен.ini"},
+    {"CheckInvalid",
+     {"check", "шаблон.ini", "короткий.ini", "испорчен.ini"},
+     1,
+     "шаблон.ini: образ настроек в порядке\nкороткий.ini: 300 байт, а образ настроек занимает от "
+     "512 до 2048 байт\nиспорчен.ini: ошибка контрольной суммы\n",
+     ""},
+    {"CheckUnreadableWins",
+     {"check", "нет.ini", "испорчен.ini"},
+     3,
+     "испорчен.ini: ошибка",
+     "2. Не удаётся открыть нет.ini"},
+    {"DiffSame", {"diff", "шаблон.ini", "defaults"}, 0, "", ""},
+    {"DiffDifferent",
+     {"diff", "шаблон.ini", "другой.ini"},
+     1,
+     "SET08  Прайс деньги/время, деньги 1\n< 100\n> 300\n",
+     ""},
+    {"DiffJson",
+     {"diff", "--json", "шаблон.ini", "другой.ini"},
+     1,
+     "[\n {\"key\": \"SET08\", \"caption\": \"Прайс деньги/время, деньги 1\", \"a\": 100, \"b\": "
+     "300}\n]\n",
+     ""},
+    {"DiffOfABadImage", {"diff", "испорчен.ini", "шаблон.ini"}, 3, "", "Ошибка контрольной суммы"},
+    {"CopyOfABadImage", {"copy", "испорчен.ini", "копия.ini"}, 3, "", "Ошибка контрольной суммы"},
+    {"Copy", {"copy", "другой.ini", "копия.ini"}, 0, "Настройки записаны в копия.ini\n", ""},
+    {"CopyToAMissingFolder",
+     {"copy", "шаблон.ini", "нет/копия.ini"},
+     3,
+     "",
+     "Ошибка при записи нет/копия.ini\nqmconf-cli: 5. Не удаётся открыть нет/копия.ini"},
+};
+
+class CommandsTest : public CliTest, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
+    WriteBytes(file("шаблон.ini"), DefaultsImage());
+    WriteBytes(file("другой.ini"), ImageWith({{"SET08", "300"}}));
+    WriteBytes(file("короткий.ini"), DefaultsImage().substr(0, 300));
+    std::string broken = DefaultsImage();
+    broken[20] ^= 1;
+    WriteBytes(file("испорчен.ini"), broken);
+
+    const Case& c = GetParam();
+    const CliRun result = run(c.arguments);
+    EXPECT_EQ(result.status, c.status);
+    if (c.out[0] == '\0')
+        EXPECT_EQ(result.out, "");
+    else
+        EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
+    if (c.err[0] == '\0')
+        EXPECT_EQ(result.err, "");
+    else
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    // Only a copy that succeeded leaves a file behind.
+    EXPECT_EQ(exists("копия.ini"), std::string(c.name) == "Copy");
+    if (exists("копия.ini")) {
+        EXPECT_EQ(ReadBytes(file("копия.ini")), ImageWith({{"SET08", "300"}}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, CommandsTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using HelpTest = CliTest;
+
+TEST_F(HelpTest, NamesEveryCommandAndOptionWithAnExample) {
+    const CliRun result = run({"--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const std::pair<const char*, const char*> entries[] = {
+        {"show", "show board"},          {"check", "check board"},
+        {"diff", "diff board"},          {"set", "set шаблон.ini board SET08="},
+        {"copy", "copy board"},          {"archive", "archive \"QM"},
+        {"--json", "show --json board"}, {"--version", "--version"},
+    };
+    for (const auto& [entry, example] : entries) {
+        EXPECT_NE(result.out.find(std::string("\n  ") + entry), std::string::npos) << entry;
+        EXPECT_NE(result.out.find(std::string("Пример: qmconf-cli ") + example), std::string::npos)
+            << entry;
+    }
+}
+
+} // namespace
+} // namespace qmtest
