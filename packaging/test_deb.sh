@@ -16,7 +16,7 @@ root=$work/root
 dpkg -x "$deb" "$root"
 
 fail() { echo "FAIL: $*"; exit 1; }
-for program in qmconf qmboard; do
+for program in qmconf qmconf-cli qmboard; do
     [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program missing or not executable"
 done
 # Every program with its manual page, and nothing else but these files.
@@ -36,12 +36,14 @@ unlisted=$(diff <(printf '%s\n' "${expected[@]}" | sort) \
 [ -z "$unlisted" ] || fail "files differ from the list (< missing, > unexpected):
 $unlisted"
 
-# The manual page of a program with a usage text names the options it lists.
-with_usage=(qmboard)
+# The manual page of a program with a usage text names the options it lists
+# (--help, which every such program has, aside).
+with_usage=(qmboard qmconf-cli)
 for program in "${with_usage[@]}"; do
     usage=$("$root/usr/bin/$program" --help 2>&1 || true)
     diff <(grep -oE -- '--[a-z][a-z-]*' <<<"$usage" | grep -vx -- --help | sort -u) \
-        <(zcat "$root/usr/share/man/man1/$program.1.gz" | grep -oE -- '--[a-z][a-z-]*' | sort -u) ||
+        <(zcat "$root/usr/share/man/man1/$program.1.gz" | grep -oE -- '--[a-z][a-z-]*' |
+            grep -vx -- --help | sort -u) ||
         fail "the options of $program --help (<) and of its manual page (>) differ"
 done
 
