@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints their figures: store and load of the
 # settings image on tmpfs, Show_all of a full record, creating and showing
-# the window (offscreen), and the whole-process start-up to the first painted
-# frame against the smallest Qt window, with peak memory of both (under Xvfb).
+# the window (offscreen), the whole-process start-up to the first painted
+# frame against the smallest Qt window, with peak memory of both (under Xvfb),
+# and qmconf-cli check of 100 images against cksum, on tmpfs and on the disk
+# that holds $TMPDIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
-bash scripts/deps.sh "${BENCH_PACKAGES[@]}" hyperfine time xvfb xauth
+bash scripts/deps.sh "${BENCH_PACKAGES[@]}" time xvfb xauth
 build=${QMCONF_BENCH_BUILD_DIR:-build-bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_BENCH=ON \
     -DQMCONF_BUILD_TESTS=OFF >/dev/null
@@ -18,6 +20,10 @@ echo "== image (tmpfs)"
 "$build/bench/image_bench" --benchmark_min_time=0.5
 echo "== window (offscreen)"
 "$build/bench/ui_bench" --benchmark_min_time=0.5
+
+echo "== qmconf-cli check of 100 images against cksum, whole processes"
+bash bench/cli_check.sh "$build/cli/qmconf-cli" /dev/shm
+bash bench/cli_check.sh "$build/cli/qmconf-cli"
 
 echo "== start-up to the first painted frame (Xvfb)"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

@@ -33,7 +33,7 @@ FUZZ_PACKAGES=(
 # Additionally, for the benchmarks.
 BENCH_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
-    libbenchmark-dev
+    libbenchmark-dev hyperfine
 )
 
 # Additionally, to make the pictures of the user guide (scripts/screenshots.sh).

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the toolkit-free libraries (core/, image/, archive/) and their test suites as
-# Windows executables with MinGW-w64 and runs every *_tests.exe under Wine,
-# quietly, in a throw-away Wine prefix. Prints each suite with its summary and
+# Builds the toolkit-free libraries (core/, image/, archive/), the command line
+# qmconf-cli (cli/) and their test suites as Windows executables with
+# MinGW-w64 and runs every *_tests.exe under Wine, quietly, in a throw-away
+# Wine prefix. Prints each suite with its summary and
 # exits non-zero when any test fails or hangs (QMCONF_WIN_TEST_TIMEOUT seconds a
 # suite, 300 by default).
 #
