@@ -13,6 +13,11 @@ struct Case {
     const char* err; // a part of the error output ("" for an empty one)
 };
 
+// Failed cases are named in the output.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const Case kCases[] = {
     {"NoCommand", {}, 2, "", "не указана команда"},
     {"UnknownCommand", {"frobnicate"}, 2, "", "неизвестная команда frobnicate"},

@@ -15,6 +15,11 @@ struct Case {
     bool refused = false;
 };
 
+// Failed cases are named in the output.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // The source holds bits 6 and 7 of the banknote set, which no box shows.
 const Lines kSource = {{"SET28", "198"}};
 

@@ -11,10 +11,15 @@ struct Case {
     std::vector<const char*> lines;                         // lines the output must hold
 };
 
+// Failed cases are named in the output.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const Case kCases[] = {
     {"OutOfTheWindowsRange",
      {{"ID", "QM \"7\"\\"},
-      {"SET01", "x\x01y\xE0"},
+      {"SET01", "x\x01y\xE0\x98"},
       {"SET08", "6000"},
       {"SET32", "5"},
       {"SET45", "7"},
@@ -25,8 +30,8 @@ const Case kCases[] = {
       {"SET29", "8"},
       {"SET28", "255"}},
      {"{\"serial\": \"QM \\\"7\\\"\\\\\", \"checksum_ok\": true, \"settings\": [",
-      "  {\"key\": \"SET01\", \"caption\": \"APN\", \"value\": \"x\\u0001yа\", \"normalized\": "
-      "\"xyа\"},",
+      "  {\"key\": \"SET01\", \"caption\": \"APN\", \"value\": \"x\\u0001yа\\u0098\", "
+      "\"normalized\": \"xyа\\u0098\"},",
       "  {\"key\": \"SET32\", \"caption\": \"Периодичность связи\", \"value\": 5, "
       "\"normalized\": 15},",
       "  {\"key\": \"SET29\", \"caption\": \"Валюта\", \"value\": 8},",
