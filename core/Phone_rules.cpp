@@ -8,11 +8,11 @@ bool isDigit(char32_t c) {
     return c >= '0' && c <= '9';
 }
 
-bool isSlot(char patternChar) {
+} // namespace
+
+bool PhoneIsSlot(char patternChar) {
     return patternChar == '#' || patternChar == '9';
 }
-
-} // namespace
 
 const char* PhonePattern(PhoneForm form) {
     return form == PhoneForm::International ? "#9(999)999-99-99" : "#(999)999-99-99";
@@ -35,7 +35,7 @@ std::string PhoneShown(std::string_view value) {
     std::string cells;
     std::size_t slot = 0;
     for (const char* p = pattern; *p != '\0'; ++p) {
-        if (!isSlot(*p))
+        if (!PhoneIsSlot(*p))
             continue;
         // Bytes of code page 1251: every character of a telephone is ASCII.
         const char c = slot < value.size() ? value[slot] : ' ';

@@ -19,6 +19,10 @@ enum class PhoneForm { International, Domestic };
 // The form's pattern, "#9(999)999-99-99" or "#(999)999-99-99".
 const char* PhonePattern(PhoneForm form);
 
+// Whether a character of the pattern is a position ("#" or "9"), not one of
+// the brackets and dashes.
+bool PhoneIsSlot(char patternChar);
+
 // Whether a position of the pattern ("#" or "9") takes the character.
 bool PhoneSlotTakes(char patternChar, char32_t c);
 

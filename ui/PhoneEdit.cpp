@@ -14,7 +14,7 @@ namespace {
 constexpr QChar kUnfilled = u'_';
 
 bool isSlot(QChar maskChar) {
-    return maskChar == u'#' || maskChar == u'9';
+    return PhoneIsSlot(maskChar.toLatin1());
 }
 
 bool takes(QChar maskChar, QChar c) {
