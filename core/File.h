@@ -18,10 +18,17 @@ public:
     };
     enum class Target {
         Any, // whatever the path names, symbolic links followed
-        // Only a file of the current user's own, reached without following
-        // a symbolic link. Used for the fixed-name temporary file,
-        // so that a link planted in a shared temporary folder is never
-        // written through; such a path fails to open.
+        // A private file of the current user's own: the fixed-name temporary
+        // file, which holds the APN password and the alert numbers, and its
+        // lock. Only a regular file of the user's with no other name is
+        // opened, reached without following a symbolic link, so that nothing
+        // planted in a shared temporary folder is read or written through.
+        // A symbolic link, a folder, a device, a socket or another user's
+        // entry fails to open. To write or hold, an entry of the user's own
+        // that is a second name of a file (the file keeps its bytes under its
+        // other name) or a FIFO is removed and a fresh file made in its place;
+        // to read, it fails to open. A file made here, or written or held
+        // here, is readable and writable by its owner alone.
         OwnFileOnly,
     };
 

@@ -29,7 +29,8 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages) {
         if (!file.close() || !written)
             return ImageResult::L3;
     }
-    return Read_file(temp, messages) ? ImageResult::Success : ImageResult::L4;
+    return Read_file(temp, messages, File::Target::OwnFileOnly) ? ImageResult::Success
+                                                                : ImageResult::L4;
 }
 
 } // namespace qm

@@ -14,6 +14,64 @@ int fdOf(std::intptr_t handle) {
     return static_cast<int>(handle);
 }
 
+int openRetrying(const std::string& path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+int closeFailing(int fd) {
+    ::close(fd);
+    return -1;
+}
+
+// The only kind of entry opened as a private file as it stands.
+bool isPrivateFile(const struct stat& st) {
+    return S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid();
+}
+
+int createPrivate(const std::string& path, int flags) {
+    return openRetrying(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+}
+
+// Opens the private file at path with flags (no O_CREAT, no O_TRUNC); -1 when
+// the entry there may not be opened. Looked at before it is opened, so that
+// no device or FIFO is ever opened, and again after, so that nothing swapped
+// in meanwhile is used.
+int openPrivate(const std::string& path, File::Mode mode, int flags) {
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0)
+        return errno == ENOENT && mode != File::Mode::Read ? createPrivate(path, flags) : -1;
+    if (!isPrivateFile(entry)) {
+        // A second name of a file or a FIFO of the user's own can go without
+        // loss: the file keeps its bytes under its other name. A device, a
+        // socket, a folder or a symbolic link is left as it is.
+        const bool replaceable =
+            S_ISFIFO(entry.st_mode) || (S_ISREG(entry.st_mode) && entry.st_nlink > 1);
+        if (mode == File::Mode::Read || entry.st_uid != ::geteuid() || !replaceable ||
+            ::unlink(path.c_str()) != 0)
+            return -1;
+        return createPrivate(path, flags);
+    }
+    const int fd = openRetrying(path, flags | O_NOFOLLOW);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !isPrivateFile(st) || st.st_dev != entry.st_dev ||
+        st.st_ino != entry.st_ino)
+        return closeFailing(fd);
+    // A file left readable by others (by an earlier version) is made private
+    // before anything is written to it.
+    if (mode != File::Mode::Read && (st.st_mode & (S_IRWXG | S_IRWXO)) != 0 &&
+        ::fchmod(fd, S_IRUSR | S_IWUSR) != 0)
+        return closeFailing(fd);
+    if (mode == File::Mode::Write && ::ftruncate(fd, 0) != 0)
+        return closeFailing(fd);
+    return fd;
+}
+
 } // namespace
 
 File::~File() {
@@ -24,29 +82,18 @@ bool File::open(const std::string& path, Mode mode, Target target) {
     close();
     // Non-blocking open, so that a FIFO at the path cannot hang the window;
     // blocking mode is restored once the file is open.
-    int flags = O_CLOEXEC | O_NONBLOCK | (mode == Mode::Read ? O_RDONLY : O_WRONLY | O_CREAT);
-    const bool ownOnly = target == Target::OwnFileOnly;
-    if (ownOnly)
-        flags |= O_NOFOLLOW;
-    else if (mode == Mode::Write)
-        flags |= O_TRUNC;
-
+    const int flags =
+        O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (mode == Mode::Read ? O_RDONLY : O_WRONLY);
     int fd;
-    do {
-        fd = ::open(path.c_str(), flags, 0644);
-    } while (fd < 0 && errno == EINTR);
+    if (target == Target::OwnFileOnly)
+        fd = openPrivate(path, mode, flags);
+    else if (mode == Mode::Read)
+        fd = openRetrying(path, flags);
+    else
+        fd = openRetrying(path, flags | O_CREAT | (mode == Mode::Write ? O_TRUNC : 0), 0644);
     if (fd < 0)
         return false;
 
-    if (ownOnly) {
-        // Checked before anything is cut, so another user's file is left alone.
-        struct stat st {};
-        if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() ||
-            (mode == Mode::Write && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) != 0)) {
-            ::close(fd);
-            return false;
-        }
-    }
     const int fl = ::fcntl(fd, F_GETFL);
     if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
         ::close(fd);
