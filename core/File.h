@@ -48,8 +48,9 @@ public:
     bool write(const void* data, std::size_t size);
     bool write(const std::string& bytes) { return write(bytes.data(), bytes.size()); }
 
-    // Flushes what was written to the medium. Kinds of file that cannot be
-    // flushed (pipes, character devices) count as flushed.
+    // Flushes what was written to the medium; false when that fails. A file
+    // that is not a regular one (a pipe, a character device) counts as
+    // flushed when its kind cannot be flushed at all.
     bool sync();
 
     // Closes the file; false when closing reported an error. Closing a file

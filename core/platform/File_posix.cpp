@@ -140,7 +140,12 @@ bool File::sync() {
         return false;
     if (::fsync(fdOf(handle_)) == 0)
         return true;
-    return errno == EINVAL || errno == EROFS; // a kind of file that has no medium to flush
+    const int error = errno;
+    // A pipe or a character device has no medium to flush; a regular file
+    // that cannot be flushed may not have reached its medium at all.
+    struct stat st {};
+    return ::fstat(fdOf(handle_), &st) == 0 && !S_ISREG(st.st_mode) &&
+           (error == EINVAL || error == EROFS);
 }
 
 bool File::close() {

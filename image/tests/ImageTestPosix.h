@@ -1,7 +1,8 @@
-// Helpers of the POSIX-only image tests: scratch mounts and a lock held by
-// another process.
+// Helpers of the POSIX-only image tests: scratch mounts, a lock held by
+// another process, and a flush that fails.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
@@ -25,6 +26,16 @@ private:
     bool ok_ = false;
     std::string why_;
 };
+
+// From now on every fsync of this process fails with error, as the kernel
+// reports it for a medium that failed: a seccomp filter, which lasts for the
+// life of the process, so it is meant for a child process. False when the
+// filter could not be installed.
+bool FailEveryFsyncWith(int error);
+
+// Runs work in a child process and gives its exit code; -1 when the child
+// did not end normally.
+int InChildProcess(const std::function<int()>& work);
 
 // Another process that holds an exclusive flock on a file until released;
 // locked() is false when the lock was not free.

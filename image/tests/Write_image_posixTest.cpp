@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
@@ -35,6 +37,33 @@ TEST_F(WriteImagePosixTest, FailedWriteAfterTheOpenEndsInS5) {
         GTEST_SKIP() << "/dev/full is not available";
     // The open succeeds; the write finds no space.
     EXPECT_EQ(WriteImage("/dev/full", entry, messages), ImageResult::S5);
+}
+
+struct FlushCase {
+    bool regularTarget; // else /dev/null, a character device
+    int error;
+    ImageResult expected;
+};
+
+// Every flush error of a regular file ends the store in S5; only a device,
+// which has no medium to flush, may report that it cannot be flushed.
+TEST_F(WriteImagePosixTest, FlushErrorsOfTheTarget) {
+    const FlushCase cases[] = {
+        {true, EIO, ImageResult::S5},          {true, ENOSPC, ImageResult::S5},
+        {true, EROFS, ImageResult::S5},        {true, EDQUOT, ImageResult::S5},
+        {true, EINVAL, ImageResult::S5},       {false, EIO, ImageResult::S5},
+        {false, EINVAL, ImageResult::Success}, {false, EROFS, ImageResult::Success},
+    };
+    for (const auto& c : cases) {
+        const std::string target = c.regularTarget ? dir.file("set.ini") : "/dev/null";
+        const int result = InChildProcess([&] {
+            if (!FailEveryFsyncWith(c.error))
+                return 100;
+            return static_cast<int>(WriteImage(target, entry, messages));
+        });
+        ASSERT_NE(result, 100) << "the seccomp filter could not be installed";
+        EXPECT_EQ(result, static_cast<int>(c.expected)) << target << " " << std::strerror(c.error);
+    }
 }
 
 TEST_F(WriteImagePosixTest, ReadOnlyTargetFolderEndsInS5) {
