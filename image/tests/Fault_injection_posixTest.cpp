@@ -39,18 +39,22 @@ TEST_F(FaultInjectionTest, DevicesAsSourceEndInL1WithTheRecordUntouched) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(FaultInjectionTest, MissingTempFolderEndsBothRoadsEarly) {
+// A runtime folder that has gone (a session ended, a variable left over)
+// does not stop the roads: T goes to $TMPDIR instead.
+TEST_F(FaultInjectionTest, MissingTempFolderFallsBackToTmpdir) {
     TempDirEnv missing(dir.file("no-such-folder"));
+    const std::string fallback = dir.file("tmpdir");
+    fs::create_directory(fallback);
+    EnvVar tmpdir("TMPDIR", fallback);
     const std::string target = dir.file("out.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Не удаётся создать файл ");
-    EXPECT_FALSE(fs::exists(target));
-
-    WriteAll(dir.file("in.ini"), DefaultsImage());
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    EXPECT_EQ(ReadAll(target), DefaultsImage());
+    EXPECT_TRUE(fs::exists(fallback + "/set_tmp.ini"));
     markRecord();
-    EXPECT_EQ(ReadImage(dir.file("in.ini"), messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(ReadImage(target, messages), ImageResult::Success);
+    EXPECT_FALSE(recordUntouched());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(fs::exists(dir.file("no-such-folder")));
 }
 
 TEST_F(FaultInjectionTest, BoardPulledOutBetweenStoreAndLoad) {

@@ -148,18 +148,6 @@ TEST_F(ReadImageTest, SourcesThatCannotBeReadEndInL1) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(ReadImageTest, UnwritableTempFolderEndsInL3) {
-    const std::string source = dir.file("set.ini");
-    WriteAll(source, DefaultsImage());
-    const std::string plain = dir.file("plain");
-    WriteAll(plain, "a regular file");
-    TempDirEnv inside(plain);
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
-    EXPECT_EQ(ReadAll(plain), "a regular file");
-}
-
 TEST_F(ReadImageTest, FolderAtTheTempFileEndsInL3) {
     const std::string source = dir.file("set.ini");
     WriteAll(source, DefaultsImage());

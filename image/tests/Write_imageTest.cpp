@@ -130,17 +130,6 @@ TEST_F(WriteImageTest, UnwritableTargetEndsInS5) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(WriteImageTest, UnusableTempFolderEndsInS1AfterTheWritersMessage) {
-    const std::string plain = dir.file("plain");
-    WriteAll(plain, "a regular file");
-    TempDirEnv inside(plain);
-    const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", TempPathIn(plain)}));
-    EXPECT_FALSE(fs::exists(target));
-}
-
 TEST_F(WriteImageTest, FolderAtTheTempFileEndsInS1) {
     fs::create_directory(tempDir() + "/set_tmp.ini");
     const std::string target = dir.file("set.ini");

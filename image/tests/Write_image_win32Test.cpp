@@ -90,4 +90,16 @@ TEST_F(WriteImageWin32Test, NoTemporaryDirectoryEndsInS1) {
     EXPECT_FALSE(fs::exists("\\set_tmp.ini"));
 }
 
+// Windows takes the temporary folder as the system reports it, usable or not.
+TEST_F(WriteImageWin32Test, UnusableTempFolderEndsInS1AfterTheWritersMessage) {
+    const std::string plain = dir.file("plain");
+    WriteAll(plain, "a regular file");
+    TempDirEnv inside(plain);
+    const std::string target = dir.file("set.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", TempPathIn(plain)}));
+    EXPECT_FALSE(fs::exists(target));
+}
+
 } // namespace
