@@ -15,6 +15,7 @@ public:
     enum class Mode {
         Read,  // an existing file, for reading
         Write, // create the file or cut it to zero length, for writing
+        Hold,  // create the file or keep it as it is; opened to be locked
     };
     enum class Target {
         Any, // whatever the path names, symbolic links followed
@@ -52,6 +53,11 @@ public:
     // that is not a regular one (a pipe, a character device) counts as
     // flushed when its kind cannot be flushed at all.
     bool sync();
+
+    // Takes an exclusive lock on the whole file without waiting for it; false
+    // while another open of the file, in this process or another, holds one.
+    // Advisory: it keeps out only those who ask for it. Closing releases it.
+    bool tryLock();
 
     // Closes the file; false when closing reported an error. Closing a file
     // that is not open succeeds.

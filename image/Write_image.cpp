@@ -3,6 +3,7 @@
 
 #include "File.h"
 #include "Settings_image.h"
+#include "Temp_lock.h"
 #include "Write_file.h"
 
 #include <cstdint>
@@ -56,6 +57,15 @@ bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t
 
 ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages) {
     const std::string temp = TempFilePath();
+    // Held to the end: another editor's store or load must not replace T
+    // between the steps below. Not granted, T cannot be had for the store.
+    // When not even the lock file can be made beside T, T cannot be made
+    // either, and the store ends as when the writer cannot create T.
+    const TempFileLock lock(temp);
+    if (lock.state() == TempFileLock::State::Unavailable)
+        messages.showMessage(kCannotCreateFile, temp);
+    if (!lock.held())
+        return ImageResult::S1;
 
     NotingSink writerMessages(messages);
     Write_file(temp, entry, writerMessages);

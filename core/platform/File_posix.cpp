@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,10 +38,10 @@ int createPrivate(const std::string& path, int flags) {
 }
 
 // Opens the private file at path with flags (no O_CREAT, no O_TRUNC); -1 when
-// the entry there may not be opened. Looked at before it is opened, so that
-// no device or FIFO is ever opened, and again after, so that nothing swapped
-// in meanwhile is used.
-int openPrivate(const std::string& path, File::Mode mode, int flags) {
+// the entry there may not be opened, with errno EEXIST or ENOENT when it
+// changed meanwhile. Looked at before it is opened, so that no device or FIFO
+// is ever opened, and again after, so that nothing swapped in is used.
+int openPrivateOnce(const std::string& path, File::Mode mode, int flags) {
     struct stat entry {};
     if (::lstat(path.c_str(), &entry) != 0)
         return errno == ENOENT && mode != File::Mode::Read ? createPrivate(path, flags) : -1;
@@ -70,6 +71,17 @@ int openPrivate(const std::string& path, File::Mode mode, int flags) {
     if (mode == File::Mode::Write && ::ftruncate(fd, 0) != 0)
         return closeFailing(fd);
     return fd;
+}
+
+int openPrivate(const std::string& path, File::Mode mode, int flags) {
+    // Two editors making the lock file at the same moment: the one whose
+    // exclusive creation loses opens the file the other made.
+    for (int attempt = 0;; ++attempt) {
+        errno = 0;
+        const int fd = openPrivateOnce(path, mode, flags);
+        if (fd >= 0 || attempt == 2 || (errno != EEXIST && errno != ENOENT))
+            return fd;
+    }
 }
 
 } // namespace
@@ -146,6 +158,16 @@ bool File::sync() {
     struct stat st {};
     return ::fstat(fdOf(handle_), &st) == 0 && !S_ISREG(st.st_mode) &&
            (error == EINVAL || error == EROFS);
+}
+
+bool File::tryLock() {
+    if (!isOpen())
+        return false;
+    int result;
+    do {
+        result = ::flock(fdOf(handle_), LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
 }
 
 bool File::close() {

@@ -126,6 +126,16 @@ bool File::sync() {
     return GetFileType(handleOf(handle_)) != FILE_TYPE_DISK;
 }
 
+bool File::tryLock() {
+    if (!isOpen())
+        return false;
+    // One byte at the start, past the end of an empty file, which Windows
+    // allows: every holder asks for the same byte.
+    OVERLAPPED at{};
+    return LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+                      0, &at) != 0;
+}
+
 bool File::close() {
     if (!isOpen())
         return true;

@@ -7,9 +7,11 @@
 #include "ImageTestSupport.h"
 #include "Set_def.h"
 #include "Settings.h"
+#include "Write_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <unistd.h>
 
@@ -55,6 +57,31 @@ TEST_F(FaultInjectionTest, MissingTempFolderFallsBackToTmpdir) {
     EXPECT_FALSE(recordUntouched());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(fs::exists(dir.file("no-such-folder")));
+}
+
+// Two editors of the same user store and load their own records at the same
+// moment, again and again, through the one temporary file: each board gets
+// its own editor's record, and each load gives its own board's record.
+TEST_F(FaultInjectionTest, TwoEditorsAtOnceNeverCrossTheirRecords) {
+    const auto editor = [this](const std::string& apn) {
+        return [this, apn] {
+            CopyText(settings.SET01, kLongTextSize, apn);
+            const std::string board = dir.file(apn + ".ini");
+            const std::string image = ReferenceImage(SettingsFileText(settings, false));
+            int crossed = 0;
+            for (int round = 0; round < 100; ++round) {
+                if (WriteImage(board, entry, messages) != ImageResult::Success ||
+                    ReadAll(board) != image)
+                    ++crossed;
+                if (ReadImage(board, messages) != ImageResult::Success ||
+                    std::string(settings.SET01) != apn)
+                    ++crossed;
+            }
+            return std::min(crossed, 99);
+        };
+    };
+    EXPECT_EQ(InChildProcesses({editor("first.apn"), editor("second.apn")}),
+              (std::vector<int>{0, 0}));
 }
 
 TEST_F(FaultInjectionTest, BoardPulledOutBetweenStoreAndLoad) {

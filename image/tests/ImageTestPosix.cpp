@@ -71,16 +71,26 @@ bool FailEveryFsyncWith(int error) {
            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
-int InChildProcess(const std::function<int()>& work) {
-    const pid_t child = ::fork();
-    if (child < 0)
-        return -1;
-    if (child == 0)
-        ::_exit(work());
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+std::vector<int> InChildProcesses(const std::vector<std::function<int()>>& works) {
+    std::vector<pid_t> children;
+    for (const auto& work : works) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(work());
+        children.push_back(child);
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::vector<int> codes;
+    for (const pid_t child : children) {
+        int status = 0;
+        while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        codes.push_back(child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    }
+    return codes;
+}
+
+int InChildProcess(const std::function<int()>& work) {
+    return InChildProcesses({work}).front();
 }
 
 LockHolder::LockHolder(const std::string& path) {

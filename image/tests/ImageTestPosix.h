@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace qmtest {
 
@@ -58,8 +59,11 @@ private:
 // filter could not be installed.
 bool FailEveryFsyncWith(int error);
 
-// Runs work in a child process and gives its exit code; -1 when the child
-// did not end normally.
+// Runs each work in a child process of its own, all at the same time, and
+// gives their exit codes; -1 for a child that did not end normally.
+std::vector<int> InChildProcesses(const std::vector<std::function<int()>>& works);
+
+// One work in a child process.
 int InChildProcess(const std::function<int()>& work);
 
 // Another process that holds an exclusive flock on a file until released;
