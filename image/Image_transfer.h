@@ -16,7 +16,8 @@ enum class ImageResult {
     Success,
     S1, // T cannot be had: its lock is not granted, or it cannot be opened
         // for reading after the writer ran (names T)
-    S2, // the settings text in T is shorter than 512 bytes or too long (T)
+    S2, // the settings text in T is shorter than 512 bytes or too long, or
+        // its image would fail the checksum test on load (T)
     S3, // T cannot be rewritten with the text part of the image (T)
     S4, // T cannot be read back for the second time (T)
     S5, // the target cannot be opened, written, flushed or closed (P)

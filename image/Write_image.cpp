@@ -40,6 +40,16 @@ bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
     return true;
 }
 
+// Whether the image of this text part passes the load's checksum test. A
+// text value holding "CRC=" (a password such as "abCRC=12") stops the
+// checksum scan inside that value: such an image could never be read back.
+bool readsBack(const std::uint8_t* text, std::size_t m) {
+    std::uint8_t image[kImageSize];
+    std::memcpy(image, text, m);
+    FillPadding(image + m, kImageSize - m);
+    return CheckImage(image);
+}
+
 bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t m) {
     File target;
     if (!target.open(path, File::Mode::Write))
@@ -99,6 +109,10 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
         return ImageResult::S4;
     if (m != text.size() || std::memcmp(buffer, text.data(), m) != 0)
         return ImageResult::S4;
+
+    // Checked before the target is opened: the board keeps what it holds.
+    if (!readsBack(buffer, m))
+        return ImageResult::S2;
 
     return writeTarget(path, buffer, m) ? ImageResult::Success : ImageResult::S5;
 }
