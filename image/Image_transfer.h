@@ -44,6 +44,8 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
 // cache, exclusively), checks its checksum, copies the bytes read to T and
 // fills the global settings record from T. The record changes only once the
 // checksum has passed; the reader shows its own message when it ends in L4.
-ImageResult ReadImage(const std::string& path, MessageSink& messages);
+// On success, imageRead (when given) receives the bytes read from path.
+ImageResult ReadImage(const std::string& path, MessageSink& messages,
+                      std::string* imageRead = nullptr);
 
 } // namespace qm

@@ -11,7 +11,7 @@
 
 namespace qm {
 
-ImageResult ReadImage(const std::string& path, MessageSink& messages) {
+ImageResult ReadImage(const std::string& path, MessageSink& messages, std::string* imageRead) {
     const std::string temp = TempFilePath();
     // Held to the end, from before the source is read: the source may be T
     // itself, which another editor's store must not change meanwhile. Not
@@ -37,8 +37,11 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages) {
         if (!file.close() || !written)
             return ImageResult::L3;
     }
-    return Read_file(temp, messages, File::Target::OwnFileOnly) ? ImageResult::Success
-                                                                : ImageResult::L4;
+    if (!Read_file(temp, messages, File::Target::OwnFileOnly))
+        return ImageResult::L4;
+    if (imageRead)
+        imageRead->assign(reinterpret_cast<const char*>(buffer), n);
+    return ImageResult::Success;
 }
 
 } // namespace qm

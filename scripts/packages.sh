@@ -7,6 +7,7 @@ BUILD_PACKAGES=(
     qt6-base-dev libgl-dev qt6-translations-l10n
     libblkid-dev
     fonts-dejavu-core fonts-liberation
+    scdoc
 )
 
 # Additionally, to build and run every test.
@@ -14,6 +15,7 @@ TEST_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libgtest-dev libgmock-dev
     dosfstools mtools util-linux desktop-file-utils
+    lintian appstream
 )
 
 # Additionally, to build the toolkit-free suites for Windows and run them under Wine.

@@ -64,10 +64,10 @@ DISPLAY=":$(head -n1 "$work/display")"
 export DISPLAY
 
 # The same pixels on every machine: no scaling, 96 dpi, and the editor's own
-# folder for its temporary file.
+# folder for its temporary file and its board archive.
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
     QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 LANG=C.UTF-8 LC_ALL=C.UTF-8 \
-    XDG_RUNTIME_DIR="$work" \
+    XDG_RUNTIME_DIR="$work" XDG_DATA_HOME="$work" \
     "$editor" >"$work/editor.log" 2>&1 &
 editor_pid=$!
 

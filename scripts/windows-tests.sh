@@ -1,7 +1,5 @@
-    (cd "$(dirname "$exe")" &&
-        timeout "${QMCONF_WIN_TEST_TIMEOUT:-300}" wine "$exe" --gtest_brief=1 >"$work/$name.log" 2>&1) ||
-        rc=$?#!/usr/bin/env bash
-# Builds the toolkit-free libraries (core/, image/) and their test suites as
+#!/usr/bin/env bash
+# Builds the toolkit-free libraries (core/, image/, archive/) and their test suites as
 # Windows executables with MinGW-w64 and runs every *_tests.exe under Wine,
 # quietly, in a throw-away Wine prefix. Prints each suite with its summary and
 # exits non-zero when any test fails or hangs (QMCONF_WIN_TEST_TIMEOUT seconds a

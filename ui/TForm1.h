@@ -2,6 +2,7 @@
 // buttons and the status line.
 #pragma once
 
+#include "Board_archive.h"
 #include "Device_path.h"
 #include "Image_transfer.h"
 #include "MessageSink.h"
@@ -49,8 +50,8 @@ public:
     // Loading a settings image at path into the record and storing the
     // record as a settings image at path, with progress and outcome in the
     // status line and failures in a box. The data buttons are disabled while
-    // either runs.
-    void LoadImage(const QString& path);
+    // either runs. A successful load hands the bytes it read to imageRead.
+    void LoadImage(const QString& path, std::string* imageRead = nullptr);
     void StoreImage(const QString& path);
 
     // Where the device commands look for the board's volume: the system's
@@ -84,6 +85,9 @@ private:
     std::vector<QWidget*> bound_; // the controls of Bindings(), in table order
     bool pageChangeByCode_ = false;
     VolumeSource volumes_ = SystemVolumes;
+    // What the device commands read from the board and are about to
+    // overwrite on it is kept here, silently.
+    BoardArchive archive_;
 };
 
 } // namespace qm

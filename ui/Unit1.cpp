@@ -69,11 +69,11 @@ void TForm1::StoreImage(const QString& path) {
         reportFailure(result, path);
 }
 
-void TForm1::LoadImage(const QString& path) {
+void TForm1::LoadImage(const QString& path, std::string* imageRead) {
     CommandsBusy busy(*ui);
     setStatusText(QStringLiteral("Идёт чтение из ") + path);
     repaint();
-    const ImageResult result = ReadImage(path.toStdString(), *this);
+    const ImageResult result = ReadImage(path.toStdString(), *this, imageRead);
     if (result == ImageResult::Success) {
         Show_all();
         setStatusText(QStringLiteral("Настройки прочитаны из ") + path);
@@ -95,14 +95,21 @@ void TForm1::reportFailure(ImageResult result, const QString& path) {
 
 void TForm1::BitBtn2Click() {
     const std::string path = FindDevicePath(*volumes_(), *this);
-    if (path != kNoDevice)
-        LoadImage(QString::fromStdString(path));
+    if (path == kNoDevice)
+        return;
+    std::string image;
+    LoadImage(QString::fromStdString(path), &image);
+    if (!image.empty())
+        archive_.keepRead(image);
 }
 
 void TForm1::BitBtn3Click() {
     const std::string path = FindDevicePath(*volumes_(), *this);
-    if (path != kNoDevice)
-        StoreImage(QString::fromStdString(path));
+    if (path == kNoDevice)
+        return;
+    // What the board holds now is about to be lost.
+    archive_.keepBeforeWrite(path);
+    StoreImage(QString::fromStdString(path));
 }
 
 void TForm1::BitBtn11Click() {

@@ -2,6 +2,7 @@
 // file, and the board as a FAT image found through a mount table.
 #include "UiTest.h"
 
+#include "Archive_folder.h"
 #include "ImageTestPosix.h"
 #include "ImageTestSupport.h"
 #include "Set_def.h"
@@ -274,6 +275,57 @@ TEST_F(BoardTest, ReadFromAndWriteToTheBoard) {
     click("BitBtn3");
     EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + boardSettings()));
     EXPECT_EQ(ReadAll(boardSettings()), ReferenceImage(EditedDefaultsText({{"SET08", "300"}})));
+}
+
+// The board's copies in the archive, oldest first.
+std::vector<std::string> ArchivedIn(const std::string& dataHome, const std::string& board) {
+    std::vector<std::string> copies;
+    for (const qm::ArchiveEntry& entry : qm::BoardArchive(dataHome).list(board))
+        copies.push_back(ReadAll(entry.path));
+    return copies;
+}
+
+TEST_F(BoardTest, WhatTheBoardHeldIsKeptInTheArchive) {
+    // The user's own files are never kept.
+    WriteAll(dir.file("own.ini"), DefaultsImage());
+    loadFrom(dir.file("own.ini"));
+    saveTo(dir.file("own.ini"));
+    EXPECT_FALSE(fs::exists(dataHome.file("qmconf")));
+
+    attachBoard("--label 'QM 3.1.4.1.5'");
+    const std::string asDelivered = ReadAll(boardSettings());
+    click("BitBtn2");
+    retype(find<QLineEdit>("Edit24"), "300");
+    click("BitBtn3"); // what it overwrites was kept by the read already
+    const std::string written = ReadAll(boardSettings());
+    loadDefaults();
+    click("BitBtn3");
+
+    EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + boardSettings()));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(ArchivedIn(dataHome.path(), "QM 3.1.4.1.5"), std::vector<std::string>{asDelivered});
+    // The editor's own image carries no label.
+    EXPECT_EQ(ArchivedIn(dataHome.path(), "unknown"), std::vector<std::string>{written});
+}
+
+TEST_F(BoardTest, AnArchiveThatCannotKeepChangesNothing) {
+    attachBoard("");
+    for (const bool full : {false, true}) {
+        ScratchMount mount(dataHome.path(), "tmpfs", "size=4k");
+        if (!mount.ok())
+            GTEST_SKIP() << mount.why();
+        if (full)
+            WriteAll(dataHome.file("filler"), std::string(4096, 'f'));
+        else
+            ASSERT_TRUE(mount.makeReadOnly());
+        click("BitBtn2");
+        EXPECT_EQ(status(), QString::fromStdString("Настройки прочитаны из " + boardSettings()));
+        click("BitBtn3");
+        EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + boardSettings()));
+        EXPECT_EQ(ReadAll(boardSettings()), ReferenceImage(EditedDefaultsText({})));
+        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_TRUE(qm::BoardArchive(dataHome.path()).list().empty());
+    }
 }
 
 TEST_F(BoardTest, BlankSerialLabelIsAssignedThroughTheSerialEntry) {

@@ -2,9 +2,11 @@
 // driven by real key and mouse events.
 #pragma once
 
+#include "ArchiveTestSupport.h"
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "TForm1.h"
+#include "TestSupport.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -71,8 +73,13 @@ protected:
     std::vector<qm::FileDialogKind> dialogsRun;
     // The device commands see no volumes unless a test says otherwise.
 
+    // The user's data folder, where the device commands keep what the board
+    // held: the test's own, never the real one.
+    TempDir dataHome;
+
 private:
     qm::FileDialogHook previousDialogHook_;
+    std::unique_ptr<DataHomeEnv> dataHomeEnv_;
 };
 
 // The bytes of a text field up to its terminating zero.

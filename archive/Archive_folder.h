@@ -1,0 +1,70 @@
+// The board archive's folders and files on the platform's file system.
+//
+// The archive lives in the user's own data folder, in <data>/qmconf/archive,
+// one folder per board below it. Every folder of the archive is the user's
+// own and private (0700 on POSIX systems), every copy is a new file that only
+// the user can read (0600); no folder or file is ever reached through a
+// symbolic link, and no existing file is ever opened for writing.
+// One implementation per platform (platform/Archive_folder_posix.cpp,
+// Archive_folder_win32.cpp). Nothing here throws but std::bad_alloc.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+// The user's data folder, asked afresh on every call; empty when there is none.
+// POSIX: $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+// Windows: %LOCALAPPDATA% when set, else the system's Local AppData folder.
+std::string UserDataHome();
+
+// A path in the archive under a data folder, in the platform's form:
+// <data>/qmconf/archive, then the board's folder and the file when given
+// (<data>\qmconf\archive\<board>\<file> on Windows).
+std::string ArchivePath(const std::string& dataHome, const std::string& board = {},
+                        const std::string& file = {});
+
+// The local time of t; false when the system cannot give it.
+bool LocalTime(std::time_t t, std::tm& local);
+
+struct FolderFile {
+    std::string name;
+    std::uint64_t size = 0;
+};
+
+// One open folder of the archive. Names are single path components.
+class ArchiveFolder {
+public:
+    virtual ~ArchiveFolder() = default;
+
+    // The regular files in the folder; links and folders are left out.
+    virtual std::vector<FolderFile> files() = 0;
+    // The folders in the folder; links are left out.
+    virtual std::vector<std::string> folders() = 0;
+
+    enum class Created { Yes, NameTaken, Failed };
+    // Makes a new file of that name holding bytes and flushes it to the
+    // medium. NameTaken when anything, a link included, has the name already;
+    // Failed when it cannot be made or written, and then nothing is left.
+    virtual Created createFile(const std::string& name, const std::string& bytes) = 0;
+    // Up to max bytes of a regular file of the folder; nothing for a link or
+    // when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& name, std::size_t max) = 0;
+    virtual bool removeFile(const std::string& name) = 0;
+};
+
+// Opens the archive's folder dataHome/qmconf/archive, then the sub-folder
+// board when it is not empty. With create, the data folder is made when
+// missing (private, with its parents) and the archive's folders are made
+// private or, when they exist, made private again. Nothing when the data
+// folder is missing (without create), a folder of the archive is a link, not
+// the user's own, or cannot be made or opened.
+std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
+                                                 const std::string& board, bool create);
+
+} // namespace qm

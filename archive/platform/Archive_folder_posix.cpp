@@ -1,0 +1,230 @@
+// The archive's folders on POSIX systems: every step below the data folder
+// goes through a descriptor of the folder above it, so that no component can
+// be swapped for a link between a check and its use.
+#include "Archive_folder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qm {
+
+namespace {
+
+constexpr mode_t kFolderMode = 0700;
+constexpr mode_t kFileMode = 0600;
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    void reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+const char* absoluteEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] == '/' ? value : nullptr;
+}
+
+std::string homeFolder() {
+    if (const char* home = absoluteEnv("HOME"))
+        return home;
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found &&
+        found->pw_dir && found->pw_dir[0] == '/')
+        return found->pw_dir;
+    return {};
+}
+
+// Makes path and its missing parents, private, as the user's data folder is
+// made; what exists is left as it is.
+void makeFolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty())
+            ::mkdir(part.c_str(), kFolderMode);
+        if (slash == std::string::npos)
+            return;
+    }
+}
+
+// Opens the folder name in the folder at, without following a link; with
+// create, makes it first and makes it private. -1 when it is no folder of
+// the user's own.
+int openOwnFolder(int at, const std::string& name, bool create) {
+    if (create && ::mkdirat(at, name.c_str(), kFolderMode) != 0 && errno != EEXIST)
+        return -1;
+    Descriptor fd(::openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        st.st_uid != ::geteuid())
+        return -1;
+    if (create && (st.st_mode & 07777) != kFolderMode && ::fchmod(fd.get(), kFolderMode) != 0)
+        return -1;
+    return fd.release();
+}
+
+class PosixFolder : public ArchiveFolder {
+public:
+    explicit PosixFolder(int fd) : fd_(fd) {}
+
+    std::vector<FolderFile> files() override {
+        std::vector<FolderFile> result;
+        walk([&](const std::string& name, const struct stat& st) {
+            if (S_ISREG(st.st_mode))
+                result.push_back({name, static_cast<std::uint64_t>(st.st_size)});
+        });
+        return result;
+    }
+
+    std::vector<std::string> folders() override {
+        std::vector<std::string> result;
+        walk([&](const std::string& name, const struct stat& st) {
+            if (S_ISDIR(st.st_mode))
+                result.push_back(name);
+        });
+        return result;
+    }
+
+    Created createFile(const std::string& name, const std::string& bytes) override {
+        Descriptor fd(::openat(fd_.get(), name.c_str(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode));
+        if (fd.get() < 0)
+            return errno == EEXIST ? Created::NameTaken : Created::Failed;
+        // The mask of the process must not leave the copy readable to others
+        // or unreadable to the user.
+        bool ok = ::fchmod(fd.get(), kFileMode) == 0 && writeAll(fd.get(), bytes) &&
+                  ::fsync(fd.get()) == 0;
+        ok = ::close(fd.release()) == 0 && ok;
+        if (ok)
+            return Created::Yes;
+        // A copy cut short (a full disk) is worse than none.
+        ::unlinkat(fd_.get(), name.c_str(), 0);
+        return Created::Failed;
+    }
+
+    std::optional<std::string> readFile(const std::string& name, std::size_t max) override {
+        Descriptor fd(
+            ::openat(fd_.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat st {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+            return std::nullopt;
+        std::string bytes;
+        char chunk[4096];
+        while (bytes.size() < max) {
+            const ssize_t n = ::read(fd.get(), chunk, std::min(sizeof chunk, max - bytes.size()));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return std::nullopt;
+            if (n == 0)
+                break;
+            bytes.append(chunk, static_cast<std::size_t>(n));
+        }
+        return bytes;
+    }
+
+    bool removeFile(const std::string& name) override {
+        return ::unlinkat(fd_.get(), name.c_str(), 0) == 0;
+    }
+
+private:
+    static bool writeAll(int fd, const std::string& bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+    template <class Visit> void walk(Visit visit) {
+        const int fd = ::openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return;
+        DIR* dir = ::fdopendir(fd);
+        if (dir == nullptr) {
+            ::close(fd);
+            return;
+        }
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            struct stat st {};
+            if (name != "." && name != ".." &&
+                ::fstatat(fd_.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+                visit(name, st);
+        }
+        ::closedir(dir);
+    }
+
+    Descriptor fd_;
+};
+
+} // namespace
+
+std::string UserDataHome() {
+    // A relative $XDG_DATA_HOME is to be ignored.
+    if (const char* data = absoluteEnv("XDG_DATA_HOME"))
+        return data;
+    const std::string home = homeFolder();
+    return home.empty() ? std::string() : home + "/.local/share";
+}
+
+std::string ArchivePath(const std::string& dataHome, const std::string& board,
+                        const std::string& file) {
+    std::string path = dataHome + "/qmconf/archive";
+    for (const std::string* part : {&board, &file})
+        if (!part->empty())
+            path += "/" + *part;
+    return path;
+}
+
+bool LocalTime(std::time_t t, std::tm& local) {
+    return ::localtime_r(&t, &local) != nullptr;
+}
+
+std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
+                                                 const std::string& board, bool create) {
+    if (dataHome.empty() || dataHome[0] != '/')
+        return nullptr;
+    if (create)
+        makeFolders(dataHome);
+    // The data folder itself may be a link the user set up.
+    Descriptor fd(::open(dataHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (const char* name : {"qmconf", "archive", board.empty() ? nullptr : board.c_str()}) {
+        if (fd.get() < 0 || name == nullptr)
+            break;
+        fd.reset(openOwnFolder(fd.get(), name, create));
+    }
+    if (fd.get() < 0)
+        return nullptr;
+    return std::make_unique<PosixFolder>(fd.release());
+}
+
+} // namespace qm

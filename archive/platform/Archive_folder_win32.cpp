@@ -1,0 +1,224 @@
+// The archive's folders on Windows. They live under Local AppData, which
+// only the user can reach; a folder or file that is a reparse point (a
+// symbolic link or junction) is never entered, read or written through.
+#include "Archive_folder.h"
+
+#include "platform/Win32Text.h"
+
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return h_; }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    bool close() {
+        if (!valid())
+            return true;
+        const bool ok = CloseHandle(h_) != 0;
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE h_;
+};
+
+std::wstring environment(const wchar_t* name) {
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0)
+        return {};
+    std::wstring value(size, L'\0');
+    const DWORD n = GetEnvironmentVariableW(name, value.data(), size);
+    value.resize(n < size ? n : 0);
+    return value;
+}
+
+bool isSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+// A folder, and not a reparse point.
+bool plainFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Makes path and its missing parents; what exists is left as it is.
+void makeFolders(const std::wstring& path) {
+    for (std::size_t i = 1; i <= path.size(); ++i)
+        if (i == path.size() || isSeparator(path[i]))
+            CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
+}
+
+class Win32Folder : public ArchiveFolder {
+public:
+    explicit Win32Folder(std::wstring path) : path_(std::move(path)) {}
+
+    std::vector<FolderFile> files() override {
+        std::vector<FolderFile> result;
+        walk([&](const WIN32_FIND_DATAW& data, const std::string& name) {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                result.push_back(
+                    {name, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
+        });
+        return result;
+    }
+
+    std::vector<std::string> folders() override {
+        std::vector<std::string> result;
+        walk([&](const WIN32_FIND_DATAW& data, const std::string& name) {
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                result.push_back(name);
+        });
+        return result;
+    }
+
+    Created createFile(const std::string& name, const std::string& bytes) override {
+        const std::wstring path = pathOf(name);
+        if (path.empty())
+            return Created::Failed;
+        // CREATE_NEW opens nothing that exists, a link included.
+        Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (!file.valid())
+            return GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS
+                       ? Created::NameTaken
+                       : Created::Failed;
+        bool ok = true;
+        for (std::size_t done = 0; ok && done < bytes.size();) {
+            DWORD put = 0;
+            ok = WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                           &put, nullptr) &&
+                 put > 0;
+            done += put;
+        }
+        ok = ok && FlushFileBuffers(file.get());
+        ok = file.close() && ok;
+        if (ok)
+            return Created::Yes;
+        // A copy cut short (a full disk) is worse than none.
+        DeleteFileW(path.c_str());
+        return Created::Failed;
+    }
+
+    std::optional<std::string> readFile(const std::string& name, std::size_t max) override {
+        const std::wstring path = pathOf(name);
+        if (path.empty())
+            return std::nullopt;
+        Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (!file.valid() || !GetFileInformationByHandle(file.get(), &info) ||
+            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)))
+            return std::nullopt;
+        std::string bytes;
+        char chunk[4096];
+        while (bytes.size() < max) {
+            DWORD got = 0;
+            const DWORD want = static_cast<DWORD>(std::min(sizeof chunk, max - bytes.size()));
+            if (!ReadFile(file.get(), chunk, want, &got, nullptr))
+                return std::nullopt;
+            if (got == 0)
+                break;
+            bytes.append(chunk, got);
+        }
+        return bytes;
+    }
+
+    bool removeFile(const std::string& name) override {
+        const std::wstring path = pathOf(name);
+        return !path.empty() && DeleteFileW(path.c_str()) != 0;
+    }
+
+private:
+    std::wstring pathOf(const std::string& name) const {
+        const std::wstring wide = WideFromUtf8(name);
+        return wide.empty() ? std::wstring() : path_ + L"\\" + wide;
+    }
+
+    // Every entry but "." and "..", and no reparse point.
+    template <class Visit> void walk(Visit visit) {
+        WIN32_FIND_DATAW data{};
+        HANDLE find = FindFirstFileExW((path_ + L"\\*").c_str(), FindExInfoBasic, &data,
+                                       FindExSearchNameMatch, nullptr, 0);
+        if (find == INVALID_HANDLE_VALUE)
+            return;
+        do {
+            const std::wstring name = data.cFileName;
+            if (name != L"." && name != L".." &&
+                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                visit(data, Utf8FromWide(name));
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+
+    std::wstring path_;
+};
+
+} // namespace
+
+std::string UserDataHome() {
+    const std::wstring fromEnvironment = environment(L"LOCALAPPDATA");
+    if (!fromEnvironment.empty())
+        return Utf8FromWide(fromEnvironment);
+    PWSTR known = nullptr;
+    std::string path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &known)) && known)
+        path = Utf8FromWide(known);
+    CoTaskMemFree(known);
+    return path;
+}
+
+std::string ArchivePath(const std::string& dataHome, const std::string& board,
+                        const std::string& file) {
+    std::string path = dataHome + "\\qmconf\\archive";
+    for (const std::string* part : {&board, &file})
+        if (!part->empty())
+            path += "\\" + *part;
+    return path;
+}
+
+bool LocalTime(std::time_t t, std::tm& local) {
+    return localtime_s(&local, &t) == 0;
+}
+
+std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
+                                                 const std::string& board, bool create) {
+    std::wstring path = WideFromUtf8(dataHome);
+    if (path.empty())
+        return nullptr;
+    while (path.size() > 3 && isSeparator(path.back()))
+        path.pop_back();
+    if (create)
+        makeFolders(path);
+    // The data folder itself may be wherever the user's profile puts it.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return nullptr;
+    for (const std::string& name : {std::string("qmconf"), std::string("archive"), board}) {
+        if (name.empty())
+            break;
+        path += L"\\" + WideFromUtf8(name);
+        if (create)
+            CreateDirectoryW(path.c_str(), nullptr);
+        if (!plainFolder(path))
+            return nullptr;
+    }
+    return std::make_unique<Win32Folder>(std::move(path));
+}
+
+} // namespace qm
