@@ -39,8 +39,9 @@ int createPrivate(const std::string& path, int flags) {
 
 // Opens the private file at path with flags (no O_CREAT, no O_TRUNC); -1 when
 // the entry there may not be opened, with errno EEXIST or ENOENT when it
-// changed meanwhile. Looked at before it is opened, so that no device or FIFO
-// is ever opened, and again after, so that nothing swapped in is used.
+// changed meanwhile. Looked at before it is opened, so that a device or a
+// FIFO found there is not opened, and again after, so that nothing swapped in
+// meanwhile is used.
 int openPrivateOnce(const std::string& path, File::Mode mode, int flags) {
     struct stat entry {};
     if (::lstat(path.c_str(), &entry) != 0)
