@@ -15,13 +15,21 @@ public:
     enum class Mode {
         Read,  // an existing file, for reading
         Write, // create the file or cut it to zero length, for writing
+        Hold,  // create the file or keep it as it is; opened to be locked
     };
     enum class Target {
         Any, // whatever the path names, symbolic links followed
-        // Only a file of the current user's own, reached without following
-        // a symbolic link. Used for the fixed-name temporary file,
-        // so that a link planted in a shared temporary folder is never
-        // written through; such a path fails to open.
+        // A private file of the current user's own: the fixed-name temporary
+        // file, which holds the APN password and the alert numbers, and its
+        // lock. Only a regular file of the user's with no other name is
+        // opened, reached without following a symbolic link, so that nothing
+        // planted in a shared temporary folder is read or written through.
+        // A symbolic link, a folder, a device, a socket or another user's
+        // entry fails to open. To write or hold, an entry of the user's own
+        // that is a second name of a file (the file keeps its bytes under its
+        // other name) or a FIFO is removed and a fresh file made in its place;
+        // to read, it fails to open. A file made here, or written or held
+        // here, is readable and writable by its owner alone.
         OwnFileOnly,
     };
 
@@ -41,9 +49,15 @@ public:
     bool write(const void* data, std::size_t size);
     bool write(const std::string& bytes) { return write(bytes.data(), bytes.size()); }
 
-    // Flushes what was written to the medium. Kinds of file that cannot be
-    // flushed (pipes, character devices) count as flushed.
+    // Flushes what was written to the medium; false when that fails. A file
+    // that is not a regular one (a pipe, a character device) counts as
+    // flushed when its kind cannot be flushed at all.
     bool sync();
+
+    // Takes an exclusive lock on the whole file without waiting for it; false
+    // while another open of the file, in this process or another, holds one.
+    // Advisory: it keeps out only those who ask for it. Closing releases it.
+    bool tryLock();
 
     // Closes the file; false when closing reported an error. Closing a file
     // that is not open succeeds.

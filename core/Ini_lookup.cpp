@@ -4,16 +4,29 @@ namespace qm {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v';
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
 }
 
-std::string_view trim(std::string_view s) {
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A';
+}
+
+std::string_view trimFront(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
+    return s;
+}
+
+std::string_view trimBack(std::string_view s) {
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
+}
+
+// A name or a value ends at a zero byte, as a C string does.
+std::string_view upToZero(std::string_view s) {
+    return s.substr(0, s.find('\0'));
 }
 
 char lower(char c) {
@@ -37,11 +50,13 @@ std::string_view unquote(std::string_view v) {
 
 // Splits off the next line, without its line end.
 std::string_view nextLine(std::string_view& text) {
-    const std::size_t lf = text.find('\n');
-    std::string_view line = text.substr(0, lf);
-    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    std::size_t end = 0;
+    while (end < text.size() && !isLineEnd(text[end]))
+        ++end;
+    const std::string_view line = text.substr(0, end);
+    while (end < text.size() && isLineEnd(text[end]))
+        ++end;
+    text.remove_prefix(end);
     return line;
 }
 
@@ -50,24 +65,25 @@ std::string_view nextLine(std::string_view& text) {
 std::optional<std::string> IniValue(std::string_view text, std::string_view section,
                                     std::string_view key) {
     bool inSection = false;
-    bool sectionSeen = false;
     while (!text.empty()) {
-        const std::string_view line = trim(nextLine(text));
-        if (!line.empty() && line.front() == '[') {
+        const std::string_view line = trimBack(trimFront(nextLine(text)));
+        if (line.empty())
+            continue;
+        const std::size_t close = line.rfind(']');
+        if (line.front() == '[' && close != std::string_view::npos) {
             if (inSection)
                 return std::nullopt; // only the first occurrence is searched
-            std::string_view name = line.substr(1);
-            name = trim(name.substr(0, name.find(']')));
-            inSection = !sectionSeen && sameName(name, section);
-            sectionSeen = sectionSeen || inSection;
+            inSection = sameName(upToZero(trimBack(trimFront(line.substr(1, close - 1)))), section);
             continue;
         }
-        if (!inSection || line.empty() || line.front() == ';')
+        if (!inSection)
             continue;
         const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos || !sameName(trim(line.substr(0, eq)), key))
+        if (!sameName(upToZero(trimBack(line.substr(0, eq))), key))
             continue;
-        std::string_view value = unquote(trim(line.substr(eq + 1)));
+        if (eq == std::string_view::npos)
+            return std::nullopt; // the key stands without a value
+        const std::string_view value = unquote(upToZero(trimFront(line.substr(eq + 1))));
         return std::string(value.substr(0, kMaxIniValue));
     }
     return std::nullopt;

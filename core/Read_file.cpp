@@ -98,9 +98,9 @@ void ReadSettingsText(std::string_view text) {
     }
 }
 
-bool Read_file(const std::string& path, MessageSink& messages) {
+bool Read_file(const std::string& path, MessageSink& messages, File::Target target) {
     File file;
-    if (!File::isRegular(path) || !file.open(path, File::Mode::Read)) {
+    if (!File::isRegular(path) || !file.open(path, File::Mode::Read, target)) {
         messages.showMessage("Не могу открыть файл ", path);
         return false;
     }

@@ -1,6 +1,7 @@
 // The settings file reader.
 #pragma once
 
+#include "File.h"
 #include "MessageSink.h"
 
 #include <cstddef>
@@ -24,7 +25,10 @@ constexpr std::size_t kMaxSettingsFile = 1 << 20;
 // Missing keys give the factory texts for ID and SET01..SET07 and 0 for every
 // number; numbers are cut to their field's width, not range-checked; texts
 // are cut to their field's capacity. The result is then true.
-bool Read_file(const std::string& path, MessageSink& messages);
+// With File::Target::OwnFileOnly the path counts as a file only when it may be
+// opened as the user's private file (the temporary file is read this way).
+bool Read_file(const std::string& path, MessageSink& messages,
+               File::Target target = File::Target::Any);
 
 // Fills the global record from settings file text (steps after the open).
 void ReadSettingsText(std::string_view text);

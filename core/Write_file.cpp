@@ -46,7 +46,7 @@ std::string SettingsFileText(const Settings& record, bool withSerial) {
 void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messages) {
     File file;
     if (!file.open(path, File::Mode::Write, File::Target::OwnFileOnly)) {
-        messages.showMessage("Не удаётся создать файл ", path);
+        messages.showMessage(kCannotCreateFile, path);
         return;
     }
     // The file now exists and is empty: nothing of an earlier content survives.

@@ -29,6 +29,10 @@ public:
         : std::runtime_error("Unable to write to " + path) {}
 };
 
+// The message shown when the settings file cannot be created, followed by
+// its path.
+constexpr const char kCannotCreateFile[] = "Не удаётся создать файл ";
+
 // The settings file text of a record, with the SET99 line when withSerial.
 std::string SettingsFileText(const Settings& record, bool withSerial);
 

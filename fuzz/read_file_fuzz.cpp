@@ -20,7 +20,7 @@
 namespace {
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 // What reading "KEY=value" back gives for a value written as it stands.

@@ -14,17 +14,23 @@ namespace qm {
 
 enum class ImageResult {
     Success,
-    S1, // T cannot be opened for reading after the writer ran (names T)
-    S2, // the settings text in T is shorter than 512 bytes or too long (T)
+    S1, // T cannot be had: its lock is not granted, or it cannot be opened
+        // for reading after the writer ran (names T)
+    S2, // the settings text in T is shorter than 512 bytes or too long, or
+        // its image would fail the checksum test on load (T)
     S3, // T cannot be rewritten with the text part of the image (T)
     S4, // T cannot be read back for the second time (T)
     S5, // the target cannot be opened, written, flushed or closed (P)
     L1, // the source cannot be opened or read, or gives under 512 bytes (P)
     L2, // checksum mismatch, or no terminated "CRC=" number in 2048 bytes (P)
-    L3, // T cannot be written with the image (T)
+    L3, // T cannot be had: its lock is not granted, or it cannot be
+        // written with the image (T)
     L4, // the settings file reader could not open T (P)
 };
 
+// Both procedures hold the lock of T (Temp_lock.h) for their whole run,
+// waiting a short while for another editor's store or load to end.
+//
 // Writes the global settings record as a 2048-byte settings image at path.
 // The settings file writer first writes the record to T (it shows its own
 // message when it cannot create T; the store then ends in S1). WriteError

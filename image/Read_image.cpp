@@ -5,12 +5,21 @@
 #include "Read_file.h"
 #include "Settings_image.h"
 #include "Source_read.h"
+#include "Temp_lock.h"
 
 #include <cstdint>
 
 namespace qm {
 
 ImageResult ReadImage(const std::string& path, MessageSink& messages, std::string* imageRead) {
+    const std::string temp = TempFilePath();
+    // Held to the end, from before the source is read: the source may be T
+    // itself, which another editor's store must not change meanwhile. Not
+    // granted, T cannot be had for the load.
+    const TempFileLock lock(temp);
+    if (!lock.held())
+        return ImageResult::L3;
+
     std::uint8_t buffer[kImageSize];
     const std::size_t n = ReadSourceExclusive(path, buffer);
     if (n < kMinImageText)
@@ -18,7 +27,6 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages, std::strin
     if (!CheckImage(buffer))
         return ImageResult::L2;
 
-    const std::string temp = TempFilePath();
     {
         File file;
         if (!file.open(temp, File::Mode::Write, File::Target::OwnFileOnly))
@@ -29,7 +37,7 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages, std::strin
         if (!file.close() || !written)
             return ImageResult::L3;
     }
-    if (!Read_file(temp, messages))
+    if (!Read_file(temp, messages, File::Target::OwnFileOnly))
         return ImageResult::L4;
     if (imageRead)
         imageRead->assign(reinterpret_cast<const char*>(buffer), n);

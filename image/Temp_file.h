@@ -16,8 +16,10 @@ constexpr const char kTempFileName[] = "set_tmp.ini";
 // separator, so the separator stands twice, which the file system accepts);
 // empty when GetTempPathW gives none, so that the store and the load fail to
 // open T instead of putting it somewhere else.
-// Elsewhere: $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp; empty values do not
-// count.
+// Elsewhere: the first usable of $XDG_RUNTIME_DIR, $TMPDIR and /tmp. Usable is
+// an existing folder the user may write in, where nobody else can replace the
+// file: the user's own (or the system's) and not writable by others, or
+// writable by others but sticky, as /tmp is. Empty when none is usable.
 std::string TempFilePath();
 
 } // namespace qm

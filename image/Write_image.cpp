@@ -3,6 +3,7 @@
 
 #include "File.h"
 #include "Settings_image.h"
+#include "Temp_lock.h"
 #include "Write_file.h"
 
 #include <cstdint>
@@ -39,6 +40,16 @@ bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
     return true;
 }
 
+// Whether the image of this text part passes the load's checksum test. A
+// text value holding "CRC=" (a password such as "abCRC=12") stops the
+// checksum scan inside that value: such an image could never be read back.
+bool readsBack(const std::uint8_t* text, std::size_t m) {
+    std::uint8_t image[kImageSize];
+    std::memcpy(image, text, m);
+    FillPadding(image + m, kImageSize - m);
+    return CheckImage(image);
+}
+
 bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t m) {
     File target;
     if (!target.open(path, File::Mode::Write))
@@ -56,6 +67,15 @@ bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t
 
 ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages) {
     const std::string temp = TempFilePath();
+    // Held to the end: another editor's store or load must not replace T
+    // between the steps below. Not granted, T cannot be had for the store.
+    // When not even the lock file can be made beside T, T cannot be made
+    // either, and the store ends as when the writer cannot create T.
+    const TempFileLock lock(temp);
+    if (lock.state() == TempFileLock::State::Unavailable)
+        messages.showMessage(kCannotCreateFile, temp);
+    if (!lock.held())
+        return ImageResult::S1;
 
     NotingSink writerMessages(messages);
     Write_file(temp, entry, writerMessages);
@@ -89,6 +109,10 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
         return ImageResult::S4;
     if (m != text.size() || std::memcmp(buffer, text.data(), m) != 0)
         return ImageResult::S4;
+
+    // Checked before the target is opened: the board keeps what it holds.
+    if (!readsBack(buffer, m))
+        return ImageResult::S2;
 
     if (!writeTarget(path, buffer, m))
         return ImageResult::S5;

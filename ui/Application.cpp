@@ -9,6 +9,9 @@ namespace qm {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("qmconf"));
+    // Ties the window to its desktop entry where the desktop matches them by
+    // id rather than by window class (Wayland).
+    setDesktopFileName(QStringLiteral(QMCONF_APP_ID));
     // The layout's positions are those of the classic Windows metrics (a
     // group box's title sits on its frame line); this style has them on
     // every desktop.

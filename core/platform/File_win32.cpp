@@ -15,6 +15,53 @@ HANDLE handleOf(std::intptr_t h) {
     return reinterpret_cast<HANDLE>(h);
 }
 
+HANDLE openHandle(const std::wstring& path, File::Mode mode, DWORD disposition, DWORD flags) {
+    const DWORD access = mode == File::Mode::Read ? GENERIC_READ : GENERIC_WRITE;
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    return CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+}
+
+bool closeFailing(HANDLE h) {
+    CloseHandle(h);
+    return false;
+}
+
+// Whether the private file's handle may be used as it stands; replace is set
+// when it may not, but the entry is a second name of a file, which can be
+// removed without loss and a fresh file made in its place.
+bool isPrivateFile(HANDLE h, bool& replace) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    replace = false;
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    replace = info.nNumberOfLinks != 1;
+    return !replace;
+}
+
+// Opens the private file at path: never through a reparse point, never a
+// device, never as a second name of another file.
+HANDLE openPrivate(const std::wstring& path, File::Mode mode) {
+    const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
+    HANDLE h =
+        openHandle(path, mode, mode == File::Mode::Read ? OPEN_EXISTING : OPEN_ALWAYS, flags);
+    if (h == INVALID_HANDLE_VALUE)
+        return h;
+    bool replace = false;
+    if (isPrivateFile(h, replace))
+        return h;
+    CloseHandle(h);
+    // Only the entry goes; a file it is a second name of keeps its bytes.
+    if (!replace || mode == File::Mode::Read || !DeleteFileW(path.c_str()))
+        return INVALID_HANDLE_VALUE;
+    h = openHandle(path, mode, CREATE_NEW, flags);
+    if (h != INVALID_HANDLE_VALUE && !isPrivateFile(h, replace)) {
+        CloseHandle(h);
+        return INVALID_HANDLE_VALUE;
+    }
+    return h;
+}
+
 } // namespace
 
 File::~File() {
@@ -26,30 +73,17 @@ bool File::open(const std::string& path, Mode mode, Target target) {
     const std::wstring wide = WideFromUtf8(path);
     if (wide.empty())
         return false;
-    const bool ownOnly = target == Target::OwnFileOnly;
-    const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_WRITE;
-    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     // OPEN_ALWAYS and an explicit cut rather than CREATE_ALWAYS, which
-    // refuses an existing hidden or system file.
-    const DWORD disposition = mode == Mode::Read ? OPEN_EXISTING : OPEN_ALWAYS;
-    DWORD flags = FILE_ATTRIBUTE_NORMAL;
-    if (ownOnly)
-        flags |= FILE_FLAG_OPEN_REPARSE_POINT;
-    HANDLE h = CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    // refuses an existing hidden or system file. The user's temporary folder
+    // is private to the user, and so is what is made in it.
+    HANDLE h = target == Target::OwnFileOnly
+                   ? openPrivate(wide, mode)
+                   : openHandle(wide, mode, mode == Mode::Read ? OPEN_EXISTING : OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL);
     if (h == INVALID_HANDLE_VALUE)
         return false;
-    if (ownOnly) {
-        BY_HANDLE_FILE_INFORMATION info{};
-        if (!GetFileInformationByHandle(h, &info) ||
-            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
-            CloseHandle(h);
-            return false;
-        }
-    }
-    if (mode == Mode::Write && GetFileType(h) == FILE_TYPE_DISK && !SetEndOfFile(h)) {
-        CloseHandle(h);
-        return false;
-    }
+    if (mode == Mode::Write && GetFileType(h) == FILE_TYPE_DISK && !SetEndOfFile(h))
+        return closeFailing(h);
     handle_ = reinterpret_cast<std::intptr_t>(h);
     return true;
 }
@@ -90,6 +124,16 @@ bool File::sync() {
     if (FlushFileBuffers(handleOf(handle_)))
         return true;
     return GetFileType(handleOf(handle_)) != FILE_TYPE_DISK;
+}
+
+bool File::tryLock() {
+    if (!isOpen())
+        return false;
+    // One byte at the start, past the end of an empty file, which Windows
+    // allows: every holder asks for the same byte.
+    OVERLAPPED at{};
+    return LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+                      0, &at) != 0;
 }
 
 bool File::close() {

@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string_view>
 
 using namespace qm;
 using namespace qmtest;
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -131,7 +133,7 @@ TEST(ParseIniNumberTest, LeadingSpacesBeforeTheNumber) {
 }
 
 struct LookupCase {
-    const char* text;
+    std::string_view text;
     const char* expectedApn;
 };
 
@@ -140,7 +142,11 @@ TEST_F(ReadFileTest, LookupRulesOfThePrivateProfileFunctions) {
         {"[system]\r\nset01=lower\r\n", "lower"},
         {"[ SYSTEM ]\r\nSET01=blanks around the section name\r\n",
          "blanks around the section name"},
-        {"[SYSTEM\r\nSET01=unclosed header\r\n", "unclosed header"},
+        {"[SYSTEM\r\nSET01=unclosed header\r\n", "internet.mts.ru"},
+        {"[SYSTEM]\r\n[OTHER\r\nSET01=no header without its bracket\r\n",
+         "no header without its bracket"},
+        {"[SYSTEM]]\r\nSET01=the name runs to the last bracket\r\n", "internet.mts.ru"},
+        {"[SYSTEM\f]\r\nSET01=form feed in the header\r\n", "form feed in the header"},
         {"[SYSTEM] trailing\r\nSET01=after the bracket\r\n", "after the bracket"},
         {"\t[SYSTEM]\r\n  SET01 \t=\v padded \t\r\n", "padded"},
         {"[SYSTEM]\r\nSET01=\"quoted value\"\r\n", "quoted value"},
@@ -156,6 +162,17 @@ TEST_F(ReadFileTest, LookupRulesOfThePrivateProfileFunctions) {
         {"[SYSTEM]\nSET01=lone LF\nSET02=x\n", "lone LF"},
         {"[SYSTEM]\r\nSET01=a=b=c\r\n", "a=b=c"},
         {"[SYSTEM]\r\nSET01\r\n", "internet.mts.ru"},
+        {"[SYSTEM]\r\nSET01\r\nSET01=shadowed by the line without a value\r\n", "internet.mts.ru"},
+        {"[SYSTEM]\rSET01=CR-only line ends\rSET02=x\r", "CR-only line ends"},
+        {"[SYSTEM]\r\nSET02=x\rSET01=after a bare CR\r\n", "after a bare CR"},
+        {"[SYSTEM]\n\rSET01=LF CR\n\r", "LF CR"},
+        {"[SYSTEM]\r\nSET01=\f\x1A value \r\f\x1A\r\n", "value"},
+        {"[SYSTEM]\r\nSET01=\fform\ffeed\f\r\n", "form\ffeed"},
+        {"[SYSTEM]\r\nSET01=cut\0here\r\n"sv, "cut"},
+        {"[SYSTEM]\r\nSET01=\"quoted\0\"\r\n"sv, "\"quoted"},
+        {"[SYSTEM]\r\nSET01\0tail=zero in the key\r\n"sv, "zero in the key"},
+        {"[SYSTEM\0tail]\r\nSET01=zero in the section name\r\n"sv, "zero in the section name"},
+        {"\0[SYSTEM]\r\nSET01=no header after a zero\r\n"sv, "internet.mts.ru"},
         {"[SYSTEM]\r\nSET01=\r\n", ""},
         {"[SYSTEM]\r\nSET01=no line end", "no line end"},
         {"[SYSTEM]\r\nSET011=longer key\r\n", "internet.mts.ru"},
@@ -163,9 +180,24 @@ TEST_F(ReadFileTest, LookupRulesOfThePrivateProfileFunctions) {
     for (const auto& c : cases) {
         ResetSettings();
         messages.shown.clear();
-        read(c.text);
+        read(std::string(c.text));
         EXPECT_STREQ(settings.SET01, c.expectedApn) << c.text;
     }
+}
+
+// Keys the file lacks get the reader's own defaults, whatever the record held.
+TEST_F(ReadFileTest, ReadOverAFilledRecordLeavesNothingOfIt) {
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        CopyText(TextField(settings, n), TextCapacity(n), "old");
+    for (int n = kFirstNumber; n <= kLastSetting; ++n)
+        SetNumberValue(settings, n, 77);
+    CopyText(settings.serial, kSerialSize, "QM old");
+    read("[SYSTEM]\r\nSET02=new\r\nSET09=5\r\n");
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        EXPECT_STREQ(TextField(settings, n), n == 2 ? "new" : kDefaultTexts[n - 1]) << n;
+    for (int n = kFirstNumber; n <= kLastSetting; ++n)
+        EXPECT_EQ(NumberValue(settings, n), n == 9 ? 5u : 0u) << SettingKey(n);
+    EXPECT_STREQ(settings.serial, "QM . . . . .");
 }
 
 TEST_F(ReadFileTest, LongTextsAreCutToTheirFieldsWithTheirZero) {
@@ -181,6 +213,9 @@ TEST_F(ReadFileTest, LongNumberValueIsCutTo2047Characters) {
     // 2046 zeros and "12": cut to 2047 characters the value reads as 1.
     read("[SYSTEM]\r\nSET08=" + std::string(2046, '0') + "12\r\n");
     EXPECT_EQ(settings.SET08, 1);
+    // Quoted, the 2047 characters inside the quotes are the value whole.
+    read("[SYSTEM]\r\nSET08=\"" + std::string(2046, '0') + "3\"\r\n");
+    EXPECT_EQ(settings.SET08, 3);
 }
 
 TEST_F(ReadFileTest, MissingFileOrFolderIsReportedAndChangesNothing) {

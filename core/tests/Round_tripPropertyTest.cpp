@@ -22,7 +22,7 @@ constexpr int kRecords = 3000;
 
 std::string randomText(std::mt19937& rng, std::size_t capacity) {
     // Any single byte but zero, CR and LF, with blanks and quotes made common.
-    static const char common[] = " \t\"'=;[]CRC";
+    static const char common[] = " \t\f\x1A\"'=;[]CRC";
     std::uniform_int_distribution<std::size_t> length(0, capacity - 1);
     std::uniform_int_distribution<int> byte(1, 255), pick(0, 3);
     std::uniform_int_distribution<std::size_t> commonPick(0, sizeof common - 2);
@@ -37,7 +37,9 @@ std::string randomText(std::mt19937& rng, std::size_t capacity) {
 }
 
 std::string expectedAfterReading(const std::string& written) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A';
+    };
     std::size_t b = 0, e = written.size();
     while (b < e && blank(written[b]))
         ++b;

@@ -1,4 +1,5 @@
-// Writer failures that need POSIX files: /dev/full, symbolic links, owners.
+// Writer failures that need POSIX files: a file size limit, symbolic links,
+// owners.
 #include "Set_def.h"
 #include "Settings.h"
 #include "TestSupport.h"
@@ -6,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace qm;
@@ -25,17 +28,36 @@ protected:
     FakeSerialEntry entry;
 };
 
+// The file may grow to 100 bytes only: the open succeeds, the writing fails.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        ::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+        rlimit small = old_;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        ::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit old_{};
+};
+
 TEST_F(WriteFilePosixTest, FailedWriteRaisesAndKeepsTheSerialEntry) {
-    if (access("/dev/full", W_OK) != 0)
-        GTEST_SKIP() << "no writable /dev/full";
     entry.visible = true;
     entry.enabled = true;
     entry.text = "QM-1";
+    const std::string path = dir.file("set_tmp.ini");
     try {
-        Write_file("/dev/full", entry, messages);
+        FileSizeLimit limit(100);
+        Write_file(path, entry, messages);
         FAIL() << "no error raised";
     } catch (const WriteError& e) {
-        EXPECT_STREQ(e.what(), "Unable to write to /dev/full");
+        EXPECT_EQ(e.what(), "Unable to write to " + path);
     }
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(entry.visible);

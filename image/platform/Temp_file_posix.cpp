@@ -2,14 +2,24 @@
 #include "Temp_file.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qm {
 
 namespace {
 
-const char* nonEmptyEnv(const char* name) {
-    const char* value = std::getenv(name);
-    return (value != nullptr && value[0] != '\0') ? value : nullptr;
+// A folder where nobody else can remove, rename or replace the temporary
+// file: one of the user's own that only the user may change, or a shared one
+// with the sticky bit, such as /tmp, that belongs to the system.
+bool usable(const char* dir) {
+    struct stat st {};
+    if (dir == nullptr || dir[0] == '\0' || ::stat(dir, &st) != 0 || !S_ISDIR(st.st_mode) ||
+        ::access(dir, W_OK | X_OK) != 0)
+        return false;
+    const bool ours = st.st_uid == ::geteuid() || st.st_uid == 0;
+    const bool othersMayChange = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    return ours && (!othersMayChange || (st.st_mode & S_ISVTX) != 0);
 }
 
 } // namespace
@@ -18,12 +28,12 @@ std::string TempFilePath() {
     // The per-user runtime directory is private to the user; a shared /tmp
     // is the last resort, and the file itself is then opened so that a link
     // or another user's file planted under this fixed name is refused.
-    const char* dir = nonEmptyEnv("XDG_RUNTIME_DIR");
-    if (dir == nullptr)
-        dir = nonEmptyEnv("TMPDIR");
-    if (dir == nullptr)
-        dir = "/tmp";
-    return std::string(dir) + "/" + kTempFileName;
+    const char* const candidates[] = {std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"),
+                                      "/tmp"};
+    for (const char* dir : candidates)
+        if (usable(dir))
+            return std::string(dir) + "/" + kTempFileName;
+    return std::string();
 }
 
 } // namespace qm

@@ -7,9 +7,11 @@
 #include "ImageTestSupport.h"
 #include "Set_def.h"
 #include "Settings.h"
+#include "Write_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <unistd.h>
 
@@ -39,18 +41,47 @@ TEST_F(FaultInjectionTest, DevicesAsSourceEndInL1WithTheRecordUntouched) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(FaultInjectionTest, MissingTempFolderEndsBothRoadsEarly) {
+// A runtime folder that has gone (a session ended, a variable left over)
+// does not stop the roads: T goes to $TMPDIR instead.
+TEST_F(FaultInjectionTest, MissingTempFolderFallsBackToTmpdir) {
     TempDirEnv missing(dir.file("no-such-folder"));
+    const std::string fallback = dir.file("tmpdir");
+    fs::create_directory(fallback);
+    EnvVar tmpdir("TMPDIR", fallback);
     const std::string target = dir.file("out.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Не удаётся создать файл ");
-    EXPECT_FALSE(fs::exists(target));
-
-    WriteAll(dir.file("in.ini"), DefaultsImage());
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    EXPECT_EQ(ReadAll(target), DefaultsImage());
+    EXPECT_TRUE(fs::exists(fallback + "/set_tmp.ini"));
     markRecord();
-    EXPECT_EQ(ReadImage(dir.file("in.ini"), messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(ReadImage(target, messages), ImageResult::Success);
+    EXPECT_FALSE(recordUntouched());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(fs::exists(dir.file("no-such-folder")));
+}
+
+// Two editors of the same user store and load their own records at the same
+// moment, again and again, through the one temporary file: each board gets
+// its own editor's record, and each load gives its own board's record.
+TEST_F(FaultInjectionTest, TwoEditorsAtOnceNeverCrossTheirRecords) {
+    const auto editor = [this](const std::string& apn) {
+        return [this, apn] {
+            CopyText(settings.SET01, kLongTextSize, apn);
+            const std::string board = dir.file(apn + ".ini");
+            const std::string image = ReferenceImage(SettingsFileText(settings, false));
+            int crossed = 0;
+            for (int round = 0; round < 100; ++round) {
+                if (WriteImage(board, entry, messages) != ImageResult::Success ||
+                    ReadAll(board) != image)
+                    ++crossed;
+                if (ReadImage(board, messages) != ImageResult::Success ||
+                    std::string(settings.SET01) != apn)
+                    ++crossed;
+            }
+            return std::min(crossed, 99);
+        };
+    };
+    EXPECT_EQ(InChildProcesses({editor("first.apn"), editor("second.apn")}),
+              (std::vector<int>{0, 0}));
 }
 
 TEST_F(FaultInjectionTest, BoardPulledOutBetweenStoreAndLoad) {

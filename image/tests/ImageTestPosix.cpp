@@ -1,11 +1,16 @@
 #include "ImageTestPosix.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +54,43 @@ ScratchMount::~ScratchMount() {
 
 bool ScratchMount::makeReadOnly() {
     return ok_ && ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+bool FailEveryFsyncWith(int error) {
+    // Only the process's own native calls matter here, so the filter looks
+    // at the call number alone.
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fsync, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K,
+                 SECCOMP_RET_ERRNO | (static_cast<unsigned>(error) & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+std::vector<int> InChildProcesses(const std::vector<std::function<int()>>& works) {
+    std::vector<pid_t> children;
+    for (const auto& work : works) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(work());
+        children.push_back(child);
+    }
+    std::vector<int> codes;
+    for (const pid_t child : children) {
+        int status = 0;
+        while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        codes.push_back(child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    }
+    return codes;
+}
+
+int InChildProcess(const std::function<int()>& work) {
+    return InChildProcesses({work}).front();
 }
 
 LockHolder::LockHolder(const std::string& path) {

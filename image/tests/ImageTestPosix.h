@@ -1,9 +1,13 @@
-// Helpers of the POSIX-only image tests: scratch mounts and a lock held by
-// another process.
+// Helpers of the POSIX-only image tests: scratch mounts, a lock held by
+// another process, and a flush that fails.
 #pragma once
 
+#include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace qmtest {
 
@@ -25,6 +29,42 @@ private:
     bool ok_ = false;
     std::string why_;
 };
+
+// Sets or clears one environment variable for the life of the object.
+class EnvVar {
+public:
+    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        set(value);
+    }
+    ~EnvVar() { set(old_); }
+    EnvVar(const EnvVar&) = delete;
+    EnvVar& operator=(const EnvVar&) = delete;
+
+private:
+    void set(const std::optional<std::string>& value) {
+        if (value)
+            ::setenv(name_, value->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// From now on every fsync of this process fails with error, as the kernel
+// reports it for a medium that failed: a seccomp filter, which lasts for the
+// life of the process, so it is meant for a child process. False when the
+// filter could not be installed.
+bool FailEveryFsyncWith(int error);
+
+// Runs each work in a child process of its own, all at the same time, and
+// gives their exit codes; -1 for a child that did not end normally.
+std::vector<int> InChildProcesses(const std::vector<std::function<int()>>& works);
+
+// One work in a child process.
+int InChildProcess(const std::function<int()>& work);
 
 // Another process that holds an exclusive flock on a file until released;
 // locked() is false when the lock was not free.

@@ -11,6 +11,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace qm;
 using namespace qmtest;
@@ -18,46 +22,71 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Sets or clears one environment variable for the life of the object.
-class EnvVar {
-public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        set(value);
-    }
-    ~EnvVar() { set(old_); }
-    EnvVar(const EnvVar&) = delete;
-    EnvVar& operator=(const EnvVar&) = delete;
-
-private:
-    void set(const std::optional<std::string>& value) {
-        if (value)
-            ::setenv(name_, value->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> old_;
+struct TempDirCase {
+    const char* xdg; // a folder of the test's own, or "" for the variable unset
+    const char* tmpdir;
+    const char* expectedDir; // "/tmp", or the folder of xdg or tmpdir
 };
 
-TEST(TempFilePathTest, UsersOwnDirectoryComesFirst) {
-    const struct {
-        std::optional<std::string> xdg;
-        std::optional<std::string> tmpdir;
-        const char* expected;
-    } cases[] = {
-        {"/run/user/1000", "/var/tmp", "/run/user/1000/set_tmp.ini"},
-        {std::nullopt, "/var/tmp", "/var/tmp/set_tmp.ini"},
-        {"", "/var/tmp", "/var/tmp/set_tmp.ini"},
-        {std::nullopt, std::nullopt, "/tmp/set_tmp.ini"},
-        {"", "", "/tmp/set_tmp.ini"},
+// The first usable folder is taken: one that exists, is a folder, may be
+// written in and where nobody else can replace the file.
+TEST(TempFilePathTest, FirstUsableFolderIsTaken) {
+    TempDir dir;
+    const std::string own = dir.file("own"), open = dir.file("open"), sticky = dir.file("sticky"),
+                      file = dir.file("file"), others = dir.file("others");
+    fs::create_directory(own);
+    fs::create_directory(open);
+    fs::create_directory(sticky);
+    fs::create_directory(others);
+    ::chmod(open.c_str(), 0777);
+    ::chmod(sticky.c_str(), 01777);
+    WriteAll(file, "");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(others.c_str(), 65534, 65534), 0);
+    }
+    const TempDirCase cases[] = {
+        {"own", "sticky", "own"},
+        {"", "own", "own"},
+        {"missing", "own", "own"},
+        {"file", "own", "own"},
+        {"open", "own", "own"},   // anyone may replace the file there
+        {"others", "own", "own"}, // another user's folder
+        {"missing", "sticky", "sticky"},
+        {"missing", "missing", "/tmp"},
+        {"", "", "/tmp"},
     };
     for (const auto& c : cases) {
-        EnvVar xdg("XDG_RUNTIME_DIR", c.xdg);
-        EnvVar tmpdir("TMPDIR", c.tmpdir);
-        EXPECT_EQ(TempFilePath(), c.expected);
+        if (!root && std::string(c.xdg) == "others")
+            continue;
+        const auto in = [&](const std::string& name) -> std::optional<std::string> {
+            if (name.empty())
+                return std::nullopt;
+            return dir.file(name);
+        };
+        EnvVar xdg("XDG_RUNTIME_DIR", in(c.xdg));
+        EnvVar tmpdir("TMPDIR", in(c.tmpdir));
+        const std::string expected =
+            c.expectedDir[0] == '/' ? c.expectedDir : dir.file(c.expectedDir);
+        EXPECT_EQ(TempFilePath(), expected + "/set_tmp.ini") << c.xdg << " " << c.tmpdir;
     }
+}
+
+// With no usable folder at all there is no path, which every open refuses.
+TEST(TempFilePathTest, NoUsableFolderGivesNoPath) {
+    EnvVar xdg("XDG_RUNTIME_DIR", std::nullopt);
+    EnvVar tmpdir("TMPDIR", std::nullopt);
+    const int result = InChildProcess([] {
+        // /tmp made read-only in a mount namespace of the child's own.
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", "/tmp", "tmpfs", MS_RDONLY, "size=4k") != 0)
+            return 2;
+        return TempFilePath().empty() ? 0 : 1;
+    });
+    if (result == 2)
+        GTEST_SKIP() << "mounting needs root";
+    EXPECT_EQ(result, 0);
 }
 
 TEST(SourceReadPosixTest, FileSystemWithoutDirectIoIsStillRead) {

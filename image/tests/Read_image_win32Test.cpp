@@ -83,4 +83,17 @@ TEST_F(ReadImageWin32Test, NoTemporaryDirectoryEndsInL3) {
     EXPECT_FALSE(fs::exists("\\set_tmp.ini"));
 }
 
+// Windows takes the temporary folder as the system reports it, usable or not.
+TEST_F(ReadImageWin32Test, UnwritableTempFolderEndsInL3) {
+    const std::string source = dir.file("set.ini");
+    WriteAll(source, DefaultsImage());
+    const std::string plain = dir.file("plain");
+    WriteAll(plain, "a regular file");
+    TempDirEnv inside(plain);
+    markRecord();
+    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(ReadAll(plain), "a regular file");
+}
+
 } // namespace

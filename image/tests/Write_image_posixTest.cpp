@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
@@ -34,6 +36,33 @@ TEST_F(WriteImagePosixTest, FailedWriteAfterTheOpenEndsInS5) {
         GTEST_SKIP() << "/dev/full is not available";
     // The open succeeds; the write finds no space.
     EXPECT_EQ(WriteImage("/dev/full", entry, messages), ImageResult::S5);
+}
+
+struct FlushCase {
+    bool regularTarget; // else /dev/null, a character device
+    int error;
+    ImageResult expected;
+};
+
+// Every flush error of a regular file ends the store in S5; only a device,
+// which has no medium to flush, may report that it cannot be flushed.
+TEST_F(WriteImagePosixTest, FlushErrorsOfTheTarget) {
+    const FlushCase cases[] = {
+        {true, EIO, ImageResult::S5},          {true, ENOSPC, ImageResult::S5},
+        {true, EROFS, ImageResult::S5},        {true, EDQUOT, ImageResult::S5},
+        {true, EINVAL, ImageResult::S5},       {false, EIO, ImageResult::S5},
+        {false, EINVAL, ImageResult::Success}, {false, EROFS, ImageResult::Success},
+    };
+    for (const auto& c : cases) {
+        const std::string target = c.regularTarget ? dir.file("set.ini") : "/dev/null";
+        const int result = InChildProcess([&] {
+            if (!FailEveryFsyncWith(c.error))
+                return 100;
+            return static_cast<int>(WriteImage(target, entry, messages));
+        });
+        ASSERT_NE(result, 100) << "the seccomp filter could not be installed";
+        EXPECT_EQ(result, static_cast<int>(c.expected)) << target << " " << std::strerror(c.error);
+    }
 }
 
 TEST_F(WriteImagePosixTest, ReadOnlyTargetFolderEndsInS5) {
@@ -83,6 +112,34 @@ TEST_F(WriteImagePosixTest, LinkPlantedAtTheTempFileIsNeverWrittenThrough) {
     EXPECT_FALSE(fs::exists(target));
 }
 
+// On both roads a second name of another file at T gives way to a fresh,
+// private T, and the file keeps its bytes; a folder at T stays and ends each
+// road in its case for T. (The other kinds of entry: File_posixTest.)
+TEST_F(WriteImagePosixTest, EntriesPlantedAtTheTempFile) {
+    const std::string victim = dir.file("victim");
+    const std::string source = dir.file("source.ini");
+    WriteAll(source, DefaultsImage());
+    for (const bool hardLink : {true, false}) {
+        for (const bool store : {true, false}) {
+            WriteAll(victim, "victim's bytes");
+            fs::remove_all(tempPath());
+            if (hardLink)
+                ASSERT_EQ(::link(victim.c_str(), tempPath().c_str()), 0);
+            else
+                fs::create_directory(tempPath());
+            const ImageResult result = store ? WriteImage(dir.file("set.ini"), entry, messages)
+                                             : ReadImage(source, messages);
+            const ImageResult failure = store ? ImageResult::S1 : ImageResult::L3;
+            EXPECT_EQ(result, hardLink ? ImageResult::Success : failure);
+            EXPECT_EQ(ReadAll(victim), "victim's bytes");
+            struct stat st {};
+            ASSERT_EQ(::lstat(tempPath().c_str(), &st), 0);
+            EXPECT_EQ(S_ISREG(st.st_mode) && st.st_nlink == 1 && (st.st_mode & 0777) == 0600,
+                      hardLink);
+        }
+    }
+}
+
 TEST_F(WriteImagePosixTest, AnotherUsersTempFileIsLeftAloneAndEndsInS1) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a file to another user needs root";
@@ -96,9 +153,13 @@ TEST_F(WriteImagePosixTest, AnotherUsersTempFileIsLeftAloneAndEndsInS1) {
 }
 
 // The writer cannot create T, but an earlier run left a complete, readable T:
-// it must not reach the board.
+// it must not reach the board. Root passes over the read-only folder to
+// $TMPDIR and stores the fresh record; others end in S1.
 TEST_F(WriteImagePosixTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
     CopyText(settings.SET01, kLongTextSize, "stale.apn");
+    const std::string fallback = dir.file("fallback");
+    fs::create_directory(fallback);
+    EnvVar tmpdir("TMPDIR", fallback);
     std::unique_ptr<ScratchMount> temp;
     if (::geteuid() == 0) {
         temp = std::make_unique<ScratchMount>(tempDir(), "tmpfs", "size=64k");
@@ -113,9 +174,14 @@ TEST_F(WriteImagePosixTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
     CopyText(settings.SET01, kLongTextSize, "fresh.apn");
 
     const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_FALSE(fs::exists(target));
+    if (temp) {
+        EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+        EXPECT_EQ(ReadAll(target), ReferenceImage(SettingsFileText(settings, false)));
+    } else {
+        EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+        EXPECT_EQ(messages.shown.size(), 1u);
+        EXPECT_FALSE(fs::exists(target));
+    }
 }
 
 TEST_F(WriteImagePosixTest, WriterErrorIsPassedOn) {

@@ -6,6 +6,7 @@
 #include "ImageTestWin32.h"
 #include "Settings.h"
 #include "Write_file.h"
+#include "platform/Win32Text.h"
 
 #include <windows.h>
 
@@ -88,6 +89,37 @@ TEST_F(WriteImageWin32Test, NoTemporaryDirectoryEndsInS1) {
     EXPECT_EQ(messages.shown, (std::vector<Message>{{"Не удаётся создать файл ", ""}}));
     EXPECT_FALSE(fs::exists(target));
     EXPECT_FALSE(fs::exists("\\set_tmp.ini"));
+}
+
+// A second name of another file planted at T gives way to a fresh T on both
+// roads; the file keeps its bytes.
+TEST_F(WriteImageWin32Test, HardLinkPlantedAtTheTempFileIsReplaced) {
+    const std::string victim = dir.file("victim");
+    const std::string source = dir.file("source.ini");
+    WriteAll(source, DefaultsImage());
+    for (const bool store : {true, false}) {
+        WriteAll(victim, "victim's bytes");
+        fs::remove(tempPath());
+        ASSERT_TRUE(CreateHardLinkW(WideFromUtf8(tempPath()).c_str(), WideFromUtf8(victim).c_str(),
+                                    nullptr));
+        const ImageResult result =
+            store ? WriteImage(dir.file("set.ini"), entry, messages) : ReadImage(source, messages);
+        EXPECT_EQ(result, ImageResult::Success);
+        EXPECT_EQ(ReadAll(victim), "victim's bytes");
+        EXPECT_NE(ReadAll(tempPath()), "victim's bytes");
+    }
+}
+
+// Windows takes the temporary folder as the system reports it, usable or not.
+TEST_F(WriteImageWin32Test, UnusableTempFolderEndsInS1AfterTheWritersMessage) {
+    const std::string plain = dir.file("plain");
+    WriteAll(plain, "a regular file");
+    TempDirEnv inside(plain);
+    const std::string target = dir.file("set.ini");
+    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", TempPathIn(plain)}));
+    EXPECT_FALSE(fs::exists(target));
 }
 
 } // namespace
