@@ -1,7 +1,6 @@
 // How the archive names a board's folder and its copies.
 #include "Archive_names.h"
 
-#include "ArchiveTestSupport.h"
 #include "ImageTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 // occasion, the newest hundred per board, silently nothing when it cannot.
 #include "Board_archive.h"
 
-#include "ArchiveTestSupport.h"
 #include "Archive_folder.h"
 #include "ImageTestSupport.h"
 

@@ -2,9 +2,8 @@
 // or read-only file system under it is met through the window's device road.)
 #include "Board_archive.h"
 
-#include "ArchiveTestSupport.h"
 #include "Archive_folder.h"
-#include "TestSupport.h"
+#include "ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,21 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using Kept = qm::BoardArchive::Kept;
 
-// Sets or unsets a variable for the life of the object.
-class EnvVar {
-public:
-    EnvVar(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~EnvVar() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 mode_t modeOf(const std::string& path) {
     struct stat st {};
     EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
@@ -42,18 +26,18 @@ mode_t modeOf(const std::string& path) {
 
 TEST(Board_archive_posix, DataFolderFromTheEnvironment) {
     const struct {
-        const char* xdg;
+        std::optional<std::string> xdg;
         const char* expected;
     } cases[] = {
         {"/srv/data", "/srv/data"},
         {"relative/data", "/home/tech/.local/share"}, // a relative one is ignored
         {"", "/home/tech/.local/share"},
-        {nullptr, "/home/tech/.local/share"},
+        {std::nullopt, "/home/tech/.local/share"},
     };
     const EnvVar home("HOME", "/home/tech");
     for (const auto& c : cases) {
         const EnvVar xdg("XDG_DATA_HOME", c.xdg);
-        EXPECT_EQ(qm::UserDataHome(), c.expected) << (c.xdg ? c.xdg : "(unset)");
+        EXPECT_EQ(qm::UserDataHome(), c.expected) << c.xdg.value_or("(unset)");
     }
 }
 

@@ -3,7 +3,6 @@
 // temporary directory and data folder (the board archive) pointed there.
 #pragma once
 
-#include "ArchiveTestSupport.h"
 #include "CliProcess.h"
 #include "ImageTestSupport.h"
 #include "TestSupport.h"

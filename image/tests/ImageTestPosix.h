@@ -2,9 +2,7 @@
 // another process, and a flush that fails.
 #pragma once
 
-#include <cstdlib>
 #include <functional>
-#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -28,29 +26,6 @@ private:
     std::string dir_;
     bool ok_ = false;
     std::string why_;
-};
-
-// Sets or clears one environment variable for the life of the object.
-class EnvVar {
-public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        set(value);
-    }
-    ~EnvVar() { set(old_); }
-    EnvVar(const EnvVar&) = delete;
-    EnvVar& operator=(const EnvVar&) = delete;
-
-private:
-    void set(const std::optional<std::string>& value) {
-        if (value)
-            ::setenv(name_, value->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> old_;
 };
 
 // From now on every fsync of this process fails with error, as the kernel

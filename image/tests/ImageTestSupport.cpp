@@ -29,6 +29,10 @@ std::string TinySettingsText(const std::string& set01) {
     return "[SYSTEM]\r\nSET01=" + set01 + "\r\nCRC=0\r\n";
 }
 
+std::string BoardImage(const std::string& id, const std::string& set01) {
+    return ReferenceImage("[SYSTEM]\r\nID=" + id + "\r\nSET01=" + set01 + "\r\nCRC=0\r\n");
+}
+
 std::string Pattern(std::size_t n) {
     std::string s(n, '\0');
     for (std::size_t i = 0; i < n; ++i)

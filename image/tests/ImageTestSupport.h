@@ -22,6 +22,9 @@ std::uint32_t ReferenceCrc(const std::string& bytes);
 // CR LF, then CR LF pairs up to size bytes (no padding when already longer).
 std::string ReferenceImage(const std::string& settingsText, std::size_t size = 2048);
 
+// A 2048-byte image as a board keeps it: "ID=" + id, then SET01 = set01.
+std::string BoardImage(const std::string& id, const std::string& set01 = "apn");
+
 // A settings file text: [SYSTEM], SET01 with the given value, then "CRC=0".
 std::string TinySettingsText(const std::string& set01);
 
@@ -34,16 +37,8 @@ std::string DefaultsImage();
 // Points the user's temporary directory at dir for the life of the object and
 // restores the environment after: $XDG_RUNTIME_DIR on POSIX systems, %TMP% on
 // Windows (the first place GetTempPathW looks).
-class TempDirEnv {
-public:
+struct TempDirEnv : EnvVar {
     explicit TempDirEnv(const std::string& dir);
-    ~TempDirEnv();
-    TempDirEnv(const TempDirEnv&) = delete;
-    TempDirEnv& operator=(const TempDirEnv&) = delete;
-
-private:
-    bool had_ = false;
-    std::string old_;
 };
 
 // Where the store and the load must put T while the user's temporary

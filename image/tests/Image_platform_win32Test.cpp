@@ -23,28 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Sets or clears one variable of the process environment, the one that
-// GetTempPathW reads, for the life of the object.
-class WinEnvVar {
-public:
-    WinEnvVar(const wchar_t* name, const std::optional<std::string>& value) : name_(name) {
-        const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-        if (size > 0) {
-            std::wstring old(size, L'\0');
-            old.resize(GetEnvironmentVariableW(name, old.data(), size));
-            old_ = old;
-        }
-        SetEnvironmentVariableW(name, value ? WideFromUtf8(*value).c_str() : nullptr);
-    }
-    ~WinEnvVar() { SetEnvironmentVariableW(name_, old_ ? old_->c_str() : nullptr); }
-    WinEnvVar(const WinEnvVar&) = delete;
-    WinEnvVar& operator=(const WinEnvVar&) = delete;
-
-private:
-    const wchar_t* name_;
-    std::optional<std::wstring> old_;
-};
-
 TEST(TempFilePathWin32Test, TempDirectoryOfTheSystemThenTheName) {
     const struct {
         std::optional<std::string> tmp;
@@ -59,14 +37,14 @@ TEST(TempFilePathWin32Test, TempDirectoryOfTheSystemThenTheName) {
          "C:\\Users\\Иван\\AppData\\Local\\Temp\\\\set_tmp.ini"},
     };
     for (const auto& c : cases) {
-        WinEnvVar tmp(L"TMP", c.tmp);
-        WinEnvVar temp(L"TEMP", c.temp);
+        EnvVar tmp("TMP", c.tmp);
+        EnvVar temp("TEMP", c.temp);
         EXPECT_EQ(TempFilePath(), c.expected);
     }
 }
 
 TEST(TempFilePathWin32Test, NoPathWhenTheSystemGivesNoTemporaryDirectory) {
-    WinEnvVar tmp(L"TMP", "C:\\" + std::string(300, 'a'));
+    EnvVar tmp("TMP", "C:\\" + std::string(300, 'a'));
     if (SystemGivesTempDirectory())
         GTEST_SKIP() << "this system gives a temporary directory for an overlong %TMP%";
     // Not "\set_tmp.ini", which would put T into the root of whatever drive

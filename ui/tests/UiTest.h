@@ -2,7 +2,6 @@
 // driven by real key and mouse events.
 #pragma once
 
-#include "ArchiveTestSupport.h"
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "TForm1.h"

@@ -1,11 +1,13 @@
 // Helpers shared by the test suites: a message recorder, a serial entry
-// stand-in, temporary folders and whole-file reads and writes.
+// stand-in, temporary folders, whole-file reads and writes, and variables of
+// the environment set for a while.
 #pragma once
 
 #include "MessageSink.h"
 #include "SerialEntry.h"
 #include "Settings.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,28 @@ public:
 
 private:
     std::string path_;
+};
+
+// Sets one variable of the process environment (the one child processes
+// inherit and the platform's own calls read), or removes it for no value, for
+// the life of the object. One implementation per platform.
+class EnvVar {
+public:
+    EnvVar(std::string name, const std::optional<std::string>& value);
+    ~EnvVar();
+    EnvVar(const EnvVar&) = delete;
+    EnvVar& operator=(const EnvVar&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+// The user's data folder, where the board archive lives, pointed at dir:
+// $XDG_DATA_HOME on POSIX systems, %LOCALAPPDATA% on Windows. No test may
+// keep copies in the real one.
+struct DataHomeEnv : EnvVar {
+    explicit DataHomeEnv(const std::string& dir);
 };
 
 std::string ReadAll(const std::string& path);
