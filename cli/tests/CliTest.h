@@ -1,9 +1,9 @@
-// The fixture of the command-line tests: each test in a folder of its own,
-// which is also the working folder of the program it runs, with the user's
-// temporary directory and data folder (the board archive) pointed there.
+// The command-line tests: the built qmconf-cli run as a process with its
+// arguments, its output, error output and exit status collected, in a folder
+// of the test's own (its working folder, with the user's temporary directory
+// and data folder pointed there); file names in Cyrillic.
 #pragma once
 
-#include "CliProcess.h"
 #include "ImageTestSupport.h"
 #include "TestSupport.h"
 
@@ -17,56 +17,53 @@
 
 namespace qmtest {
 
-// The settings file text of the factory defaults with the given lines: a key
-// of the file takes the value given, any other key ("ID", "SET99") is put
-// right after the section header. Values are code page 1251 bytes.
-std::string DefaultsTextWith(const std::vector<std::pair<std::string, std::string>>& lines);
+struct CliRun {
+    int status = -1;
+    std::string out; // line ends as "\n" on every platform
+    std::string err;
+};
 
-// Its image, as the editor stores it.
+// Runs qmconf-cli with the arguments (UTF-8). One implementation per
+// platform (CliTest_posix.cpp, CliTest_win32.cpp).
+CliRun RunQmconfCli(const std::vector<std::string>& arguments);
+
 inline std::string ImageWith(const std::vector<std::pair<std::string, std::string>>& lines) {
     return ReferenceImage(DefaultsTextWith(lines));
 }
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { std::filesystem::current_path(std::filesystem::u8path(dir.path())); }
+    void TearDown() override { std::filesystem::current_path(previousFolder_); }
     CliRun run(const std::vector<std::string>& arguments) { return RunQmconfCli(arguments); }
-    // A file of the test's folder, by the name the program is given.
     std::string file(const std::string& name) const { return dir.file(name); }
-    bool exists(const std::string& name) const;
+    bool exists(const std::string& name) const {
+        return std::filesystem::exists(std::filesystem::u8path(file(name)));
+    }
 
-    TempDir dir;
-    TempDir data;
+    TempDir dir, data;
 
 private:
-    std::filesystem::path previousFolder_;
-    std::unique_ptr<TempDirEnv> tempEnv_;
-    std::unique_ptr<DataHomeEnv> dataEnv_;
+    const std::filesystem::path previousFolder_ = std::filesystem::current_path();
+    const TempDirEnv tempEnv_{dir.path()};
+    const DataHomeEnv dataEnv_{data.path()};
 };
 
 // The board as the program finds it: on Linux the stand-in qmboard makes,
 // named by a mount table of the test's own (QMCONF_MOUNTINFO), its set.ini in
-// a folder; on Windows the drive a test run set up as the board
+// a folder; on Windows the drive the test run set up as the board
 // (QMCONF_TEST_BOARD_DRIVE), its set.ini put back when the object goes.
-class BoardStandIn {
-public:
+struct BoardStandIn {
     explicit BoardStandIn(const std::string& dir);
     ~BoardStandIn();
-    BoardStandIn(const BoardStandIn&) = delete;
-    BoardStandIn& operator=(const BoardStandIn&) = delete;
+    bool unplug(); // false where a test cannot take the board away
 
-    // Why there is no board here; empty when there is one.
-    const std::string& missing() const { return missing_; }
-    const std::string& settingsPath() const { return settingsPath_; }
-    // Takes the board away; false where a test cannot do so.
-    bool unplug();
+    std::string missing; // why there is no board here; empty when there is one
+    std::string settingsPath;
 
 private:
-    std::string dir_;
-    std::string missing_;
-    std::string settingsPath_;
-    std::string original_;
+    std::string dir_, original_;
+    std::unique_ptr<EnvVar> mountinfo_;
 };
 
 } // namespace qmtest

@@ -13,21 +13,21 @@ bool holds(const std::string& text, const std::string& part) {
 
 TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
     BoardStandIn board(dir.path());
-    if (!board.missing().empty())
-        GTEST_SKIP() << board.missing();
-    const std::string delivered = ReadBytes(board.settingsPath());
+    if (!board.missing.empty())
+        GTEST_SKIP() << board.missing;
+    const std::string delivered = ReadAll(board.settingsPath);
 
     const CliRun shown = run({"show", "board"});
     EXPECT_EQ(shown.status, 0) << shown.err;
     EXPECT_TRUE(holds(shown.out, "Метка платы: \"QM 1.2.3.4.5\"\n")) << shown.out;
 
-    WriteBytes(file("шаблон.ini"), DefaultsImage());
+    WriteAll(file("шаблон.ini"), DefaultsImage());
     const CliRun set = run({"set", "шаблон.ini", "board", "SET08=250"});
     EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_EQ(set.out, "Настройки записаны в " + board.settingsPath() + "\n");
+    EXPECT_EQ(set.out, "Настройки записаны в " + board.settingsPath + "\n");
     const std::string written = ImageWith({{"SET08", "250"}});
-    EXPECT_EQ(ReadBytes(board.settingsPath()), written);
-    EXPECT_EQ(run({"check", "board"}).out, board.settingsPath() + ": образ настроек в порядке\n");
+    EXPECT_EQ(ReadAll(board.settingsPath), written);
+    EXPECT_EQ(run({"check", "board"}).out, board.settingsPath + ": образ настроек в порядке\n");
 
     // The read kept what the board held, so the first write added nothing;
     // the second keeps what the first wrote.
@@ -42,7 +42,7 @@ TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
     const CliRun one = run({"archive", "QM 1.2.3.4.5"});
     ASSERT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 1) << one.out;
     const std::string kept = one.out.substr(one.out.rfind("  ") + 2, std::string::npos);
-    EXPECT_EQ(ReadBytes(kept.substr(0, kept.size() - 1)), delivered);
+    EXPECT_EQ(ReadAll(kept.substr(0, kept.size() - 1)), delivered);
 
     if (board.unplug()) {
         const CliRun none = run({"show", "board"});

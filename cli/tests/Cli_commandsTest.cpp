@@ -13,11 +13,6 @@ struct Case {
     const char* err; // a part of the error output ("" for an empty one)
 };
 
-// Failed cases are named in the output.
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const Case kCases[] = {
     {"NoCommand", {}, 2, "", "не указана команда"},
     {"UnknownCommand", {"frobnicate"}, 2, "", "неизвестная команда frobnicate"},
@@ -26,6 +21,22 @@ const Case kCases[] = {
     {"DefaultsAsDestination", {"copy", "шаблон.ini", "defaults"}, 2, "", "только ИСТОЧНИКОМ"},
     {"NoSuchKey", {"set", "шаблон.ini", "новый.ini", "SET53=1"}, 2, "", "SET53=1: не присваивание"},
     {"Version", {"--version"}, 0, "qmconf-cli 1.0.0\n", ""},
+    {"ShowAsText",
+     {"show", "кресло.ini"},
+     0,
+     "SET32  Периодичность связи: 60\nSET05  Код запроса баланса: \"\"\nSET29  Валюта: 0\nSET08  "
+     "Прайс деньги/время, деньги 1: 6000, окно сохранит 5000\nSET09  ",
+     ""},
+    {"ShowAsTextEnds",
+     {"show", "кресло.ini"},
+     0,
+     "\nSET43: 400\nSET46: 0\nSET51: 0\nМетка платы: не задана\nКонтрольная сумма: сходится\n",
+     ""},
+    {"ShowBlankLabelAsJson",
+     {"show", "--json", "кресло.ini"},
+     0,
+     "{\"serial\": null, \"checksum_ok\": true, \"settings\": [\n  {\"key\": \"SET01\", ",
+     ""},
     {"ShowMissingFile", {"show", "нет.ini"}, 3, "", "2. Не удаётся открыть нет.ini"},
     {"ShowShortFile",
      {"show", "короткий.ini"},
@@ -73,12 +84,13 @@ const Case kCases[] = {
 class CommandsTest : public CliTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
-    WriteBytes(file("шаблон.ini"), DefaultsImage());
-    WriteBytes(file("другой.ini"), ImageWith({{"SET08", "300"}}));
-    WriteBytes(file("короткий.ini"), DefaultsImage().substr(0, 300));
+    WriteAll(file("шаблон.ini"), DefaultsImage());
+    WriteAll(file("другой.ini"), ImageWith({{"SET08", "300"}}));
+    WriteAll(file("короткий.ini"), DefaultsImage().substr(0, 300));
     std::string broken = DefaultsImage();
     broken[20] ^= 1;
-    WriteBytes(file("испорчен.ini"), broken);
+    WriteAll(file("испорчен.ini"), broken);
+    WriteAll(file("кресло.ini"), ImageWith({{"ID", "\xFF"}, {"SET08", "6000"}, {"SET05", ""}}));
 
     const Case& c = GetParam();
     const CliRun result = run(c.arguments);
@@ -94,7 +106,7 @@ TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
     // Only a copy that succeeded leaves a file behind.
     EXPECT_EQ(exists("копия.ini"), std::string(c.name) == "Copy");
     if (exists("копия.ini")) {
-        EXPECT_EQ(ReadBytes(file("копия.ini")), ImageWith({{"SET08", "300"}}));
+        EXPECT_EQ(ReadAll(file("копия.ini")), ImageWith({{"SET08", "300"}}));
     }
 }
 

@@ -15,11 +15,6 @@ struct Case {
     bool refused = false;
 };
 
-// Failed cases are named in the output.
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
-
 // The source holds bits 6 and 7 of the banknote set, which no box shows.
 const Lines kSource = {{"SET28", "198"}};
 
@@ -66,7 +61,7 @@ class SetTest : public CliTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(SetTest, StoresWhatTheWindowWould) {
     const Case& c = GetParam();
-    WriteBytes(file("шаблон.ini"), ImageWith(kSource));
+    WriteAll(file("шаблон.ini"), ImageWith(kSource));
     std::vector<std::string> arguments = {"set", "шаблон.ini", "новый.ini"};
     arguments.insert(arguments.end(), c.assignments.begin(), c.assignments.end());
     const CliRun result = run(arguments);
@@ -80,7 +75,7 @@ TEST_P(SetTest, StoresWhatTheWindowWould) {
     EXPECT_EQ(result.err, "");
     Lines expected = kSource;
     expected.insert(expected.end(), c.stored.begin(), c.stored.end());
-    EXPECT_EQ(ReadBytes(file("новый.ini")), ImageWith(expected));
+    EXPECT_EQ(ReadAll(file("новый.ini")), ImageWith(expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, SetTest, ::testing::ValuesIn(kCases),
@@ -89,14 +84,14 @@ INSTANTIATE_TEST_SUITE_P(Cli, SetTest, ::testing::ValuesIn(kCases),
 // A board without a label yet takes one, as through the window's serial
 // entry; untouched, its blank label is written as the window writes it.
 TEST_F(CliTest, BlankBoardTakesItsLabelOnce) {
-    WriteBytes(file("пустая.ini"), ImageWith({{"ID", "\xFF"}}));
+    WriteAll(file("пустая.ini"), ImageWith({{"ID", "\xFF"}}));
     const CliRun labelled = run({"set", "пустая.ini", "новая.ini", "SET99=QM 4.4.4.4.4"});
     EXPECT_EQ(labelled.status, 0) << labelled.err;
-    EXPECT_EQ(ReadBytes(file("новая.ini")), ImageWith({{"SET99", "QM 4.4.4.4.4"}}));
+    EXPECT_EQ(ReadAll(file("новая.ini")), ImageWith({{"SET99", "QM 4.4.4.4.4"}}));
 
     const CliRun copied = run({"copy", "пустая.ini", "копия.ini"});
     EXPECT_EQ(copied.status, 0) << copied.err;
-    EXPECT_EQ(ReadBytes(file("копия.ini")), ImageWith({{"SET99", "\xFF"}}));
+    EXPECT_EQ(ReadAll(file("копия.ini")), ImageWith({{"SET99", "\xFF"}}));
 }
 
 } // namespace

@@ -40,6 +40,20 @@ std::string Pattern(std::size_t n) {
     return s;
 }
 
+std::string DefaultsTextWith(const std::vector<std::pair<std::string, std::string>>& lines) {
+    std::string text = ReadAll(FixturePath("defaults.ini"));
+    for (const auto& [key, value] : lines) {
+        const std::size_t at = text.find("\r\n" + key + "=");
+        if (at == std::string::npos) {
+            text.insert(text.find("\r\n") + 2, key + "=" + value + "\r\n");
+        } else {
+            const std::size_t start = at + 3 + key.size();
+            text.replace(start, text.find("\r\n", start) - start, value);
+        }
+    }
+    return text;
+}
+
 std::string DefaultsImage() {
     const qm::Settings saved = qm::settings;
     qm::ResetSettings();

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace qmtest {
 
@@ -30,6 +32,11 @@ std::string TinySettingsText(const std::string& set01);
 
 // n bytes of capital letters that repeat only every 26 bytes.
 std::string Pattern(std::size_t n);
+
+// The settings file text of the factory defaults, from the checked-in golden
+// file, with the given lines: a key of the file takes the value given, any
+// other key ("ID", "SET99") is put right after the section header.
+std::string DefaultsTextWith(const std::vector<std::pair<std::string, std::string>>& lines);
 
 // The image of the factory defaults; the record is left as it was.
 std::string DefaultsImage();

@@ -26,18 +26,6 @@ namespace fs = std::filesystem;
 
 using CommandsTest = CommandsFixture;
 
-// The defaults' settings file with some lines replaced, built from the
-// checked-in golden file rather than by the writer.
-std::string EditedDefaultsText(const std::vector<std::pair<std::string, std::string>>& lines) {
-    std::string text = ReadAll(FixturePath("defaults.ini"));
-    for (const auto& [key, value] : lines) {
-        const std::size_t at = text.find("\r\n" + key + "=") + 2;
-        const std::size_t end = text.find("\r\n", at);
-        text.replace(at, end - at, key + "=" + value);
-    }
-    return text;
-}
-
 TEST_F(CommandsTest, DefaultsEnableTheWriteCommands) {
     EXPECT_FALSE(find<QPushButton>("BitBtn3")->isEnabled());
     EXPECT_FALSE(find<QPushButton>("BitBtn8")->isEnabled());
@@ -62,7 +50,7 @@ TEST_F(CommandsTest, EditedSettingsSavedToAFileAreTheImageToTheByteAndLoadBack) 
     EXPECT_EQ(dialogsRun, std::vector<qm::FileDialogKind>{qm::FileDialogKind::Save});
     EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + path));
     EXPECT_TRUE(boxes.shown.empty());
-    const std::string expected = ReferenceImage(EditedDefaultsText({{"SET01", "apn.test"},
+    const std::string expected = ReferenceImage(DefaultsTextWith({{"SET01", "apn.test"},
                                                                     {"SET08", "250"},
                                                                     {"SET09", "15"},
                                                                     {"SET28", "7"},
@@ -236,7 +224,7 @@ TEST_F(BoardTest, ReadFromAndWriteToTheBoard) {
     retype(find<QLineEdit>("Edit24"), "300");
     click("BitBtn3");
     EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + boardSettings()));
-    EXPECT_EQ(ReadAll(boardSettings()), ReferenceImage(EditedDefaultsText({{"SET08", "300"}})));
+    EXPECT_EQ(ReadAll(boardSettings()), ReferenceImage(DefaultsTextWith({{"SET08", "300"}})));
 }
 
 // The board's copies in the archive, oldest first.
@@ -284,7 +272,7 @@ TEST_F(BoardTest, AnArchiveThatCannotKeepChangesNothing) {
         EXPECT_EQ(status(), QString::fromStdString("Настройки прочитаны из " + boardSettings()));
         click("BitBtn3");
         EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + boardSettings()));
-        EXPECT_EQ(ReadAll(boardSettings()), ReferenceImage(EditedDefaultsText({})));
+        EXPECT_EQ(ReadAll(boardSettings()), ReferenceImage(DefaultsTextWith({})));
         EXPECT_TRUE(boxes.shown.empty());
         EXPECT_TRUE(qm::BoardArchive(dataHome.path()).list().empty());
     }

@@ -85,6 +85,7 @@ struct DataHomeEnv : EnvVar {
     explicit DataHomeEnv(const std::string& dir);
 };
 
+// Whole-file reads and writes by UTF-8 path.
 std::string ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::string& bytes);
 std::vector<std::string> SplitCrLfLines(const std::string& text);

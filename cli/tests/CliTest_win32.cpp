@@ -1,10 +1,10 @@
-#include "CliProcess.h"
+#include "CliTest.h"
 
-#include "TestSupport.h"
 #include "platform/Win32Text.h"
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace qmtest {
@@ -86,9 +86,29 @@ CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
         if (!started)
             throw std::runtime_error("cannot start qmconf-cli.exe");
     }
-    run.out = lines(ReadBytes(outPath));
-    run.err = lines(ReadBytes(errPath));
+    run.out = lines(ReadAll(outPath));
+    run.err = lines(ReadAll(errPath));
     return run;
+}
+
+BoardStandIn::BoardStandIn(const std::string& dir) : dir_(dir) {
+    const char* drive = std::getenv("QMCONF_TEST_BOARD_DRIVE");
+    if (drive == nullptr || drive[0] == '\0') {
+        missing = "no drive is set up as the board (QMCONF_TEST_BOARD_DRIVE)";
+        return;
+    }
+    settingsPath = std::string(1, drive[0]) + ":\\set.ini";
+    original_ = ReadAll(settingsPath);
+}
+
+BoardStandIn::~BoardStandIn() {
+    // What the board held before the test, for the tests after it.
+    if (!settingsPath.empty())
+        WriteAll(settingsPath, original_);
+}
+
+bool BoardStandIn::unplug() {
+    return false;
 }
 
 } // namespace qmtest
