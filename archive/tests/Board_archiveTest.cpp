@@ -1,5 +1,6 @@
 // Keeping what the board held: one copy per new content, named by time and
-// occasion, the newest hundred per board, silently nothing when it cannot.
+// occasion, the newest hundred per board, listed board by board, silently
+// nothing when it cannot.
 #include "Board_archive.h"
 
 #include "Archive_folder.h"
@@ -31,17 +32,6 @@ std::time_t at(int seconds) {
     return std::mktime(&t);
 }
 
-std::string stampAt(int seconds) {
-    std::tm local{};
-    EXPECT_TRUE(qm::LocalTime(at(seconds), local));
-    return qm::StampOf(local);
-}
-
-std::string flipped(std::string bytes, std::size_t at) {
-    bytes[at] ^= 0x01;
-    return bytes;
-}
-
 class BoardArchiveTest : public ::testing::Test {
 protected:
     std::string folderOf(const std::string& board) const {
@@ -64,10 +54,10 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
     const std::string a = BoardImage("QM 1.2.3.4.5", "a");
     const std::string b = BoardImage("QM 1.2.3.4.5", "b");
     const std::string c = BoardImage("QM 1.2.3.4.5", "c");
-    const std::string bad = flipped(BoardImage("QM 9"), 20);
     const std::string board = "QM_1.2.3.4.5";
     // Something that is no copy holds the name of a later one: never replaced.
     fs::create_directories(folderOf(board) + "/2026-12-08_14-03-32_read.ini");
+    WriteAll(folderOf(board) + "/notes.txt", "the user's own");
 
     const struct {
         std::string bytes;
@@ -83,21 +73,39 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
         {a, Occasion::Read, 0, Kept::Yes, board, "2026-12-08_14-03-27_read-3.ini"},
         {a, Occasion::Read, 5, Kept::SameAsNewest, "", ""},
         {c, Occasion::Read, 5, Kept::Yes, board, "2026-12-08_14-03-32_read-2.ini"},
-        {bad, Occasion::BeforeWrite, 5, Kept::Yes, "unknown",
+        {Damaged(BoardImage("QM 9")), Occasion::BeforeWrite, 5, Kept::Yes, "unknown",
          "2026-12-08_14-03-32_before-write.ini"},
         {a.substr(0, 100), Occasion::BeforeWrite, 5, Kept::Yes, "unknown",
          "2026-12-08_14-03-32_before-write-2.ini"},
     };
-    int n = 0;
+    std::vector<std::string> kept;
     for (const auto& s : steps) {
-        SCOPED_TRACE(++n);
+        SCOPED_TRACE(s.file);
         ASSERT_EQ(archive.keep(s.bytes, s.occasion, at(s.second)), s.kept);
         if (s.kept == Kept::Yes) {
             EXPECT_EQ(ReadAll(qm::ArchivePath(dir.path(), s.board, s.file)), s.bytes);
+            kept.push_back(s.board + "/" + s.file);
         }
     }
-    EXPECT_EQ(namesIn(board).size(), 5u); // four copies and the folder in the way
-    EXPECT_EQ(namesIn("unknown").size(), 2u);
+    EXPECT_EQ(namesIn(board).size(), 6u); // four copies, the folder in the way, the notes
+
+    // Listed board by board, oldest first, copies only.
+    const std::vector<qm::ArchiveEntry> all = archive.list();
+    std::vector<std::string> listed;
+    for (const qm::ArchiveEntry& e : all)
+        listed.push_back(e.board + "/" + e.file);
+    EXPECT_EQ(listed, kept);
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all[0].time, "2026-12-08 14:03:27");
+    EXPECT_EQ(all[0].occasion, Occasion::Read);
+    EXPECT_EQ(all[0].size, 2048u);
+    EXPECT_EQ(ReadAll(all[0].path), a);
+    EXPECT_EQ(all.back().size, 100u);
+    // One board by its label or its folder; nothing outside the archive.
+    EXPECT_EQ(archive.list("QM 1.2.3.4.5").size(), 4u);
+    EXPECT_EQ(archive.list(board).size(), 4u);
+    EXPECT_TRUE(archive.list("QM 9").empty());
+    EXPECT_TRUE(archive.list("..").empty());
 }
 
 TEST_F(BoardArchiveTest, EachBoardKeepsItsNewestHundred) {
@@ -108,9 +116,11 @@ TEST_F(BoardArchiveTest, EachBoardKeepsItsNewestHundred) {
                   Kept::Yes);
     const std::vector<std::string> names = namesIn("QM_7");
     ASSERT_EQ(names.size(), 101u);
-    EXPECT_EQ(names.front(), stampAt(5) + "_read.ini");
+    std::tm first{}, last{};
+    ASSERT_TRUE(qm::LocalTime(at(5), first) && qm::LocalTime(at(104), last));
+    EXPECT_EQ(names.front(), qm::StampOf(first) + "_read.ini");
     EXPECT_EQ(ReadAll(folderOf("QM_7") + "/" + names.front()), BoardImage("QM 7", "5"));
-    EXPECT_EQ(names[99], stampAt(104) + "_read.ini");
+    EXPECT_EQ(names[99], qm::StampOf(last) + "_read.ini");
     EXPECT_EQ(names.back(), "notes.txt");
 }
 
@@ -128,73 +138,32 @@ TEST_F(BoardArchiveTest, WhereNothingCanBeKeptNothingIs) {
 TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
     const std::string big = Pattern(70000);
     const struct {
-        const char* name;
         std::function<void(const std::string&)> arrange; // at the board's set.ini
         std::string board;                               // "": nothing kept
         std::string kept;
     } cases[] = {
-        {"no set.ini", [](const std::string&) {}, "", ""},
-        {"a folder", [](const std::string& p) { fs::create_directory(p); }, "", ""},
-        {"the board's image", [](const std::string& p) { WriteAll(p, BoardImage("QM 2")); }, "QM_2",
-         BoardImage("QM 2")},
-        {"an image failing its check",
-         [](const std::string& p) { WriteAll(p, flipped(BoardImage("QM 2"), 20)); }, "unknown",
-         flipped(BoardImage("QM 2"), 20)},
-        {"far too long", [&](const std::string& p) { WriteAll(p, big); }, "unknown",
+        {[](const std::string&) {}, "", ""},
+        {[](const std::string& p) { fs::create_directory(p); }, "", ""},
+        {[](const std::string& p) { WriteAll(p, BoardImage("QM 2")); }, "QM_2", BoardImage("QM 2")},
+        {[](const std::string& p) { WriteAll(p, Damaged(BoardImage("QM 2"))); }, "unknown",
+         Damaged(BoardImage("QM 2"))},
+        {[&](const std::string& p) { WriteAll(p, big); }, "unknown",
          big.substr(0, qm::kMaxKeptBytes)},
-        {"empty", [](const std::string& p) { WriteAll(p, ""); }, "unknown", ""},
+        {[](const std::string& p) { WriteAll(p, ""); }, "unknown", ""},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
         TempDir own;
-        const std::string boardFile = own.file("set.ini");
-        c.arrange(boardFile);
-        qm::BoardArchive(own.path()).keepBeforeWrite(boardFile);
+        c.arrange(own.file("set.ini"));
+        qm::BoardArchive(own.path()).keepBeforeWrite(own.file("set.ini"));
         const std::vector<qm::ArchiveEntry> entries = qm::BoardArchive(own.path()).list();
-        if (c.board.empty()) {
-            EXPECT_TRUE(entries.empty()) << c.name;
-            continue;
+        ASSERT_EQ(entries.size(), c.board.empty() ? 0u : 1u);
+        if (!c.board.empty()) {
+            EXPECT_EQ(entries[0].board, c.board);
+            EXPECT_EQ(entries[0].occasion, Occasion::BeforeWrite);
+            EXPECT_EQ(ReadAll(entries[0].path), c.kept);
         }
-        ASSERT_EQ(entries.size(), 1u) << c.name;
-        EXPECT_EQ(entries[0].board, c.board) << c.name;
-        EXPECT_EQ(entries[0].occasion, Occasion::BeforeWrite) << c.name;
-        EXPECT_EQ(ReadAll(entries[0].path), c.kept) << c.name;
     }
-}
-
-TEST_F(BoardArchiveTest, ListsEveryBoardOrOne) {
-    const std::string a = BoardImage("QM 1.2.3.4.5", "a");
-    archive.keep(a, Occasion::Read, at(0));
-    archive.keep(BoardImage("\xFF"), Occasion::Read, at(1));
-    archive.keep(BoardImage("QM 1.2.3.4.5", "b"), Occasion::BeforeWrite, at(3));
-    archive.keep("not an image", Occasion::BeforeWrite, at(2));
-    WriteAll(folderOf("blank") + "/notes.txt", "the user's own");
-
-    const std::vector<qm::ArchiveEntry> all = archive.list();
-    ASSERT_EQ(all.size(), 4u);
-    const char* boards[] = {"QM_1.2.3.4.5", "QM_1.2.3.4.5", "blank", "unknown"};
-    for (std::size_t i = 0; i < all.size(); ++i)
-        EXPECT_EQ(all[i].board, boards[i]) << i;
-    EXPECT_EQ(all[0].file, "2026-12-08_14-03-27_read.ini");
-    EXPECT_EQ(all[0].time, "2026-12-08 14:03:27");
-    EXPECT_EQ(all[0].occasion, Occasion::Read);
-    EXPECT_EQ(all[0].size, 2048u);
-    EXPECT_EQ(ReadAll(all[0].path), a);
-    EXPECT_EQ(all[1].file, "2026-12-08_14-03-30_before-write.ini");
-    EXPECT_EQ(all[3].size, 12u);
-
-    EXPECT_EQ(archive.list("QM 1.2.3.4.5").size(), 2u);
-    EXPECT_EQ(archive.list("QM_1.2.3.4.5").size(), 2u);
-    EXPECT_EQ(archive.list("blank").size(), 1u);
-    EXPECT_TRUE(archive.list("QM 9").empty());
-    EXPECT_TRUE(archive.list("..").empty());
-}
-
-TEST_F(BoardArchiveTest, TheUsersArchiveFollowsTheDataFolder) {
-    const DataHomeEnv env(dir.path());
-    qm::BoardArchive().keepRead(BoardImage("QM 3"));
-    EXPECT_EQ(qm::BoardArchive().path(), qm::ArchivePath(dir.path()));
-    ASSERT_EQ(namesIn("QM_3").size(), 1u);
-    EXPECT_EQ(ReadAll(folderOf("QM_3") + "/" + namesIn("QM_3")[0]), BoardImage("QM 3"));
 }
 
 } // namespace

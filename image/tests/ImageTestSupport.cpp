@@ -33,6 +33,11 @@ std::string BoardImage(const std::string& id, const std::string& set01) {
     return ReferenceImage("[SYSTEM]\r\nID=" + id + "\r\nSET01=" + set01 + "\r\nCRC=0\r\n");
 }
 
+std::string Damaged(std::string image) {
+    image[20] ^= 0x01;
+    return image;
+}
+
 std::string Pattern(std::size_t n) {
     std::string s(n, '\0');
     for (std::size_t i = 0; i < n; ++i)

@@ -27,6 +27,9 @@ std::string ReferenceImage(const std::string& settingsText, std::size_t size = 2
 // A 2048-byte image as a board keeps it: "ID=" + id, then SET01 = set01.
 std::string BoardImage(const std::string& id, const std::string& set01 = "apn");
 
+// The image with one byte of its settings text changed: its checksum fails.
+std::string Damaged(std::string image);
+
 // A settings file text: [SYSTEM], SET01 with the given value, then "CRC=0".
 std::string TinySettingsText(const std::string& set01);
 
