@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,62 +61,49 @@ TEST(Board_archive_posix, FoldersAndCopiesAreTheUsersAlone) {
         EXPECT_EQ(modeOf(copy.path()), 0600u) << copy.path();
 }
 
-// The name of the first copy made at time 0.
-std::string firstCopyAtZero(unsigned sequence = 1) {
+// The name of a copy made at time 0.
+std::string copyAtZero(unsigned sequence) {
     std::tm local{};
     EXPECT_TRUE(qm::LocalTime(0, local));
     return qm::ArchiveName{qm::StampOf(local), qm::Occasion::Read, sequence}.fileName();
 }
 
 TEST(Board_archive_posix, NothingIsReachedThroughALink) {
-    const std::string image = BoardImage("QM 1");
-    const std::string copy = firstCopyAtZero();
+    enum class Folder { Link, Others, Own };
     const struct {
         const char* name;
-        std::function<void(const std::string& archive, const std::string& elsewhere)> arrange;
+        Folder folder;          // the board's folder
+        const char* linkedCopy; // a link in it, named as the first copy, to this file
         Kept kept;
     } cases[] = {
-        {"board folder is a link",
-         [](const std::string& a, const std::string& e) {
-             fs::create_directory_symlink(e, a + "/QM_1");
-         },
-         Kept::Failed},
-        {"board folder is another user's",
-         [](const std::string& a, const std::string&) {
-             fs::create_directory(a + "/QM_1");
-             ASSERT_EQ(::chown((a + "/QM_1").c_str(), 65534, 65534), 0);
-         },
-         Kept::Failed},
-        {"copy's name is a link",
-         [&](const std::string& a, const std::string& e) {
-             fs::create_directory(a + "/QM_1");
-             fs::create_symlink(e + "/planted", a + "/QM_1/" + copy);
-         },
-         Kept::Yes},
-        {"newest copy is a link to the same bytes",
-         [&](const std::string& a, const std::string& e) {
-             fs::create_directory(a + "/QM_1");
-             WriteAll(e + "/same", image);
-             fs::create_symlink(e + "/same", a + "/QM_1/" + copy);
-         },
-         Kept::Yes},
+        {"board folder is a link", Folder::Link, nullptr, Kept::Failed},
+        {"board folder is another user's", Folder::Others, nullptr, Kept::Failed},
+        {"copy's name is a link", Folder::Own, "planted", Kept::Yes},
+        {"newest copy is a link to the same bytes", Folder::Own, "same", Kept::Yes},
     };
+    const std::string image = BoardImage("QM 1");
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         TempDir dir;
-        const std::string archive = dir.file("data/qmconf/archive");
-        fs::create_directories(archive);
-        fs::create_directory(dir.file("elsewhere"));
-        c.arrange(archive, dir.file("elsewhere"));
-        if (::testing::Test::HasFatalFailure())
-            continue;
-        const bool same = fs::exists(dir.file("elsewhere/same"));
-        EXPECT_EQ(qm::BoardArchive(dir.file("data")).keep(image, qm::Occasion::Read, 0), c.kept)
-            << c.name;
-        EXPECT_FALSE(fs::exists(dir.file("elsewhere/planted"))) << c.name;
-        EXPECT_EQ(fs::exists(dir.file("elsewhere/same")), same) << c.name;
-        // A copy of the same second as the link goes on to "-2".
+        const std::string board = dir.file("data/qmconf/archive/QM_1");
+        const std::string elsewhere = dir.file("elsewhere");
+        fs::create_directories(dir.file("data/qmconf/archive"));
+        fs::create_directory(elsewhere);
+        WriteAll(elsewhere + "/same", image);
+        if (c.folder == Folder::Link)
+            fs::create_directory_symlink(elsewhere, board);
+        else
+            fs::create_directory(board);
+        if (c.folder == Folder::Others)
+            ASSERT_EQ(::chown(board.c_str(), 65534, 65534), 0);
+        if (c.linkedCopy)
+            fs::create_symlink(elsewhere + "/" + c.linkedCopy, board + "/" + copyAtZero(1));
+
+        EXPECT_EQ(qm::BoardArchive(dir.file("data")).keep(image, qm::Occasion::Read, 0), c.kept);
+        // Nothing new elsewhere; a copy of the same second as the link goes on to "-2".
+        EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 1);
         if (c.kept == Kept::Yes) {
-            EXPECT_EQ(ReadAll(archive + "/QM_1/" + firstCopyAtZero(2)), image) << c.name;
+            EXPECT_EQ(ReadAll(board + "/" + copyAtZero(2)), image);
         }
     }
 }

@@ -1,10 +1,11 @@
 // The private file (the temporary file's rules) against what can be planted
-// at its path, and the flush of a regular file.
+// at its path.
 #include "File.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -14,53 +15,36 @@ using namespace qmtest;
 
 namespace {
 
-enum class Planted { Nothing, OwnFile, OpenFile, HardLink, Fifo, Folder, SymbolicLink, Device };
-
-struct EntryCase {
-    Planted planted;
-    bool opensToRead;
-    bool opensToWrite; // and is then a fresh private file
-};
-
 TEST(PrivateFileTest, OnlyAFileOfItsOwnIsReadOrWritten) {
-    const EntryCase cases[] = {
-        {Planted::Nothing, false, true},       {Planted::OwnFile, true, true},
-        {Planted::OpenFile, true, true},       {Planted::HardLink, false, true},
-        {Planted::Fifo, false, true},          {Planted::Folder, false, false},
-        {Planted::SymbolicLink, false, false}, {Planted::Device, false, false},
+    using Plant = std::function<int(const char* path, const char* victim)>;
+    const struct {
+        const char* planted;
+        Plant plant; // 0 when planted
+        bool opensToRead;
+        bool opensToWrite; // and is then a fresh private file
+    } cases[] = {
+        {"nothing", [](const char*, const char*) { return 0; }, false, true},
+        {"own file", [](const char* p, const char*) { return WriteAll(p, "old"), 0; }, true, true},
+        {"own file open to others",
+         [](const char* p, const char*) { return WriteAll(p, "old"), ::chmod(p, 0644); }, true,
+         true},
+        {"hard link", [](const char* p, const char* v) { return ::link(v, p); }, false, true},
+        {"FIFO", [](const char* p, const char*) { return ::mkfifo(p, 0600); }, false, true},
+        {"folder", [](const char* p, const char*) { return ::mkdir(p, 0700); }, false, false},
+        {"symbolic link", [](const char* p, const char* v) { return ::symlink(v, p); }, false,
+         false},
+        {"device", // as /dev/null is; making one needs root
+         [](const char* p, const char*) { return ::mknod(p, S_IFCHR | 0600, makedev(1, 3)); },
+         false, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.planted));
+        SCOPED_TRACE(c.planted);
         TempDir dir;
-        const std::string path = dir.file("set_tmp.ini");
-        const std::string victim = dir.file("victim");
+        const std::string path = dir.file("set_tmp.ini"), victim = dir.file("victim");
         WriteAll(victim, "victim's bytes");
-        switch (c.planted) {
-        case Planted::Nothing:
-            break;
-        case Planted::OwnFile:
-            WriteAll(path, "old text");
-            break;
-        case Planted::OpenFile: // left readable by others
-            WriteAll(path, "old text");
-            ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
-            break;
-        case Planted::HardLink:
-            ASSERT_EQ(::link(victim.c_str(), path.c_str()), 0);
-            break;
-        case Planted::Fifo:
-            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-            break;
-        case Planted::Folder:
-            ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
-            break;
-        case Planted::SymbolicLink:
-            ASSERT_EQ(::symlink(victim.c_str(), path.c_str()), 0);
-            break;
-        case Planted::Device: // as /dev/null is
-            if (::mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
-                continue; // making a device needs root
-            break;
+        if (c.plant(path.c_str(), victim.c_str()) != 0) {
+            ASSERT_STREQ(c.planted, "device");
+            continue;
         }
         File file;
         EXPECT_EQ(file.open(path, File::Mode::Read, File::Target::OwnFileOnly), c.opensToRead);
@@ -72,13 +56,11 @@ TEST(PrivateFileTest, OnlyAFileOfItsOwnIsReadOrWritten) {
         EXPECT_EQ(ReadAll(victim), "victim's bytes");
         struct stat st {};
         ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+        EXPECT_EQ(S_ISREG(st.st_mode), c.opensToWrite); // else left as it was
         if (c.opensToWrite) {
-            ASSERT_TRUE(S_ISREG(st.st_mode));
             EXPECT_EQ(st.st_nlink, 1u);
             EXPECT_EQ(st.st_mode & 0777, 0600u);
             EXPECT_EQ(ReadAll(path), "new");
-        } else {
-            EXPECT_FALSE(S_ISREG(st.st_mode)); // left as it was
         }
     }
 }

@@ -19,35 +19,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class TempLockTest : public ImageTest {
-protected:
-    void SetUp() override {
-        ImageTest::SetUp();
-        WriteAll(source, DefaultsImage());
-        WriteAll(tempPath(), "another editor's text");
-        ASSERT_TRUE(other.open(TempLockPath(tempPath()), File::Mode::Hold));
-        ASSERT_TRUE(other.tryLock());
-    }
-
-    ImageResult run(bool store) {
-        return store ? WriteImage(target, entry, messages) : ReadImage(source, messages);
-    }
-
-    const std::string source = dir.file("source.ini");
-    const std::string target = dir.file("set.ini");
-    File other;
-};
+using TempLockTest = ImageTest;
 
 // Held past the wait, the lock ends the store in S1 and the load in L3 with
 // T, the record and the target untouched; let go within it, it is taken.
 TEST_F(TempLockTest, LockHeldElsewhere) {
+    const std::string source = dir.file("source.ini"), target = dir.file("set.ini");
+    WriteAll(source, DefaultsImage());
+    WriteAll(tempPath(), "another editor's text");
     for (const bool letGo : {false, true}) {
         for (const bool store : {true, false}) {
-            if (!other.isOpen()) {
-                ASSERT_TRUE(other.open(TempLockPath(tempPath()), File::Mode::Hold));
-                ASSERT_TRUE(other.tryLock());
-            }
-            std::thread holder([this, letGo] {
+            File other;
+            ASSERT_TRUE(other.open(TempLockPath(tempPath()), File::Mode::Hold));
+            ASSERT_TRUE(other.tryLock());
+            std::thread holder([&other, letGo] {
                 if (letGo) {
                     std::this_thread::sleep_for(kTempLockWait / 8);
                     other.close();
@@ -55,7 +40,8 @@ TEST_F(TempLockTest, LockHeldElsewhere) {
             });
             before = settings;
             modified = 0;
-            const ImageResult result = run(store);
+            const ImageResult result =
+                store ? WriteImage(target, entry, messages) : ReadImage(source, messages);
             holder.join();
             const ImageResult failure = store ? ImageResult::S1 : ImageResult::L3;
             EXPECT_EQ(result, letGo ? ImageResult::Success : failure);
@@ -73,8 +59,7 @@ TEST_F(TempLockTest, LockHeldElsewhere) {
 // by the load itself, is refused as a source at once, as any source held by
 // another is, rather than waited for.
 TEST_F(TempLockTest, TempFileItselfLoadsAsASource) {
-    other.close();
-    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    ASSERT_EQ(WriteImage(dir.file("set.ini"), entry, messages), ImageResult::Success);
     markRecord();
     EXPECT_EQ(ReadImage(tempPath(), messages), ImageResult::Success);
     EXPECT_FALSE(recordUntouched());
