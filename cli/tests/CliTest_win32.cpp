@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 
 namespace qmtest {
 
@@ -29,65 +29,49 @@ std::wstring quoted(const std::wstring& argument) {
     return out + L"\"";
 }
 
-// qmconf-cli.exe beside the test's own executable.
-std::wstring programPath() {
-    std::wstring self(MAX_PATH, L'\0');
-    self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"qmconf-cli.exe";
-}
-
-HANDLE inheritable(const std::string& path) {
-    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
-    return CreateFileW(qm::WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa,
-                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-// Text written to the console's streams ends its lines in CR LF.
-std::string lines(std::string text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            out += text[i];
-    return out;
-}
-
 } // namespace
 
 CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
-    const TempDir streams;
-    const std::string outPath = streams.file("out"), errPath = streams.file("err");
-    const std::wstring program = programPath();
+    // qmconf-cli.exe beside the test's own executable.
+    std::wstring program(MAX_PATH, L'\0');
+    program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
+    program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"qmconf-cli.exe";
     std::wstring commandLine = quoted(program);
     for (const std::string& a : arguments)
         commandLine += L" " + quoted(qm::WideFromUtf8(a));
 
-    CliRun run;
-    {
-        const HANDLE out = inheritable(outPath), err = inheritable(errPath);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = out;
-        startup.hStdError = err;
-        PROCESS_INFORMATION process{};
-        const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
-                                            TRUE, 0, nullptr, nullptr, &startup, &process);
-        if (started) {
-            WaitForSingleObject(process.hProcess, INFINITE);
-            DWORD code = 0;
-            GetExitCodeProcess(process.hProcess, &code);
-            run.status = static_cast<int>(code);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-        CloseHandle(out);
-        CloseHandle(err);
-        if (!started)
-            throw std::runtime_error("cannot start qmconf-cli.exe");
+    const TempDir streams;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE files[2];
+    for (int i = 0; i < 2; ++i)
+        files[i] =
+            CreateFileW(qm::WideFromUtf8(streams.file(std::to_string(i))).c_str(), GENERIC_WRITE,
+                        FILE_SHARE_READ, &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = files[0];
+    startup.hStdError = files[1];
+    PROCESS_INFORMATION process{};
+    CliRun run; // status -1 when it cannot be started
+    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        run.status = static_cast<int>(code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
-    run.out = lines(ReadAll(outPath));
-    run.err = lines(ReadAll(errPath));
+    CloseHandle(files[0]);
+    CloseHandle(files[1]);
+    // Text written to the console's streams ends its lines in CR LF; a shown
+    // text holds no CR of its own (control bytes are escaped).
+    run.out = ReadAll(streams.file("0"));
+    run.err = ReadAll(streams.file("1"));
+    for (std::string* text : {&run.out, &run.err})
+        text->erase(std::remove(text->begin(), text->end(), '\r'), text->end());
     return run;
 }
 

@@ -38,27 +38,15 @@ const Case kCases[] = {
      "{\"serial\": null, \"checksum_ok\": true, \"settings\": [\n  {\"key\": \"SET01\", ",
      ""},
     {"ShowMissingFile", {"show", "нет.ini"}, 3, "", "2. Не удаётся открыть нет.ini"},
-    {"ShowShortFile",
-     {"show", "короткий.ini"},
-     1,
-     "",
-     "короткий.ini: 300 байт, а образ настроек занимает от 512 до 2048 байт"},
-    {"ShowBadChecksum",
-     {"show", "испорчен.ini"},
-     1,
-     "SET08  Прайс деньги/время, деньги 1: 100\n",
-     "Ошибка контрольной суммы испорчен.ini"},
+    {"ShowShortFile", {"show", "короткий.ini"}, 1, "", "короткий.ini: 300 байт, а образ"},
+    {"ShowBadChecksum", {"show", "испорчен.ini"}, 1, "деньги 1: 100\n", "контрольной суммы"},
     {"CheckInvalid",
      {"check", "шаблон.ini", "короткий.ini", "испорчен.ini"},
      1,
      "шаблон.ini: образ настроек в порядке\nкороткий.ini: 300 байт, а образ настроек занимает от "
      "512 до 2048 байт\nиспорчен.ini: ошибка контрольной суммы\n",
      ""},
-    {"CheckUnreadableWins",
-     {"check", "нет.ini", "испорчен.ini"},
-     3,
-     "испорчен.ini: ошибка",
-     "2. Не удаётся открыть нет.ini"},
+    {"CheckUnreadableWins", {"check", "нет.ini", "испорчен.ini"}, 3, "испорчен.ini: ", "нет.ini"},
     {"DiffSame", {"diff", "шаблон.ini", "defaults"}, 0, "", ""},
     {"DiffDifferent",
      {"diff", "шаблон.ini", "другой.ini"},
@@ -87,9 +75,7 @@ TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
     WriteAll(file("шаблон.ini"), DefaultsImage());
     WriteAll(file("другой.ini"), ImageWith({{"SET08", "300"}}));
     WriteAll(file("короткий.ini"), DefaultsImage().substr(0, 300));
-    std::string broken = DefaultsImage();
-    broken[20] ^= 1;
-    WriteAll(file("испорчен.ini"), broken);
+    WriteAll(file("испорчен.ini"), Damaged(DefaultsImage()));
     WriteAll(file("кресло.ini"), ImageWith({{"ID", "\xFF"}, {"SET08", "6000"}, {"SET05", ""}}));
 
     const Case& c = GetParam();
