@@ -19,13 +19,13 @@ namespace fs = std::filesystem;
 using Kept = qm::BoardArchive::Kept;
 using qm::Occasion;
 
-// 2026-12-08 14:03:27 local time, plus seconds.
+// 2026-12-08 04:03:27 local time, plus seconds.
 std::time_t at(int seconds) {
     std::tm t{};
     t.tm_year = 2026 - 1900;
     t.tm_mon = 11;
     t.tm_mday = 8;
-    t.tm_hour = 14;
+    t.tm_hour = 4;
     t.tm_min = 3;
     t.tm_sec = 27 + seconds;
     t.tm_isdst = -1;
@@ -56,7 +56,7 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
     const std::string c = BoardImage("QM 1.2.3.4.5", "c");
     const std::string board = "QM_1.2.3.4.5";
     // Something that is no copy holds the name of a later one: never replaced.
-    fs::create_directories(folderOf(board) + "/2026-12-08_14-03-32_read.ini");
+    fs::create_directories(folderOf(board) + "/2026-12-08_04-03-32_read.ini");
     WriteAll(folderOf(board) + "/notes.txt", "the user's own");
 
     const struct {
@@ -67,16 +67,16 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
         std::string board;
         std::string file;
     } steps[] = {
-        {a, Occasion::Read, 0, Kept::Yes, board, "2026-12-08_14-03-27_read.ini"},
+        {a, Occasion::Read, 0, Kept::Yes, board, "2026-12-08_04-03-27_read.ini"},
         {a, Occasion::BeforeWrite, 0, Kept::SameAsNewest, "", ""},
-        {b, Occasion::BeforeWrite, 0, Kept::Yes, board, "2026-12-08_14-03-27_before-write-2.ini"},
-        {a, Occasion::Read, 0, Kept::Yes, board, "2026-12-08_14-03-27_read-3.ini"},
+        {b, Occasion::BeforeWrite, 0, Kept::Yes, board, "2026-12-08_04-03-27_before-write-2.ini"},
+        {a, Occasion::Read, 0, Kept::Yes, board, "2026-12-08_04-03-27_read-3.ini"},
         {a, Occasion::Read, 5, Kept::SameAsNewest, "", ""},
-        {c, Occasion::Read, 5, Kept::Yes, board, "2026-12-08_14-03-32_read-2.ini"},
+        {c, Occasion::Read, 5, Kept::Yes, board, "2026-12-08_04-03-32_read-2.ini"},
         {Damaged(BoardImage("QM 9")), Occasion::BeforeWrite, 5, Kept::Yes, "unknown",
-         "2026-12-08_14-03-32_before-write.ini"},
+         "2026-12-08_04-03-32_before-write.ini"},
         {a.substr(0, 100), Occasion::BeforeWrite, 5, Kept::Yes, "unknown",
-         "2026-12-08_14-03-32_before-write-2.ini"},
+         "2026-12-08_04-03-32_before-write-2.ini"},
     };
     std::vector<std::string> kept;
     for (const auto& s : steps) {
@@ -96,7 +96,7 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
         listed.push_back(e.board + "/" + e.file);
     EXPECT_EQ(listed, kept);
     ASSERT_FALSE(all.empty());
-    EXPECT_EQ(all[0].time, "2026-12-08 14:03:27");
+    EXPECT_EQ(all[0].time, "2026-12-08 04:03:27");
     EXPECT_EQ(all[0].occasion, Occasion::Read);
     EXPECT_EQ(all[0].size, 2048u);
     EXPECT_EQ(ReadAll(all[0].path), a);

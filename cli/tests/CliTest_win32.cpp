@@ -13,7 +13,7 @@ namespace {
 
 // One argument as CommandLineToArgvW reads it back: in quotes, with the
 // backslashes before a quotation mark doubled and the mark escaped.
-std::wstring quoted(const std::wstring& argument) {
+std::wstring asArgument(const std::wstring& argument) {
     std::wstring out = L"\"";
     std::size_t backslashes = 0;
     for (const wchar_t c : argument) {
@@ -36,9 +36,9 @@ CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
     std::wstring program(MAX_PATH, L'\0');
     program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
     program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"qmconf-cli.exe";
-    std::wstring commandLine = quoted(program);
+    std::wstring commandLine = asArgument(program);
     for (const std::string& a : arguments)
-        commandLine += L" " + quoted(qm::WideFromUtf8(a));
+        commandLine += L" " + asArgument(qm::WideFromUtf8(a));
 
     const TempDir streams;
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};

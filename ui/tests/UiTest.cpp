@@ -35,7 +35,6 @@ public:
 } // namespace
 
 void WindowTest::SetUp() {
-    dataHomeEnv_ = std::make_unique<DataHomeEnv>(dataHome.path());
     qm::ResetSettings();
     previousDialogHook_ = qm::SetFileDialogHook([this](qm::FileDialogKind kind) {
         dialogsRun.push_back(kind);
@@ -52,7 +51,6 @@ void WindowTest::TearDown() {
     form.reset();
     qm::SetFileDialogHook(previousDialogHook_);
     qm::ResetSettings();
-    dataHomeEnv_.reset();
 }
 
 void WindowTest::loadDefaults() {

@@ -84,7 +84,7 @@ protected:
 
 private:
     qm::FileDialogHook previousDialogHook_;
-    std::unique_ptr<DataHomeEnv> dataHomeEnv_;
+    const DataHomeEnv dataHomeEnv_{dataHome.path()};
 };
 
 // The bytes of a text field up to its terminating zero.
