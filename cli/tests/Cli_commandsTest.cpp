@@ -13,6 +13,10 @@ struct Case {
     const char* err; // a part of the error output ("" for an empty one)
 };
 
+void PrintTo(const Case& c, std::ostream* os) { // a failed case by its name
+    *os << c.name;
+}
+
 const Case kCases[] = {
     {"NoCommand", {}, 2, "", "не указана команда"},
     {"UnknownCommand", {"frobnicate"}, 2, "", "неизвестная команда frobnicate"},

@@ -15,6 +15,10 @@ struct Case {
     bool refused = false;
 };
 
+void PrintTo(const Case& c, std::ostream* os) { // a failed case by its name
+    *os << c.name;
+}
+
 // The source holds bits 6 and 7 of the banknote set, which no box shows.
 const Lines kSource = {{"SET28", "198"}};
 

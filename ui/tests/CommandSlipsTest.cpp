@@ -24,9 +24,7 @@ QString Shown(QWidget* label) {
 
 TEST_F(CommandSlipsTest, MarkupIsShownAsWritten) {
     const std::string path = dir.file("<i>set.ini");
-    std::string text = ReadAll(FixturePath("defaults.ini"));
-    text.insert(text.find("\r\n") + 2, "ID=<b>QM</b>12\r\n");
-    WriteAll(path, ReferenceImage(text));
+    WriteAll(path, ReferenceImage(DefaultsTextWith({{"ID", "<b>QM</b>12"}})));
     loadFrom(path);
     const char* const captions[] = {"Label42", "Label43", "Label45", "Label46"};
     for (const char* caption : captions)

@@ -245,6 +245,7 @@ TEST_F(BoardTest, WhatTheBoardHeldIsKeptInTheArchive) {
     attachBoard("--label 'QM 3.1.4.1.5'");
     const std::string asDelivered = ReadAll(boardSettings());
     click("BitBtn2");
+    EXPECT_EQ(ArchivedIn(dataHome.path(), "QM 3.1.4.1.5"), std::vector<std::string>{asDelivered});
     retype(find<QLineEdit>("Edit24"), "300");
     click("BitBtn3"); // what it overwrites was kept by the read already
     const std::string written = ReadAll(boardSettings());
