@@ -51,10 +51,10 @@ TEST_F(CommandsTest, EditedSettingsSavedToAFileAreTheImageToTheByteAndLoadBack) 
     EXPECT_EQ(status(), QString::fromStdString("Настройки записаны в " + path));
     EXPECT_TRUE(boxes.shown.empty());
     const std::string expected = ReferenceImage(DefaultsTextWith({{"SET01", "apn.test"},
-                                                                    {"SET08", "250"},
-                                                                    {"SET09", "15"},
-                                                                    {"SET28", "7"},
-                                                                    {"SET32", "15"}}));
+                                                                  {"SET08", "250"},
+                                                                  {"SET09", "15"},
+                                                                  {"SET28", "7"},
+                                                                  {"SET32", "15"}}));
     EXPECT_EQ(ReadAll(path), expected);
     // The temporary file holds the text part of the image.
     EXPECT_EQ(ReadAll(tempFile()),
