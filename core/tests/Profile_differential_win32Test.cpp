@@ -130,17 +130,6 @@ std::string oddFile() {
     return text;
 }
 
-// Bytes outside printable ASCII as \xHH.
-std::string shown(const std::string& s) {
-    std::string out;
-    for (const unsigned char c : s) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, c >= 0x20 && c < 0x7F ? "%c" : "\\x%02X", c);
-        out += hex;
-    }
-    return out;
-}
-
 TEST(ProfileDifferentialTest, LookupAgreesWithGetPrivateProfileStringA) {
     TempDir dir;
     std::vector<std::string> keys{"ID"};
@@ -173,8 +162,9 @@ TEST(ProfileDifferentialTest, LookupAgreesWithGetPrivateProfileStringA) {
                 ++wineQuirk;
                 continue;
             }
-            unexplained.push_back("file " + std::to_string(f) + " key " + key + ": ours \"" +
-                                  shown(ours) + "\", platform \"" + shown(theirs) + "\"");
+            unexplained.push_back("file " + std::to_string(f) + " key " + key + ": ours " +
+                                  ::testing::PrintToString(ours) + ", platform " +
+                                  ::testing::PrintToString(std::string(theirs)));
         }
     }
     std::printf("profile differential (code page %u): %d files, %d keys compared, "
