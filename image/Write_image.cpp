@@ -65,7 +65,8 @@ bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t
 
 } // namespace
 
-ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages) {
+ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages,
+                       const std::function<void()>& beforeTarget) {
     const std::string temp = TempFilePath();
     // Held to the end: another editor's store or load must not replace T
     // between the steps below. Not granted, T cannot be had for the store.
@@ -114,6 +115,8 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
     if (!readsBack(buffer, m))
         return ImageResult::S2;
 
+    if (beforeTarget)
+        beforeTarget();
     if (!writeTarget(path, buffer, m))
         return ImageResult::S5;
     // The label is on the target: the writer wrote SET99 because the entry

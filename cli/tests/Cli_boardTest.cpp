@@ -2,6 +2,13 @@
 // with its old image kept in the board archive first, and the archive listed.
 #include "CliTest.h"
 
+#include "Board_archive.h"
+#include "Temp_file.h"
+#include "Temp_lock.h"
+
+#include <chrono>
+#include <thread>
+
 namespace qmtest {
 namespace {
 
@@ -49,6 +56,28 @@ TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
         EXPECT_EQ(none.status, 3);
         EXPECT_EQ(none.err, "qmconf-cli: Не удалось соединиться с устройством\n");
     }
+}
+
+// What another editor wrote to the board while this store waited for the
+// temporary file is what this store overwrites, so that is what is kept.
+TEST_F(BoardTest, KeepsWhatTheBoardHoldsAtTheMomentItIsWritten) {
+    BoardStandIn board(dir.path());
+    if (!board.missing().empty())
+        GTEST_SKIP() << board.missing();
+    auto otherEditor = std::make_unique<qm::TempFileLock>(qm::TempFilePath());
+    ASSERT_TRUE(otherEditor->held());
+    CliRun copied;
+    std::thread store([&] { copied = run({"copy", "defaults", "board"}); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::string meanwhile = ImageWith({{"SET08", "777"}});
+    WriteBytes(board.settingsPath(), meanwhile);
+    otherEditor.reset();
+    store.join();
+
+    EXPECT_EQ(copied.status, 0) << copied.err;
+    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadBytes(kept[0].path), meanwhile);
 }
 
 } // namespace
