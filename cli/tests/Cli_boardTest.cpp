@@ -3,6 +3,7 @@
 #include "CliTest.h"
 
 #include "Board_archive.h"
+#include "Cp1251.h"
 #include "Temp_file.h"
 #include "Temp_lock.h"
 
@@ -78,6 +79,18 @@ TEST_F(BoardTest, KeepsWhatTheBoardHoldsAtTheMomentItIsWritten) {
     const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(ReadBytes(kept[0].path), meanwhile);
+}
+
+// A label given in Cyrillic finds the folder that the label the board holds,
+// in code page 1251, was given.
+TEST_F(BoardTest, ArchiveOfABoardWithACyrillicLabel) {
+    std::string label;
+    ASSERT_TRUE(qm::Cp1251FromUtf8("Кресло 7", label));
+    ASSERT_EQ(qm::BoardArchive().keep(ImageWith({{"ID", label}}), qm::Occasion::Read, 0),
+              qm::BoardArchive::Kept::Yes);
+    const CliRun listed = run({"archive", "Кресло 7"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_TRUE(holds(listed.out, "  прочитан с платы  ")) << listed.out;
 }
 
 } // namespace
