@@ -3,6 +3,7 @@
 #include "Assign.h"
 #include "Board_archive.h"
 #include "Board_volumes.h"
+#include "Cp1251.h"
 #include "Places.h"
 #include "Show.h"
 
@@ -84,8 +85,14 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
 }
 
 int archiveCommand(const std::vector<std::string>& labels, std::ostream& out) {
+    // A board's folder is named after its label as the board holds it, in
+    // code page 1251; the label given here is UTF-8.
+    std::string label = labels.empty() ? std::string() : labels[0];
+    std::string held;
+    if (Cp1251FromUtf8(label, held))
+        label = held;
     const BoardArchive archive;
-    const std::vector<ArchiveEntry> entries = archive.list(labels.empty() ? "" : labels[0]);
+    const std::vector<ArchiveEntry> entries = archive.list(label);
     if (entries.empty())
         out << "В архиве нет образов: " << archive.path() << '\n';
     for (const ArchiveEntry& e : entries)

@@ -13,8 +13,19 @@ namespace qm {
 // system's code page; elsewhere argv as it stands.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// Makes the console show the UTF-8 the program writes (Windows: its output
-// code page becomes UTF-8; elsewhere nothing to do).
-void PrepareConsole();
+// While it lives, the console shows the UTF-8 the program writes. Windows:
+// the console's output code page becomes UTF-8 and goes back to what it was
+// when the object goes, as the console and its code page are those of the
+// shell the program runs in; elsewhere there is nothing to do.
+class Utf8Console {
+public:
+    Utf8Console();
+    ~Utf8Console();
+    Utf8Console(const Utf8Console&) = delete;
+    Utf8Console& operator=(const Utf8Console&) = delete;
+
+private:
+    unsigned previousCodePage_ = 0; // to set back; 0 for none
+};
 
 } // namespace qm

@@ -12,6 +12,7 @@
 #include "Write_file.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace qm {
 
@@ -119,16 +120,17 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
 int StoreDestination(const Place& destination, SerialEntry& entry, std::ostream& out,
                      ErrorOutput& errors) {
     std::string path = destination.path;
+    std::function<void()> keepBoard;
     if (destination.kind == Place::Kind::Board) {
         path = boardPath(errors);
         if (path.empty())
             return kExitAccess;
-        // What the board holds now is about to be lost.
-        BoardArchive().keepBeforeWrite(path);
+        // What the board holds when the store writes it is about to be lost.
+        keepBoard = [&path] { BoardArchive().keepBeforeWrite(path); };
     }
     ImageResult result;
     try {
-        result = WriteImage(path, entry, errors);
+        result = WriteImage(path, entry, errors, keepBoard);
     } catch (const WriteError& error) {
         errors.stream() << kProgram << error.what() << '\n';
         return kExitAccess;

@@ -71,7 +71,8 @@ struct Loaded {
 Loaded LoadSource(const Place& source, ErrorOutput& errors);
 
 // Stores the global record as a settings image at the destination, the
-// board's old set.ini kept in the board archive first; the window's success
+// board's old set.ini kept in the board archive right before it is
+// overwritten (WriteImage's beforeTarget); the window's success
 // text on out. kExitOk, or kExitAccess after reporting on the error output.
 int StoreDestination(const Place& destination, SerialEntry& entry, std::ostream& out,
                      ErrorOutput& errors);

@@ -6,7 +6,8 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    qm::PrepareConsole();
+    // Everything is written and flushed before the console goes back.
+    const qm::Utf8Console console;
     try {
         const int status = qm::RunCli(qm::Utf8Arguments(argc, argv), std::cout, std::cerr);
         std::cout.flush();

@@ -41,6 +41,14 @@ public:
     bool open(const std::string& path, Mode mode, Target target = Target::Any);
     bool isOpen() const { return handle_ != kClosed; }
 
+    // Takes over a file its caller opened with the platform's own call where
+    // open() has no way to (exclusively, relative to an open folder): a file
+    // descriptor on POSIX systems, a HANDLE on Windows. The File closes it.
+    void adopt(std::intptr_t handle) {
+        close();
+        handle_ = handle;
+    }
+
     // Reads until size bytes are in or the file ends; returns the count.
     // A read error ends the reading early.
     std::size_t read(void* buffer, std::size_t size);

@@ -3,7 +3,8 @@
 
 namespace qm {
 
-// The window implements this over its serial entry; tests implement it too.
+// The window implements this over its serial entry; the command line over
+// the label it is given (a blank board's only); tests implement it too.
 class SerialEntry {
 public:
     virtual ~SerialEntry() = default;

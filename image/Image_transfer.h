@@ -8,6 +8,7 @@
 #include "SerialEntry.h"
 #include "Temp_file.h"
 
+#include <functional>
 #include <string>
 
 namespace qm {
@@ -40,7 +41,14 @@ enum class ImageResult {
 // the label), hidden and disabled. T is left holding the text part of the
 // image. The target is created or cut and written in place,
 // then flushed to its medium; nothing is removed when a step fails.
-ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages);
+//
+// beforeTarget, when given, runs once every step before the target has
+// passed, right before the target is opened and still under the lock: what
+// the target holds then is what the store overwrites (the device commands
+// keep the board's set.ini in the board archive there). A store that ends
+// before it reaches the target does not run it.
+ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages,
+                       const std::function<void()>& beforeTarget = {});
 
 // Reads the settings image at path (its first 2048 bytes, past the file
 // cache, exclusively), checks its checksum, copies the bytes read to T and

@@ -40,32 +40,20 @@ bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
     return true;
 }
 
-// Whether the image of this text part passes the load's checksum test. A
-// text value holding "CRC=" (a password such as "abCRC=12") stops the
-// checksum scan inside that value: such an image could never be read back.
-bool readsBack(const std::uint8_t* text, std::size_t m) {
-    std::uint8_t image[kImageSize];
-    std::memcpy(image, text, m);
-    FillPadding(image + m, kImageSize - m);
-    return CheckImage(image);
-}
-
-bool writeTarget(const std::string& path, const std::uint8_t* image, std::size_t m) {
+bool writeTarget(const std::string& path, const std::uint8_t* image) {
     File target;
     if (!target.open(path, File::Mode::Write))
         return false;
-    std::uint8_t padding[kImageSize];
-    FillPadding(padding, kImageSize);
     // Every step counts: a store reported as written must have reached the
     // board, which the technician unplugs as soon as the status line says so.
-    const bool written =
-        target.write(image, m) && target.write(padding, kImageSize - m) && target.sync();
+    const bool written = target.write(image, kImageSize) && target.sync();
     return target.close() && written;
 }
 
 } // namespace
 
-ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages) {
+ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages,
+                       const std::function<void()>& beforeTarget) {
     const std::string temp = TempFilePath();
     // Held to the end: another editor's store or load must not replace T
     // between the steps below. Not granted, T cannot be had for the store.
@@ -110,11 +98,20 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
     if (m != text.size() || std::memcmp(buffer, text.data(), m) != 0)
         return ImageResult::S4;
 
-    // Checked before the target is opened: the board keeps what it holds.
-    if (!readsBack(buffer, m))
+    // The image as the target is to hold it: the text part as read back, then
+    // the padding. A text value holding "CRC=" (a password such as
+    // "abCRC=12") stops the load's checksum scan inside that value: such an
+    // image could never be read back. Checked before the target is opened,
+    // so that the board keeps what it holds.
+    std::uint8_t image[kImageSize];
+    std::memcpy(image, buffer, m);
+    FillPadding(image + m, kImageSize - m);
+    if (!CheckImage(image))
         return ImageResult::S2;
 
-    if (!writeTarget(path, buffer, m))
+    if (beforeTarget)
+        beforeTarget();
+    if (!writeTarget(path, image))
         return ImageResult::S5;
     // The label is on the target: the writer wrote SET99 because the entry
     // is visible, and nothing here changes the entry. Only now has the entry

@@ -13,7 +13,8 @@ namespace qm {
 
 void TForm1::Show_all() {
     // A board whose serial label was never set is offered the serial entry;
-    // once shown, the entry stays until the writer has stored the label.
+    // once shown, the entry stays until a store has put the label on its
+    // target (WriteImage).
     if (static_cast<unsigned char>(settings.serial[0]) == kBlankSerialMarker) {
         ui->Edit21->show();
         ui->Edit21->setEnabled(true);

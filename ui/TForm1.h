@@ -50,9 +50,10 @@ public:
     // Loading a settings image at path into the record and storing the
     // record as a settings image at path, with progress and outcome in the
     // status line and failures in a box. The data buttons are disabled while
-    // either runs. A successful load hands the bytes it read to imageRead.
+    // either runs. A successful load hands the bytes it read to imageRead;
+    // a store runs beforeTarget right before it writes (WriteImage).
     void LoadImage(const QString& path, std::string* imageRead = nullptr);
-    void StoreImage(const QString& path);
+    void StoreImage(const QString& path, const std::function<void()>& beforeTarget = {});
 
     // Where the device commands look for the board's volume: the system's
     // own volumes unless a test points them elsewhere.

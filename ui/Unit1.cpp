@@ -42,11 +42,11 @@ private:
     QPointer<QWidget> focus_; // gone with its widget
 };
 
-void TForm1::StoreImage(const QString& path) {
+void TForm1::StoreImage(const QString& path, const std::function<void()>& beforeTarget) {
     CommandsBusy busy(*ui);
     setStatusText(QStringLiteral("Идёт запись в ") + path);
     repaint();
-    const ImageResult result = WriteImage(path.toStdString(), serialEntry(), *this);
+    const ImageResult result = WriteImage(path.toStdString(), serialEntry(), *this, beforeTarget);
     if (result == ImageResult::Success)
         setStatusText(QStringLiteral("Настройки записаны в ") + path);
     else
@@ -89,9 +89,8 @@ void TForm1::BitBtn3Click() {
     const std::string path = FindDevicePath(*volumes_(), *this);
     if (path == kNoDevice)
         return;
-    // What the board holds now is about to be lost.
-    archive_.keepBeforeWrite(path);
-    StoreImage(QString::fromStdString(path));
+    // What the board holds when the store writes it is about to be lost.
+    StoreImage(QString::fromStdString(path), [&] { archive_.keepBeforeWrite(path); });
 }
 
 void TForm1::BitBtn11Click() {

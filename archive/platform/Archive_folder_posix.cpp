@@ -3,6 +3,8 @@
 // be swapped for a link between a check and its use.
 #include "Archive_folder.h"
 
+#include "File.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -109,15 +111,16 @@ public:
     }
 
     Created createFile(const std::string& name, const std::string& bytes) override {
-        Descriptor fd(::openat(fd_.get(), name.c_str(),
-                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode));
-        if (fd.get() < 0)
+        const int fd = ::openat(fd_.get(), name.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
+        if (fd < 0)
             return errno == EEXIST ? Created::NameTaken : Created::Failed;
+        File file;
+        file.adopt(fd);
         // The mask of the process must not leave the copy readable to others
         // or unreadable to the user.
-        bool ok = ::fchmod(fd.get(), kFileMode) == 0 && writeAll(fd.get(), bytes) &&
-                  ::fsync(fd.get()) == 0;
-        ok = ::close(fd.release()) == 0 && ok;
+        bool ok = ::fchmod(fd, kFileMode) == 0 && file.write(bytes) && file.sync();
+        ok = file.close() && ok;
         if (ok)
             return Created::Yes;
         // A copy cut short (a full disk) is worse than none.
@@ -151,19 +154,6 @@ public:
     }
 
 private:
-    static bool writeAll(int fd, const std::string& bytes) {
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            done += static_cast<std::size_t>(n);
-        }
-        return true;
-    }
-
     template <class Visit> void walk(Visit visit) {
         const int fd = ::openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)

@@ -3,6 +3,8 @@
 // symbolic link or junction) is never entered, read or written through.
 #include "Archive_folder.h"
 
+#include "File.h"
+
 #include "platform/Win32Text.h"
 
 #include <windows.h>
@@ -92,21 +94,15 @@ public:
         if (path.empty())
             return Created::Failed;
         // CREATE_NEW opens nothing that exists, a link included.
-        Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (!file.valid())
+        const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
             return GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS
                        ? Created::NameTaken
                        : Created::Failed;
-        bool ok = true;
-        for (std::size_t done = 0; ok && done < bytes.size();) {
-            DWORD put = 0;
-            ok = WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                           &put, nullptr) &&
-                 put > 0;
-            done += put;
-        }
-        ok = ok && FlushFileBuffers(file.get());
+        File file;
+        file.adopt(reinterpret_cast<std::intptr_t>(h));
+        bool ok = file.write(bytes) && file.sync();
         ok = file.close() && ok;
         if (ok)
             return Created::Yes;

@@ -6,6 +6,8 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-void PrepareConsole() {}
+Utf8Console::Utf8Console() = default;
+
+Utf8Console::~Utf8Console() = default;
 
 } // namespace qm

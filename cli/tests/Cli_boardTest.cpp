@@ -2,6 +2,14 @@
 // with its old image kept in the board archive first, and the archive listed.
 #include "CliTest.h"
 
+#include "Board_archive.h"
+#include "Cp1251.h"
+#include "Temp_file.h"
+#include "Temp_lock.h"
+
+#include <chrono>
+#include <thread>
+
 namespace qmtest {
 namespace {
 
@@ -49,6 +57,40 @@ TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
         EXPECT_EQ(none.status, 3);
         EXPECT_EQ(none.err, "qmconf-cli: Не удалось соединиться с устройством\n");
     }
+}
+
+// What another editor wrote to the board while this store waited for the
+// temporary file is what this store overwrites, so that is what is kept.
+TEST_F(BoardTest, KeepsWhatTheBoardHoldsAtTheMomentItIsWritten) {
+    BoardStandIn board(dir.path());
+    if (!board.missing.empty())
+        GTEST_SKIP() << board.missing;
+    auto otherEditor = std::make_unique<qm::TempFileLock>(qm::TempFilePath());
+    ASSERT_TRUE(otherEditor->held());
+    CliRun copied;
+    std::thread store([&] { copied = run({"copy", "defaults", "board"}); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::string meanwhile = ImageWith({{"SET08", "777"}});
+    WriteAll(board.settingsPath, meanwhile);
+    otherEditor.reset();
+    store.join();
+
+    EXPECT_EQ(copied.status, 0) << copied.err;
+    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadAll(kept[0].path), meanwhile);
+}
+
+// A label given in Cyrillic finds the folder that the label the board holds,
+// in code page 1251, was given.
+TEST_F(BoardTest, ArchiveOfABoardWithACyrillicLabel) {
+    std::string label;
+    ASSERT_TRUE(qm::Cp1251FromUtf8("Кресло 7", label));
+    ASSERT_EQ(qm::BoardArchive().keep(ImageWith({{"ID", label}}), qm::Occasion::Read, 0),
+              qm::BoardArchive::Kept::Yes);
+    const CliRun listed = run({"archive", "Кресло 7"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_TRUE(holds(listed.out, "  прочитан с платы  ")) << listed.out;
 }
 
 } // namespace
