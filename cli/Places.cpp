@@ -30,7 +30,8 @@ void reportFailure(ImageResult result, const std::string& path, ErrorOutput& err
     const FailureTexts* texts = FailureTextsOf(result);
     if (!texts)
         return;
-    errors.stream() << kProgram << texts->status << path << '\n';
+    errors.stream() << kProgram << texts->status << path
+                    << (texts->statusNote ? texts->statusNote : "") << '\n';
     if (texts->message)
         errors.showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
 }

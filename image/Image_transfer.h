@@ -15,22 +15,29 @@ namespace qm {
 
 enum class ImageResult {
     Success,
-    S1, // T cannot be had: its lock is not granted, or it cannot be opened
+    S1, // T cannot be had: its lock cannot be made, or T cannot be opened
         // for reading after the writer ran (names T)
     S2, // the settings text in T is shorter than 512 bytes or too long, or
         // its image would fail the checksum test on load (T)
     S3, // T cannot be rewritten with the text part of the image (T)
     S4, // T cannot be read back for the second time (T)
-    S5, // the target cannot be opened, written, flushed or closed (P)
+    S5, // the target cannot be opened, written, flushed or closed, or does
+        // not hold the image when read back (P)
     L1, // the source cannot be opened or read, or gives under 512 bytes (P)
     L2, // checksum mismatch, or no terminated "CRC=" number in 2048 bytes (P)
-    L3, // T cannot be had: its lock is not granted, or it cannot be
+    L3, // T cannot be had: its lock cannot be made, or T cannot be
         // written with the image (T)
     L4, // the settings file reader could not open T (P)
+    // Another editor held T's lock for the whole wait: S1 and L3 as the
+    // window numbers them, and the user is told that another program is
+    // storing or loading, so that they wait rather than hunt for a fault.
+    S1Busy,
+    L3Busy,
 };
 
 // Both procedures hold the lock of T (Temp_lock.h) for their whole run,
-// waiting a short while for another editor's store or load to end.
+// waiting a short while for another editor's store or load to end (S1Busy,
+// L3Busy when it does not).
 //
 // Writes the global settings record as a 2048-byte settings image at path.
 // The settings file writer first writes the record to T (it shows its own
@@ -39,8 +46,10 @@ enum class ImageResult {
 // changed. A visible serial entry has its label written as SET99 and, only
 // when the store ends in success, is emptied (its change rule then empties
 // the label), hidden and disabled. T is left holding the text part of the
-// image. The target is created or cut and written in place,
-// then flushed to its medium; nothing is removed when a step fails.
+// image. The target is never cut: the image replaces it whole once it is on
+// the medium (ReplaceFileContent), so a store that fails or is cut short
+// leaves the old image as it was; a target that is a regular file is then
+// read back past the cache and must hold the image (else S5).
 //
 // beforeTarget, when given, runs once every step before the target has
 // passed, right before the target is opened and still under the lock: what
@@ -51,8 +60,8 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
                        const std::function<void()>& beforeTarget = {});
 
 // Reads the settings image at path (its first 2048 bytes, past the file
-// cache, exclusively), checks its checksum, copies the bytes read to T and
-// fills the global settings record from T. The record changes only once the
+// cache, exclusively, waiting a short while for another reader), checks its checksum, copies the
+// bytes read to T and fills the global settings record from T. The record changes only once the
 // checksum has passed; the reader shows its own message when it ends in L4.
 // On success, imageRead (when given) receives the bytes read from path.
 ImageResult ReadImage(const std::string& path, MessageSink& messages,

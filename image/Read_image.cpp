@@ -17,6 +17,8 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages, std::strin
     // itself, which another editor's store must not change meanwhile. Not
     // granted, T cannot be had for the load.
     const TempFileLock lock(temp);
+    if (lock.state() == TempFileLock::State::Busy)
+        return ImageResult::L3Busy;
     if (!lock.held())
         return ImageResult::L3;
 

@@ -3,19 +3,25 @@
 // read is what the medium holds, and holds the file exclusively meanwhile.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace qm {
 
+// How long the read waits for another program that holds the source (another
+// editor's load, a check of the same file): one read takes milliseconds.
+constexpr std::chrono::milliseconds kSourceLockWait{2000};
+
 // Reads the first bytes of the file at path into buffer, which holds
 // kImageSize bytes, in one request that bypasses the file cache, while no
 // other program may have the file (Windows: opened without sharing; elsewhere:
-// a non-blocking exclusive flock). Returns the number of bytes read, at most
-// kImageSize; a longer file gives its first kImageSize bytes. Buffer bytes past
-// the count are zero. Returns 0 when the path is not an existing regular file,
-// or cannot be opened, locked or read; it never waits for another program.
+// an exclusive flock). Another program holding the file is waited for up to
+// kSourceLockWait. Returns the number of bytes read, at most kImageSize; a
+// longer file gives its first kImageSize bytes. Buffer bytes past the count
+// are zero. Returns 0 when the path is not an existing regular file, or
+// cannot be opened, locked within the wait, or read.
 std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer);
 
 } // namespace qm

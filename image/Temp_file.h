@@ -19,7 +19,9 @@ constexpr const char kTempFileName[] = "set_tmp.ini";
 // Elsewhere: the first usable of $XDG_RUNTIME_DIR, $TMPDIR and /tmp. Usable is
 // an existing folder the user may write in, where nobody else can replace the
 // file: the user's own (or the system's) and not writable by others, or
-// writable by others but sticky, as /tmp is. Empty when none is usable.
+// writable by others but sticky, as /tmp is. In such a shared folder T lives
+// in the user's own folder qmconf-<uid> inside it (made when needed, mode
+// 0700), so that users never lock each other out. Empty when none is usable.
 std::string TempFilePath();
 
 } // namespace qm

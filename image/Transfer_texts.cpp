@@ -9,6 +9,10 @@ struct Row {
     FailureTexts texts;
 };
 
+// Another editor held the temporary file for the whole wait.
+constexpr const char kBusyNote[] =
+    ". Другая программа сейчас записывает или читает настройки: подождите и повторите.";
+
 // The store numbers its five open failures in the order of its steps; the
 // load uses only the numbers 2 and 3.
 const Row kRows[] = {
@@ -21,6 +25,8 @@ const Row kRows[] = {
     {ImageResult::L2, {"Ошибка при чтении ", "Ошибка контрольной суммы ", false}},
     {ImageResult::L3, {"Ошибка при чтении ", "3. Не удаётся открыть ", true}},
     {ImageResult::L4, {"Не удалось прочитать ", nullptr, false}},
+    {ImageResult::S1Busy, {"Ошибка при записи ", "1. Не удаётся открыть ", true, kBusyNote}},
+    {ImageResult::L3Busy, {"Ошибка при чтении ", "3. Не удаётся открыть ", true, kBusyNote}},
 };
 
 } // namespace

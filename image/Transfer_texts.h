@@ -13,6 +13,9 @@ struct FailureTexts {
     const char* status;  // ends with a blank, before the path of the operation
     const char* message; // ends with a blank; none where the reader has shown its own
     bool namesTempFile;  // the message names T, not the operation's path
+    // Put after the path in the status line, where the failure is no fault
+    // of the place but another program at work; null where there is none.
+    const char* statusNote = nullptr;
 };
 
 // The texts of a failure case; null for Success.

@@ -2,7 +2,9 @@
 #include "Image_transfer.h"
 
 #include "File.h"
+#include "File_replace.h"
 #include "Settings_image.h"
+#include "Source_read.h"
 #include "Temp_lock.h"
 #include "Write_file.h"
 
@@ -41,13 +43,20 @@ bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
 }
 
 bool writeTarget(const std::string& path, const std::uint8_t* image) {
-    File target;
-    if (!target.open(path, File::Mode::Write))
+    // The old image stays whole until the new one is on the medium: a store
+    // cut short by a full volume, a pulled board or a killed editor must not
+    // cost the chair its settings. Every step counts: a store reported as
+    // written must have reached the board, which the technician unplugs as
+    // soon as the status line says so.
+    if (!ReplaceFileContent(path, image, kImageSize))
         return false;
-    // Every step counts: a store reported as written must have reached the
-    // board, which the technician unplugs as soon as the status line says so.
-    const bool written = target.write(image, kImageSize) && target.sync();
-    return target.close() && written;
+    if (!File::isRegular(path))
+        return true; // a device or a FIFO cannot be read back
+    // Read back past the cache, as the next load (and the board) reads it: a
+    // volume that accepted the bytes but does not hold them fails the store.
+    std::uint8_t back[kImageSize];
+    return ReadSourceExclusive(path, back) == kImageSize &&
+           std::memcmp(back, image, kImageSize) == 0;
 }
 
 } // namespace
@@ -62,6 +71,8 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
     const TempFileLock lock(temp);
     if (lock.state() == TempFileLock::State::Unavailable)
         messages.showMessage(kCannotCreateFile, temp);
+    if (lock.state() == TempFileLock::State::Busy)
+        return ImageResult::S1Busy;
     if (!lock.held())
         return ImageResult::S1;
 

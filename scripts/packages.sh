@@ -15,6 +15,7 @@ TEST_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libgtest-dev libgmock-dev
     dosfstools mtools util-linux desktop-file-utils
+    exfatprogs exfat-fuse
     lintian appstream
 )
 

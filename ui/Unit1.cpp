@@ -70,7 +70,8 @@ void TForm1::reportFailure(ImageResult result, const QString& path) {
     const FailureTexts* texts = FailureTextsOf(result);
     if (!texts)
         return;
-    setStatusText(QString::fromUtf8(texts->status) + path);
+    setStatusText(QString::fromUtf8(texts->status) + path +
+                  QString::fromUtf8(texts->statusNote ? texts->statusNote : ""));
     if (texts->message)
         showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path.toStdString());
 }

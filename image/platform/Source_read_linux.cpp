@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace qm {
@@ -62,6 +64,21 @@ ssize_t readOnce(int fd, void* block) {
     return got;
 }
 
+// Takes the exclusive lock, waiting up to wait while another holds it; true
+// also where the file system has no locks at all.
+bool lockWithin(int fd, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 bool clearFlags(int fd, int flags) {
     const int fl = ::fcntl(fd, F_GETFL);
     return fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~flags) == 0;
@@ -87,9 +104,10 @@ std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
         return 0;
 
-    // Held by another program: not read, as when Windows refuses the open
-    // without sharing. A file system without flock support is read unlocked.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR))
+    // Held by another program: waited for, then not read, as when Windows
+    // keeps refusing the open without sharing. A file system without flock
+    // support is read unlocked.
+    if (!lockWithin(fd, kSourceLockWait))
         return 0;
 
     const std::unique_ptr<void, FreeBlock> block(std::aligned_alloc(kDirectBlock, kDirectBlock));

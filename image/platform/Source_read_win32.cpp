@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstring>
 
 namespace qm {
@@ -61,6 +62,20 @@ DWORD transferSize(HANDLE h) {
     return sector > kDefaultTransfer ? sector : kDefaultTransfer;
 }
 
+// Opens without sharing, retrying while another program has the file open
+// (a sharing violation) for up to wait.
+HANDLE openWithin(const std::wstring& path, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_NO_BUFFERING, nullptr);
+        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
+            std::chrono::steady_clock::now() >= deadline)
+            return h;
+        Sleep(10);
+    }
+}
+
 } // namespace
 
 std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
@@ -70,8 +85,7 @@ std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
         return 0;
     // No sharing: fails while another program has the file open, and keeps
     // others out until it is closed.
-    const Handle file(CreateFileW(wide.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_NO_BUFFERING, nullptr));
+    const Handle file(openWithin(wide, kSourceLockWait));
     if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK)
         return 0;
 

@@ -1,7 +1,9 @@
 // The user's temporary directory on POSIX systems.
 #include "Temp_file.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,17 +24,43 @@ bool usable(const char* dir) {
     return ours && (!othersMayChange || (st.st_mode & S_ISVTX) != 0);
 }
 
+// Where others may write in the folder (a shared /tmp under cron, su, sudo
+// or on a jump host), T and its lock live in a folder of the user's own
+// inside it, so that one user's T never locks another user out: made when
+// needed, readable by its owner alone, and used only when it is a folder of
+// the user's (no link, nobody else's). Empty when it cannot be had.
+std::string privateFolderIn(const std::string& dir) {
+    const std::string folder = dir + "/qmconf-" + std::to_string(::geteuid());
+    if (::mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+        return std::string();
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return std::string();
+    // The sticky bit keeps others from replacing the folder once it is ours.
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0 && ::chmod(folder.c_str(), S_IRWXU) != 0)
+        return std::string();
+    return folder;
+}
+
 } // namespace
 
 std::string TempFilePath() {
     // The per-user runtime directory is private to the user; a shared /tmp
-    // is the last resort, and the file itself is then opened so that a link
-    // or another user's file planted under this fixed name is refused.
+    // is the last resort, with a folder of the user's own in it, and the
+    // file itself is opened so that a link or another user's file planted
+    // under this fixed name is refused.
     const char* const candidates[] = {std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"),
                                       "/tmp"};
-    for (const char* dir : candidates)
-        if (usable(dir))
+    for (const char* dir : candidates) {
+        struct stat st {};
+        if (!usable(dir) || ::stat(dir, &st) != 0)
+            continue;
+        if ((st.st_mode & (S_IWGRP | S_IWOTH)) == 0)
             return std::string(dir) + "/" + kTempFileName;
+        const std::string own = privateFolderIn(dir);
+        if (!own.empty())
+            return own + "/" + kTempFileName;
+    }
     return std::string();
 }
 

@@ -26,10 +26,12 @@ struct TempDirCase {
     const char* xdg; // a folder of the test's own, or "" for the variable unset
     const char* tmpdir;
     const char* expectedDir; // "/tmp", or the folder of xdg or tmpdir
+    bool shared;             // T in the user's own folder inside it
 };
 
 // The first usable folder is taken: one that exists, is a folder, may be
-// written in and where nobody else can replace the file.
+// written in and where nobody else can replace the file. In a shared one T
+// goes to the user's own folder in it.
 TEST(TempFilePathTest, FirstUsableFolderIsTaken) {
     TempDir dir;
     const std::string own = dir.file("own"), open = dir.file("open"), sticky = dir.file("sticky"),
@@ -46,15 +48,15 @@ TEST(TempFilePathTest, FirstUsableFolderIsTaken) {
         ASSERT_EQ(::chown(others.c_str(), 65534, 65534), 0);
     }
     const TempDirCase cases[] = {
-        {"own", "sticky", "own"},
-        {"", "own", "own"},
-        {"missing", "own", "own"},
-        {"file", "own", "own"},
-        {"open", "own", "own"},   // anyone may replace the file there
-        {"others", "own", "own"}, // another user's folder
-        {"missing", "sticky", "sticky"},
-        {"missing", "missing", "/tmp"},
-        {"", "", "/tmp"},
+        {"own", "sticky", "own", false},
+        {"", "own", "own", false},
+        {"missing", "own", "own", false},
+        {"file", "own", "own", false},
+        {"open", "own", "own", false},   // anyone may replace the file there
+        {"others", "own", "own", false}, // another user's folder
+        {"missing", "sticky", "sticky", true},
+        {"missing", "missing", "/tmp", true},
+        {"", "", "/tmp", true},
     };
     for (const auto& c : cases) {
         if (!root && std::string(c.xdg) == "others")
@@ -66,8 +68,9 @@ TEST(TempFilePathTest, FirstUsableFolderIsTaken) {
         };
         EnvVar xdg("XDG_RUNTIME_DIR", in(c.xdg));
         EnvVar tmpdir("TMPDIR", in(c.tmpdir));
-        const std::string expected =
-            c.expectedDir[0] == '/' ? c.expectedDir : dir.file(c.expectedDir);
+        std::string expected = c.expectedDir[0] == '/' ? c.expectedDir : dir.file(c.expectedDir);
+        if (c.shared)
+            expected += "/qmconf-" + std::to_string(::geteuid());
         EXPECT_EQ(TempFilePath(), expected + "/set_tmp.ini") << c.xdg << " " << c.tmpdir;
     }
 }

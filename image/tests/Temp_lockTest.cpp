@@ -43,7 +43,7 @@ TEST_F(TempLockTest, LockHeldElsewhere) {
             const ImageResult result =
                 store ? WriteImage(target, entry, messages) : ReadImage(source, messages);
             holder.join();
-            const ImageResult failure = store ? ImageResult::S1 : ImageResult::L3;
+            const ImageResult failure = store ? ImageResult::S1Busy : ImageResult::L3Busy;
             EXPECT_EQ(result, letGo ? ImageResult::Success : failure);
             EXPECT_EQ(fs::exists(target), letGo);
             EXPECT_EQ(recordUntouched(), store || !letGo); // a load sets the modified flag

@@ -1,0 +1,44 @@
+// Putting a file's whole new content at a path so that whoever reads the path
+// meanwhile or afterwards (another editor, the board's firmware once the
+// volume is unplugged) finds the old content or the new one, never a part of
+// either: a store that fails or is cut short (a full volume, a pulled board,
+// a killed process) leaves the old file as it was.
+//
+// Paths are UTF-8. One implementation per platform
+// (platform/File_replace_posix.cpp, File_replace_win32.cpp).
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace qm {
+
+// Writes size bytes as the whole content of the file at path and flushes them
+// to its medium; true once they are there whole.
+//
+// - No file yet, or a regular file with one name: the bytes go to a new file
+//   of our own beside it (same folder, hence same volume; made exclusively and
+//   readable by its owner alone until done), which is flushed and then put in
+//   the file's place in one step, the folder flushed after. The file keeps
+//   its mode, and its owner and group where the user may keep them.
+// - A symbolic link is followed: the file it leads to is replaced, the link
+//   stays a link.
+// - A regular file with several names keeps them all: it is written in place.
+//   So is a file whose folder admits no new file (a full volume, a read-only
+//   folder with a writable file). In place, the bytes are first checked to
+//   fit the volume, and a write cut short puts the old bytes back.
+// - Anything else (a device, a FIFO) is written as it stands.
+//
+// A new file left beside the target by an earlier store that was killed is
+// removed first. On failure no new file stays behind.
+bool ReplaceFileContent(const std::string& path, const void* data, std::size_t size);
+
+// The start of the name of the new file made beside a file named name.
+inline std::string ReplacementPrefix(const std::string& name) {
+    return "." + name + ".qmconf-";
+}
+
+// How many characters follow the prefix in the new file's name.
+constexpr std::size_t kReplacementSuffixSize = 8;
+
+} // namespace qm

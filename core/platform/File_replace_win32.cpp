@@ -1,0 +1,281 @@
+// Win32 implementation of ReplaceFileContent: a new file beside the target,
+// flushed, then moved over it with MoveFileExW, written through.
+#include "File_replace.h"
+
+#include "File.h"
+#include "platform/Win32Text.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+// How long the move waits for a reader that holds the target without sharing
+// (another editor's load): a load takes milliseconds.
+constexpr DWORD kBusyWaitMs = 2000;
+constexpr LONGLONG kMaxRestore = 1 << 20;
+
+class Handle {
+public:
+    explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return h_; }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    bool close() {
+        const HANDLE h = h_;
+        h_ = INVALID_HANDLE_VALUE;
+        return h == INVALID_HANDLE_VALUE || CloseHandle(h) != 0;
+    }
+
+private:
+    HANDLE h_;
+};
+
+std::size_t lastSeparator(const std::wstring& path) {
+    return path.find_last_of(L"\\/");
+}
+
+std::wstring folderOf(const std::wstring& path) {
+    const std::size_t at = lastSeparator(path);
+    return at == std::wstring::npos ? std::wstring(L".") : path.substr(0, at);
+}
+
+std::wstring nameOf(const std::wstring& path) {
+    const std::size_t at = lastSeparator(path);
+    return at == std::wstring::npos ? path : path.substr(at + 1);
+}
+
+bool writeAll(HANDLE h, const void* data, std::size_t size) {
+    const auto* in = static_cast<const char*>(data);
+    std::size_t done = 0;
+    while (done < size) {
+        DWORD put = 0;
+        if (!WriteFile(h, in + done, static_cast<DWORD>(size - done), &put, nullptr) || put == 0)
+            return false;
+        done += put;
+    }
+    return true;
+}
+
+std::wstring randomSuffix() {
+    static unsigned counter = 0;
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    unsigned long long seed = static_cast<unsigned long long>(now.QuadPart) ^
+                              (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^
+                              (++counter * 0x9E3779B97F4A7C15ull);
+    static const wchar_t digits[] = L"0123456789abcdefghijklmnopqrstuvwxyz";
+    std::wstring suffix;
+    for (std::size_t i = 0; i < kReplacementSuffixSize; ++i) {
+        seed ^= seed >> 29;
+        seed *= 0xBF58476D1CE4E5B9ull;
+        suffix += digits[seed % 36];
+    }
+    return suffix;
+}
+
+// Removes the new files that stores killed before their end left beside the
+// file. A running store holds its new file without sharing, so it cannot be
+// removed meanwhile.
+void removeLeftovers(const std::wstring& folder, const std::wstring& prefix) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\" + prefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.size() == prefix.size() + kReplacementSuffixSize &&
+            !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            DeleteFileW((folder + L"\\" + name).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+bool noRoom(DWORD error) {
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
+
+enum class Outcome { Done, Failed, NoNewFile };
+
+bool moveOver(const std::wstring& from, const std::wstring& to) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+                          error == ERROR_LOCK_VIOLATION;
+        if (!busy || GetTickCount() - start >= kBusyWaitMs)
+            return false;
+        Sleep(10);
+    }
+}
+
+Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, const void* data,
+                              std::size_t size) {
+    const std::wstring folder = folderOf(target);
+    const std::wstring prefix = WideFromUtf8(ReplacementPrefix(Utf8FromWide(nameOf(target))));
+    removeLeftovers(folder, prefix);
+
+    std::wstring name;
+    Handle file;
+    for (int attempt = 0; attempt < 16 && !file.valid(); ++attempt) {
+        name = folder + L"\\" + prefix + randomSuffix();
+        file = Handle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    if (!file.valid())
+        return Outcome::NoNewFile;
+    const auto fail = [&](DWORD error) {
+        file.close();
+        DeleteFileW(name.c_str());
+        return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
+    };
+    if (!writeAll(file.get(), data, size) || !FlushFileBuffers(file.get()))
+        return fail(GetLastError());
+    if (!file.close())
+        return fail(GetLastError());
+    // The file's own marks (hidden, system, archive) stay with it.
+    if (oldAttributes != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesW(name.c_str(),
+                           oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                            FILE_ATTRIBUTE_ARCHIVE));
+    if (!moveOver(name, target)) {
+        DeleteFileW(name.c_str());
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+bool writeAt0(HANDLE h, const void* data, std::size_t size, std::size_t& done) {
+    done = 0;
+    LARGE_INTEGER zero{};
+    if (!SetFilePointerEx(h, zero, nullptr, FILE_BEGIN))
+        return false;
+    DWORD put = 0;
+    const BOOL ok = WriteFile(h, data, static_cast<DWORD>(size), &put, nullptr);
+    done = put;
+    return ok && put == size;
+}
+
+bool setSize(HANDLE h, LONGLONG size) {
+    LARGE_INTEGER at{};
+    at.QuadPart = size;
+    return SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+}
+
+// The file written over in place: every name of it keeps the new content.
+bool writeInPlace(const std::wstring& target, const void* data, std::size_t size) {
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    Handle file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER length{};
+    if (!file.valid() || !GetFileSizeEx(file.get(), &length))
+        return false;
+    if (length.QuadPart < static_cast<LONGLONG>(size)) {
+        ULARGE_INTEGER free{};
+        if (GetDiskFreeSpaceExW(folderOf(target).c_str(), &free, nullptr, nullptr) &&
+            free.QuadPart < size - static_cast<ULONGLONG>(length.QuadPart))
+            return false;
+    }
+    std::vector<char> old;
+    if (length.QuadPart <= kMaxRestore) {
+        old.resize(static_cast<std::size_t>(length.QuadPart));
+        DWORD got = 0;
+        if (!old.empty() &&
+            (!ReadFile(file.get(), old.data(), static_cast<DWORD>(old.size()), &got, nullptr) ||
+             got != old.size()))
+            return false;
+    }
+    std::size_t done = 0;
+    if (!writeAt0(file.get(), data, size, done)) {
+        // Cut short: the bytes written over are put back.
+        if (done > 0 && !old.empty()) {
+            std::size_t back = 0;
+            writeAt0(file.get(), old.data(), old.size(), back);
+            setSize(file.get(), static_cast<LONGLONG>(old.size()));
+            FlushFileBuffers(file.get());
+        }
+        return false;
+    }
+    if (!setSize(file.get(), static_cast<LONGLONG>(size)))
+        return false;
+    return FlushFileBuffers(file.get()) && file.close();
+}
+
+bool writeAsItStands(const std::string& path, const void* data, std::size_t size) {
+    File file;
+    if (!file.open(path, File::Mode::Write))
+        return false;
+    const bool written = file.write(data, size) && file.sync();
+    return file.close() && written;
+}
+
+// The path a store writes: the file a symbolic link leads to, by the name
+// the system gives the open file. Empty when it cannot tell.
+std::wstring finalPath(HANDLE h) {
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
+    DWORD n = GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (n >= buffer.size()) {
+        buffer.resize(n + 1);
+        n = GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    }
+    if (n == 0 || n >= buffer.size())
+        return std::wstring();
+    return std::wstring(buffer.data(), n);
+}
+
+} // namespace
+
+bool ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.empty() || nameOf(wide).empty())
+        return false;
+    // Opened for its kind and its names only, which no other open refuses.
+    Handle probe(CreateFileW(wide.c_str(), 0,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!probe.valid()) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND)
+            return replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size) ==
+                   Outcome::Done;
+        return writeAsItStands(path, data, size);
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(probe.get()) != FILE_TYPE_DISK) {
+        probe.close();
+        return writeAsItStands(path, data, size);
+    }
+    if (!GetFileInformationByHandle(probe.get(), &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        return false;
+    std::wstring target = finalPath(probe.get());
+    probe.close();
+    if (target.empty())
+        target = wide;
+    if (info.nNumberOfLinks > 1)
+        return writeInPlace(target, data, size);
+    switch (replaceThroughNewFile(target, info.dwFileAttributes, data, size)) {
+    case Outcome::Done:
+        return true;
+    case Outcome::NoNewFile:
+        return writeInPlace(target, data, size);
+    case Outcome::Failed:
+        break;
+    }
+    return false;
+}
+
+} // namespace qm
