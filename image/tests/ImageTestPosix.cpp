@@ -1,5 +1,7 @@
 #include "ImageTestPosix.h"
 
+#include "Volume_fixtures.h"
+
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -54,6 +56,44 @@ ScratchMount::~ScratchMount() {
 
 bool ScratchMount::makeReadOnly() {
     return ok_ && ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+ExfatBoard::ExfatBoard(const std::string& folder, const std::string& mountPoint)
+    : mountPoint_(mountPoint) {
+    if (::geteuid() != 0) {
+        why_ = "a loop device and a FUSE mount need root";
+        return;
+    }
+    const std::string image = Quoted(folder + "/board.img");
+    if (Shell("command -v mkfs.exfat tune.exfat mount.exfat-fuse >/dev/null") != 0) {
+        why_ = "exfatprogs or exfat-fuse is not installed";
+        return;
+    }
+    if (Shell("truncate -s 4M " + image + " && mkfs.exfat " + image +
+              " >/dev/null && tune.exfat -I 0xC2089526 " + image + " >/dev/null") != 0) {
+        why_ = "mkfs.exfat or tune.exfat failed";
+        return;
+    }
+    device_ = ShellOutput("losetup -f --show " + image + " 2>/dev/null");
+    while (!device_.empty() && device_.back() == '\n')
+        device_.pop_back();
+    if (device_.empty()) {
+        why_ = "no loop device";
+        return;
+    }
+    if (Shell("mount.exfat-fuse " + Quoted(device_) + " " + Quoted(mountPoint) +
+              " >/dev/null 2>&1") != 0) {
+        why_ = "mount.exfat-fuse failed (no /dev/fuse?)";
+        return;
+    }
+    mounted_ = true;
+}
+
+ExfatBoard::~ExfatBoard() {
+    if (mounted_)
+        Shell("umount " + Quoted(mountPoint_));
+    if (!device_.empty())
+        Shell("losetup -d " + Quoted(device_));
 }
 
 bool FailEveryFsyncWith(int error) {

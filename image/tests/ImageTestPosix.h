@@ -28,6 +28,25 @@ private:
     std::string why_;
 };
 
+// A real board volume: an exFAT file system with the board's serial number
+// 0xC2089526 on a loop device over an image file in folder, mounted at
+// mountPoint through FUSE (exfat-fuse), as a desktop mounts a board. Needs
+// root, exfatprogs and exfat-fuse; when it cannot be had, ok() is false and
+// why() says what failed.
+class ExfatBoard {
+public:
+    ExfatBoard(const std::string& folder, const std::string& mountPoint);
+    ~ExfatBoard();
+    ExfatBoard(const ExfatBoard&) = delete;
+    ExfatBoard& operator=(const ExfatBoard&) = delete;
+    bool ok() const { return mounted_; }
+    const std::string& why() const { return why_; }
+
+private:
+    std::string mountPoint_, device_, why_;
+    bool mounted_ = false;
+};
+
 // From now on every fsync of this process fails with error, as the kernel
 // reports it for a medium that failed: a seccomp filter, which lasts for the
 // life of the process, so it is meant for a child process. False when the
