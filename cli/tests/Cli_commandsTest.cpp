@@ -2,6 +2,9 @@
 // output and its complaint on the error output; file names in Cyrillic.
 #include "CliTest.h"
 
+#include "Temp_file.h"
+#include "Temp_lock.h"
+
 namespace qmtest {
 namespace {
 
@@ -102,6 +105,33 @@ TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
 
 INSTANTIATE_TEST_SUITE_P(Cli, CommandsTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+using BusyTest = CliTest;
+
+// Another editor holds the temporary file past the wait: the case's own
+// message, and a status line that says another program is at work.
+TEST_F(BusyTest, BusyTemporaryFileSaysAnotherProgramIsStoringOrLoading) {
+    WriteAll(file("шаблон.ini"), DefaultsImage());
+    const std::string temp = qm::TempFilePath();
+    const qm::TempFileLock otherEditor(temp);
+    ASSERT_TRUE(otherEditor.held());
+    const std::string busy =
+        ". Другая программа сейчас записывает или читает настройки: подождите и повторите.\n";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"copy", "defaults", "копия.ini"},
+         "qmconf-cli: Ошибка при записи копия.ini" + busy + "qmconf-cli: 1. Не удаётся открыть " +
+             temp + "\n"},
+        {{"show", "шаблон.ini"},
+         "qmconf-cli: Ошибка при чтении шаблон.ini" + busy + "qmconf-cli: 3. Не удаётся открыть " +
+             temp + "\n"},
+    };
+    for (const auto& [arguments, err] : cases) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 3) << arguments[0];
+        EXPECT_EQ(result.err, err);
+    }
+    EXPECT_FALSE(exists("копия.ini"));
+}
 
 using HelpTest = CliTest;
 

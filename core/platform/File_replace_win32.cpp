@@ -27,6 +27,10 @@ public:
     Handle& operator=(const Handle&) = delete;
     HANDLE get() const { return h_; }
     bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    void reset(HANDLE h) {
+        close();
+        h_ = h;
+    }
     bool close() {
         const HANDLE h = h_;
         h_ = INVALID_HANDLE_VALUE;
@@ -128,8 +132,8 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
     Handle file;
     for (int attempt = 0; attempt < 16 && !file.valid(); ++attempt) {
         name = folder + L"\\" + prefix + randomSuffix();
-        file = Handle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        file.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS)
             break;
     }

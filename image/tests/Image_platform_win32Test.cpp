@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <thread>
 
 using namespace qm;
 using namespace qmtest;
@@ -77,6 +78,21 @@ TEST_F(SourceReadWin32Test, AnyOtherHandleOnTheFileRefusesTheRead) {
         other.release();
         EXPECT_EQ(read(path), kImageSize);
     }
+}
+
+// Another program's handle closed within the wait (another editor's load, a
+// check of the same file) is waited for, not taken for a missing file.
+TEST_F(SourceReadWin32Test, HandleClosedWithinTheWaitIsWaitedFor) {
+    const std::string path = dir.file("set.ini");
+    WriteAll(path, Pattern(2048));
+    HeldFile other(path, HeldFile::Sharing::None);
+    ASSERT_TRUE(other.held());
+    std::thread letGo([&other] {
+        std::this_thread::sleep_for(kSourceLockWait / 8);
+        other.release();
+    });
+    EXPECT_EQ(read(path), kImageSize);
+    letGo.join();
 }
 
 TEST_F(SourceReadWin32Test, FileIsFreeAgainAfterTheRead) {
