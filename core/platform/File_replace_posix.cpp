@@ -252,7 +252,8 @@ bool writeInPlace(const std::string& target, const void* data, std::size_t size)
         if (done > 0 && !old.empty()) {
             std::size_t back = 0;
             pwriteAt0(fd.get(), old.data(), old.size(), back);
-            if (::ftruncate(fd.get(), static_cast<off_t>(old.size())) == 0)
+            // Only a write that lengthened the file needs it cut back.
+            if (old.size() >= size || ::ftruncate(fd.get(), static_cast<off_t>(old.size())) == 0)
                 ::fsync(fd.get());
         }
         return false;
