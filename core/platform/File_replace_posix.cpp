@@ -174,9 +174,11 @@ Outcome replaceThroughNewFile(const std::string& target, const struct stat* old,
         ::unlink(name.c_str());
         return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
     };
-    if (!writeAll(fd.get(), data, size) || ::fsync(fd.get()) != 0)
+    if (!writeAll(fd.get(), data, size))
         return fail(errno);
 
+    // The file's mode is given once its bytes are in, so that it stays
+    // private until then, and before the flush, so that it is kept too.
     if (old) {
         // Owner and group first: a change of owner clears the set-id bits.
         // Neither is needed for the image itself: a volume without owners
@@ -190,6 +192,8 @@ Outcome replaceThroughNewFile(const std::string& target, const struct stat* old,
         if (::fchmod(fd.get(), newFileMode()) != 0) {
         }
     }
+    if (::fsync(fd.get()) != 0)
+        return fail(errno);
     if (::rename(name.c_str(), target.c_str()) != 0)
         return fail(errno);
     fd.close();
