@@ -70,7 +70,7 @@ TEST_F(ReadImagePosixTest, AnotherUsersTempFileEndsInL3) {
 TEST_F(ReadImagePosixTest, FullTempVolumeEndsInL3NotInAHalfRead) {
     const std::string source = dir.file("set.ini");
     WriteAll(source, DefaultsImage());
-    ScratchMount temp(tempDir(), "tmpfs", "size=4k");
+    ScratchMount temp(tempDir(), "tmpfs", "size=4k,mode=0700");
     if (!temp.ok())
         GTEST_SKIP() << temp.why();
     WriteAll(tempDir() + "/filler", std::string(4096, 'f'));

@@ -156,7 +156,7 @@ TEST_F(WriteImagePosixTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
     EnvVar tmpdir("TMPDIR", fallback);
     std::unique_ptr<ScratchMount> temp;
     if (::geteuid() == 0) {
-        temp = std::make_unique<ScratchMount>(tempDir(), "tmpfs", "size=64k");
+        temp = std::make_unique<ScratchMount>(tempDir(), "tmpfs", "size=64k,mode=0700");
         if (!temp->ok())
             GTEST_SKIP() << temp->why();
         WriteAll(tempPath(), SettingsFileText(settings, false));
@@ -179,7 +179,7 @@ TEST_F(WriteImagePosixTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
 }
 
 TEST_F(WriteImagePosixTest, WriterErrorIsPassedOn) {
-    ScratchMount temp(tempDir(), "tmpfs", "size=4k");
+    ScratchMount temp(tempDir(), "tmpfs", "size=4k,mode=0700");
     if (!temp.ok())
         GTEST_SKIP() << temp.why();
     WriteAll(tempDir() + "/filler", std::string(4096, 'f'));

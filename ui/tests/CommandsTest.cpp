@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, FailureTest, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandsTest, WriterErrorShowsTheErrorBoxAndKeepsTheProgressText) {
-    ScratchMount temp(tempDir(), "tmpfs", "size=4k");
+    ScratchMount temp(tempDir(), "tmpfs", "size=4k,mode=0700");
     if (!temp.ok())
         GTEST_SKIP() << temp.why();
     WriteAll(tempDir() + "/filler", std::string(4096, 'f'));
