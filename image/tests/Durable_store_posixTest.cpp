@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Kind { File, SymbolicLink, HardLink, Board };
+enum class Kind { File, SymbolicLink, HardLink, ExFatBoard, VfatBoard };
 
 const char* nameOf(Kind kind) {
     switch (kind) {
@@ -40,8 +40,10 @@ const char* nameOf(Kind kind) {
         return "symbolic link";
     case Kind::HardLink:
         return "hard link";
-    case Kind::Board:
-        return "board";
+    case Kind::ExFatBoard:
+        return "exFAT board";
+    case Kind::VfatBoard:
+        return "FAT board";
     }
     return "";
 }
@@ -83,18 +85,22 @@ TEST_F(DurableStoreTest, StoreCutShortLeavesTheOldImageWhole) {
     // Past T's text part, which the child writes too, short of the image.
     const std::size_t limits[] = {textPart + 1, (textPart + kImageSize) / 2, kImageSize - 1};
 
-    for (const Kind kind : {Kind::File, Kind::SymbolicLink, Kind::HardLink, Kind::Board}) {
+    for (const Kind kind :
+         {Kind::File, Kind::SymbolicLink, Kind::HardLink, Kind::ExFatBoard, Kind::VfatBoard}) {
         const std::string folder = dir.file(nameOf(kind));
         fs::create_directory(folder);
-        std::unique_ptr<ExfatBoard> board;
-        if (kind == Kind::Board) {
-            board = std::make_unique<ExfatBoard>(dir.path(), folder);
+        const bool onBoard = kind == Kind::ExFatBoard || kind == Kind::VfatBoard;
+        std::unique_ptr<BoardVolume> board;
+        if (onBoard) {
+            board = std::make_unique<BoardVolume>(
+                kind == Kind::ExFatBoard ? BoardVolume::Kind::ExFat : BoardVolume::Kind::Vfat,
+                dir.path(), folder);
             if (!board->ok()) {
-                std::cout << "board volume left out: " << board->why() << "\n";
+                std::cout << nameOf(kind) << " left out: " << board->why() << "\n";
                 continue;
             }
         }
-        const std::string file = folder + (kind == Kind::Board ? "/set.ini" : "/chair.ini");
+        const std::string file = folder + (onBoard ? "/set.ini" : "/chair.ini");
         std::string path = file;
         std::set<std::string> entries = {fs::path(file).filename().string()};
         if (kind == Kind::SymbolicLink) {

@@ -58,20 +58,24 @@ bool ScratchMount::makeReadOnly() {
     return ok_ && ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
-ExfatBoard::ExfatBoard(const std::string& folder, const std::string& mountPoint)
+BoardVolume::BoardVolume(Kind kind, const std::string& folder, const std::string& mountPoint)
     : mountPoint_(mountPoint) {
     if (::geteuid() != 0) {
-        why_ = "a loop device and a FUSE mount need root";
+        why_ = "a loop device and a mount need root";
         return;
     }
-    const std::string image = Quoted(folder + "/board.img");
-    if (Shell("command -v mkfs.exfat tune.exfat mount.exfat-fuse >/dev/null") != 0) {
+    const bool exfat = kind == Kind::ExFat;
+    const std::string image = Quoted(folder + (exfat ? "/exfat.img" : "/vfat.img"));
+    if (exfat && Shell("command -v mkfs.exfat tune.exfat mount.exfat-fuse >/dev/null") != 0) {
         why_ = "exfatprogs or exfat-fuse is not installed";
         return;
     }
-    if (Shell("truncate -s 4M " + image + " && mkfs.exfat " + image +
-              " >/dev/null && tune.exfat -I 0xC2089526 " + image + " >/dev/null") != 0) {
-        why_ = "mkfs.exfat or tune.exfat failed";
+    const std::string make = exfat ? "truncate -s 4M " + image + " && mkfs.exfat " + image +
+                                         " >/dev/null && tune.exfat -I 0xC2089526 " + image +
+                                         " >/dev/null"
+                                   : "mkfs.vfat -C -i C2089526 " + image + " 2048 >/dev/null";
+    if (Shell(make) != 0) {
+        why_ = "the file system could not be made";
         return;
     }
     device_ = ShellOutput("losetup -f --show " + image + " 2>/dev/null");
@@ -81,15 +85,16 @@ ExfatBoard::ExfatBoard(const std::string& folder, const std::string& mountPoint)
         why_ = "no loop device";
         return;
     }
-    if (Shell("mount.exfat-fuse " + Quoted(device_) + " " + Quoted(mountPoint) +
-              " >/dev/null 2>&1") != 0) {
-        why_ = "mount.exfat-fuse failed (no /dev/fuse?)";
+    const std::string mount = exfat ? "mount.exfat-fuse " : "mount -t vfat ";
+    if (Shell(mount + Quoted(device_) + " " + Quoted(mountPoint) + " >/dev/null 2>&1") != 0) {
+        why_ = exfat ? "mount.exfat-fuse failed (no /dev/fuse?)"
+                     : "mounting vfat failed (no vfat driver in this kernel?)";
         return;
     }
     mounted_ = true;
 }
 
-ExfatBoard::~ExfatBoard() {
+BoardVolume::~BoardVolume() {
     if (mounted_)
         Shell("umount " + Quoted(mountPoint_));
     if (!device_.empty())

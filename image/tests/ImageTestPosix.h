@@ -28,17 +28,18 @@ private:
     std::string why_;
 };
 
-// A real board volume: an exFAT file system with the board's serial number
-// 0xC2089526 on a loop device over an image file in folder, mounted at
-// mountPoint through FUSE (exfat-fuse), as a desktop mounts a board. Needs
-// root, exfatprogs and exfat-fuse; when it cannot be had, ok() is false and
+// A real board volume with the board's serial number 0xC2089526, on a loop
+// device over an image file in folder, mounted at mountPoint as a desktop
+// mounts a board: exFAT through FUSE (exfatprogs, exfat-fuse), or FAT by the
+// kernel's vfat driver. Needs root; when it cannot be had, ok() is false and
 // why() says what failed.
-class ExfatBoard {
+class BoardVolume {
 public:
-    ExfatBoard(const std::string& folder, const std::string& mountPoint);
-    ~ExfatBoard();
-    ExfatBoard(const ExfatBoard&) = delete;
-    ExfatBoard& operator=(const ExfatBoard&) = delete;
+    enum class Kind { ExFat, Vfat };
+    BoardVolume(Kind kind, const std::string& folder, const std::string& mountPoint);
+    ~BoardVolume();
+    BoardVolume(const BoardVolume&) = delete;
+    BoardVolume& operator=(const BoardVolume&) = delete;
     bool ok() const { return mounted_; }
     const std::string& why() const { return why_; }
 
