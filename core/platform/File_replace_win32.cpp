@@ -154,8 +154,11 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
                            oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                             FILE_ATTRIBUTE_ARCHIVE));
     if (!moveOver(name, target)) {
+        // Held past the wait by a program that lets others write but not
+        // rename (a viewer, a preview): the file is written in place, as
+        // that program allows.
         DeleteFileW(name.c_str());
-        return Outcome::Failed;
+        return Outcome::NoNewFile;
     }
     return Outcome::Done;
 }
