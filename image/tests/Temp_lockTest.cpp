@@ -56,8 +56,8 @@ TEST_F(TempLockTest, LockHeldElsewhere) {
 }
 
 // The lock is not on T itself, so T loads as a source; the lock file, held
-// by the load itself, is refused as a source at once, as any source held by
-// another is, rather than waited for.
+// by the load itself, is refused as a source after the wait, as any source
+// another holds past it is.
 TEST_F(TempLockTest, TempFileItselfLoadsAsASource) {
     ASSERT_EQ(WriteImage(dir.file("set.ini"), entry, messages), ImageResult::Success);
     markRecord();
