@@ -149,7 +149,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kExitOk;
     }
     if (!words.unknownOption.empty())
-        return usageError(err, "неизвестный параметр " + words.unknownOption);
+        return usageError(err, "неизвестный параметр " + ShownPath(words.unknownOption));
     if (words.json && command != "show" && command != "diff")
         return usageError(err, "--json есть только у show и diff");
     if (words.noArchive && command != "set" && command != "copy")
@@ -188,7 +188,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return archiveCommand(operands, out, errors);
     }
     if (command != "set" && command != "copy")
-        return usageError(err, "неизвестная команда " + command);
+        return usageError(err, "неизвестная команда " + ShownPath(command));
 
     if (count < 2 || (command == "copy" && count != 2))
         return usageError(err, command + ": нужны ИСТОЧНИК и ЦЕЛЬ");
@@ -202,8 +202,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     std::vector<Assignment> assignments(count - 2);
     for (std::size_t i = 2; i < count; ++i)
         if (!ParseAssignment(operands[i], assignments[i - 2]))
-            return usageError(err, operands[i] + ": не присваивание КЛЮЧ=ЗНАЧЕНИЕ с ключом от "
-                                                 "SET01 до SET52 или SET99");
+            return usageError(err, JsonString(operands[i]) +
+                                       ": не присваивание КЛЮЧ=ЗНАЧЕНИЕ с ключом от "
+                                       "SET01 до SET52 или SET99");
     return SetCommand(PlaceOf(operands[0]), destination, assignments, !words.noArchive, out,
                       errors);
 }
