@@ -63,8 +63,11 @@ public:
 // missing (private, with its parents) and the archive's folders are made
 // private or, when they exist, made private again. Nothing when the data
 // folder is missing (without create), a folder of the archive is a link, not
-// the user's own, or cannot be made or opened.
+// the user's own, or cannot be made or opened; then missing, when given,
+// tells whether that is because a folder on the way does not exist (no copy
+// has been kept there yet) rather than because it cannot be read.
 std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
-                                                 const std::string& board, bool create);
+                                                 const std::string& board, bool create,
+                                                 bool* missing = nullptr);
 
 } // namespace qm

@@ -1,5 +1,6 @@
 #include "Archive_names.h"
 
+#include "Cp1251.h"
 #include "Ini_lookup.h"
 #include "Settings.h"
 #include "Settings_image.h"
@@ -13,7 +14,7 @@ namespace qm {
 
 namespace {
 
-bool allowed(char c) {
+bool legacyAllowed(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
            c == '_' || c == '-';
 }
@@ -30,6 +31,63 @@ bool windowsDeviceName(const std::string& name) {
         return true;
     return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
            stem[3] >= '1' && stem[3] <= '9';
+}
+
+// The letter case of a code page 1251 byte: Latin, Russian, Ukrainian and
+// Belarusian letters; 0 for a byte without case.
+enum class Case { None, Upper, Lower };
+
+Case caseOf(unsigned char b) {
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDF))
+        return Case::Upper;
+    if ((b >= 'a' && b <= 'z') || b >= 0xE0)
+        return Case::Lower;
+    switch (b) {
+    case 0xA8: // Ё
+    case 0xB2: // І
+    case 0xAF: // Ї
+    case 0xAA: // Є
+    case 0xA5: // Ґ
+    case 0xA1: // Ў
+        return Case::Upper;
+    case 0xB8: // ё
+    case 0xB3: // і
+    case 0xBF: // ї
+    case 0xBA: // є
+    case 0xB4: // ґ
+    case 0xA2: // ў
+        return Case::Lower;
+    default:
+        return Case::None;
+    }
+}
+
+// Bytes a folder name keeps as they are (dots and blanks inside only).
+bool kept(unsigned char b) {
+    return caseOf(b) != Case::None || (b >= '0' && b <= '9') || b == '-' || b == '.' || b == ' ' ||
+           b == 0xB9; // №
+}
+
+void appendEscape(std::string& name, unsigned char b) {
+    static const char kHex[] = "0123456789ABCDEF";
+    name += '%';
+    name += kHex[b >> 4];
+    name += kHex[b & 0xF];
+}
+
+bool isSharedFolder(const std::string& name) {
+    std::string folded = name;
+    std::transform(folded.begin(), folded.end(), folded.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return folded == kBlankBoardFolder || folded == kUnknownBoardFolder;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 bool digits(const std::string& s, std::size_t at, std::size_t n) {
@@ -54,28 +112,119 @@ bool isStamp(const std::string& s) {
 
 } // namespace
 
-std::string BoardFolderName(const std::string& bytes) {
+BoardLabel BoardLabelOf(const std::string& bytes) {
+    BoardLabel board;
     if (bytes.size() < kMinImageText)
-        return kUnknownBoardFolder;
+        return board;
     // As the load sees it: the first 2048 bytes, zeros past a shorter file.
     std::uint8_t image[kImageSize] = {};
     const std::size_t n = std::min(bytes.size(), kImageSize);
     std::memcpy(image, bytes.data(), n);
     if (!CheckImage(image))
-        return kUnknownBoardFolder;
+        return board;
     const std::optional<std::string> id =
         IniValue(std::string_view(bytes.data(), n), "SYSTEM", "ID");
     if (!id || id->empty())
-        return kUnknownBoardFolder;
-    if (static_cast<unsigned char>((*id)[0]) == kBlankSerialMarker)
+        return board;
+    if (static_cast<unsigned char>((*id)[0]) == kBlankSerialMarker) {
+        board.kind = BoardLabel::Kind::Blank;
+        return board;
+    }
+    board.kind = BoardLabel::Kind::Label;
+    board.text = id->substr(0, kSerialSize - 1);
+    return board;
+}
+
+std::string FolderOf(const BoardLabel& board) {
+    switch (board.kind) {
+    case BoardLabel::Kind::Label:
+        return LabelFolderName(board.text);
+    case BoardLabel::Kind::Blank:
         return kBlankBoardFolder;
-    return LabelFolderName(id->substr(0, kSerialSize - 1));
+    case BoardLabel::Kind::Unknown:
+        break;
+    }
+    return kUnknownBoardFolder;
+}
+
+std::string BoardFolderName(const std::string& bytes) {
+    return FolderOf(BoardLabelOf(bytes));
 }
 
 std::string LabelFolderName(const std::string& label) {
+    std::string name;
+    // A label holds 12 characters; the mask has room for far more.
+    std::uint64_t mask = 0;
+    unsigned letter = 0;
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        const auto b = static_cast<unsigned char>(label[i]);
+        const bool end = i == 0 || i + 1 == label.size();
+        if (!kept(b) || (end && (b == '.' || b == ' '))) {
+            appendEscape(name, b);
+            continue;
+        }
+        name +=
+            b < 0x80 ? std::string(1, static_cast<char>(b)) : Utf8FromCp1251(label.substr(i, 1));
+        const Case c = caseOf(b);
+        if (c == Case::Lower && letter < 64)
+            mask |= std::uint64_t(1) << letter;
+        if (c != Case::None)
+            ++letter;
+    }
+    if (!label.empty() && (windowsDeviceName(name) || isSharedFolder(name))) {
+        // Only ASCII letters start such a name.
+        const auto first = static_cast<unsigned char>(name[0]);
+        name.erase(0, 1);
+        std::string escaped;
+        appendEscape(escaped, first);
+        name.insert(0, escaped);
+    }
+    if (mask != 0) {
+        char hex[24];
+        std::snprintf(hex, sizeof hex, "~%llx", static_cast<unsigned long long>(mask));
+        name += hex;
+    }
+    return name;
+}
+
+std::optional<std::string> LabelOfFolderName(const std::string& name) {
+    if (name.empty())
+        return std::nullopt;
+    const std::string body = name.substr(0, name.find('~'));
+    std::string label, run;
+    const auto flush = [&] {
+        std::string bytes;
+        if (!Cp1251FromUtf8(run, bytes))
+            return false;
+        label += bytes;
+        run.clear();
+        return true;
+    };
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] != '%') {
+            run += body[i];
+            continue;
+        }
+        if (i + 2 >= body.size())
+            return std::nullopt;
+        const int high = hexValue(body[i + 1]), low = hexValue(body[i + 2]);
+        if (high < 0 || low < 0 || !flush())
+            return std::nullopt;
+        label += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    if (!flush() || label.empty())
+        return std::nullopt;
+    // Only the one name the label is given stands for it.
+    if (LabelFolderName(label) != name)
+        return std::nullopt;
+    return label;
+}
+
+std::string LegacyLabelFolderName(const std::string& label) {
     std::string name = label;
     for (char& c : name)
-        if (!allowed(c))
+        if (!legacyAllowed(c))
             c = '_';
     if (!name.empty() && name.front() == '.')
         name.front() = '_';

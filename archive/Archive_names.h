@@ -15,24 +15,54 @@ enum class Occasion {
     BeforeWrite, // just before the board's set.ini is overwritten
 };
 
-// The folders of boards whose image names no usable label.
+// The folders of boards whose image names no usable label. Copies of many
+// boards share them, so they are no board's folder: nothing is pruned there.
 constexpr const char kBlankBoardFolder[] = "blank";     // the label's first byte is 0xFF
 constexpr const char kUnknownBoardFolder[] = "unknown"; // no ID, or the image fails its check
 
-// The folder of the board whose set.ini holds bytes: the serial label under
-// ID, taken as the editor reads it (the first 2048 bytes, when they pass the
-// checksum; the label cut to the width of the record's field), made a folder
-// name by LabelFolderName. kBlankBoardFolder for a label starting with the
-// byte 0xFF; kUnknownBoardFolder when there is no ID, it is empty, or the
-// bytes are no image that passes its check.
-std::string BoardFolderName(const std::string& bytes);
+// Which board an image belongs to, as the archive files it.
+struct BoardLabel {
+    enum class Kind { Label, Blank, Unknown };
+    Kind kind = Kind::Unknown;
+    std::string text; // Label: the serial label as the board holds it (code page 1251)
+    bool operator==(const BoardLabel& o) const { return kind == o.kind && text == o.text; }
+};
 
-// A serial label as a folder name that is the same on every system and
-// cannot lead out of the archive: each byte outside A-Z a-z 0-9 . _ - becomes
-// "_"; so do a leading and a trailing dot (no hidden folder, no "." or "..",
-// nothing Windows would cut off); a name that Windows keeps for a device
-// (CON, NUL, COM1 ...) gets a leading "_". Applying it twice changes nothing.
+// The board of a set.ini that holds bytes: the serial label under ID, taken
+// as the editor reads it (the first 2048 bytes, when they pass the checksum;
+// the label cut to the width of the record's field). Blank for a label
+// starting with the byte 0xFF; Unknown when there is no ID, it is empty, or
+// the bytes are no image that passes its check.
+BoardLabel BoardLabelOf(const std::string& bytes);
+
+// The folder of that board: LabelFolderName of its label, kBlankBoardFolder
+// or kUnknownBoardFolder.
+std::string BoardFolderName(const std::string& bytes);
+std::string FolderOf(const BoardLabel& board);
+
+// A serial label (code page 1251) as a folder name (UTF-8, which the platform
+// layer turns into its own encoding of file names) that a person can read and
+// that no other label shares, on a file system that tells letter case apart
+// or not: Latin and Cyrillic letters, digits, "-", "№", and "." and blanks
+// inside the name stand as they are; every other byte, "%", "_" and "~"
+// included, and a dot or blank at either end, becomes "%" and its two
+// upper-case hex digits. A label with lower-case letters gets "~" and, in
+// lower-case hex, the mask of which of its letters (bit 0 the first) are
+// lower-case, so that "Кресло" and "КРЕСЛО" differ where case does not. A
+// name that Windows keeps for a device (CON, NUL, COM1 ...) or that is one
+// of the shared folders has its first character escaped.
 std::string LabelFolderName(const std::string& label);
+
+// The label a folder name of LabelFolderName stands for; nothing for any
+// other name (the shared folders, folders of the earlier scheme, the user's own).
+std::optional<std::string> LabelOfFolderName(const std::string& name);
+
+// The folder name of the earlier scheme, which archives made before still
+// hold: each byte outside A-Z a-z 0-9 . _ - became "_", and so did a leading
+// and a trailing dot; a Windows device name got a leading "_". It is not one
+// to one ("QM 1" and "QM_1" share "QM_1"), so which board a copy in such a
+// folder belongs to is read from the copy itself.
+std::string LegacyLabelFolderName(const std::string& label);
 
 // A copy's file name, e.g. 2026-12-08_14-03-27_read.ini, or with "-2", "-3"
 // ... before ".ini" for the second, third ... copy of the same second.

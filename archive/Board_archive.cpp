@@ -2,6 +2,7 @@
 
 #include "Archive_folder.h"
 #include "File.h"
+#include "Settings_image.h"
 
 #include <algorithm>
 
@@ -27,8 +28,11 @@ std::vector<Copy> copiesIn(ArchiveFolder& folder) {
 }
 
 // Removes the oldest copies beyond kKeptPerBoard, never the one just made
-// (a clock set back could make it sort first).
-void prune(ArchiveFolder& folder, const std::string& justMade) {
+// (a clock set back could make it sort first). The shared folders hold the
+// copies of many boards: one board's reads must not push out another's.
+void prune(ArchiveFolder& folder, const std::string& board, const std::string& justMade) {
+    if (board == kBlankBoardFolder || board == kUnknownBoardFolder)
+        return;
     const std::vector<Copy> copies = copiesIn(folder);
     std::size_t excess = copies.size() > kKeptPerBoard ? copies.size() - kKeptPerBoard : 0;
     for (const Copy& copy : copies) {
@@ -47,6 +51,32 @@ std::string readableTime(std::string stamp) {
     stamp[13] = ':';
     stamp[16] = ':';
     return stamp;
+}
+
+// The board a copy belongs to: the one its folder is named after, or, in a
+// folder of the earlier scheme or a shared one, the one it holds itself.
+BoardLabel labelOfCopy(ArchiveFolder& folder, const std::string& board, const std::string& file) {
+    if (std::optional<std::string> label = LabelOfFolderName(board))
+        return {BoardLabel::Kind::Label, std::move(*label)};
+    const std::optional<std::string> bytes = folder.readFile(file, kImageSize);
+    BoardLabel held = bytes ? BoardLabelOf(*bytes) : BoardLabel{};
+    if (held.kind == BoardLabel::Kind::Label || board == kBlankBoardFolder ||
+        board == kUnknownBoardFolder)
+        return held;
+    // A folder of the user's own making, or a copy that names no board.
+    return {BoardLabel::Kind::Label, board};
+}
+
+bool matches(const BoardLabel& board, const std::string& label) {
+    switch (board.kind) {
+    case BoardLabel::Kind::Label:
+        return board.text == label;
+    case BoardLabel::Kind::Blank:
+        return label == kBlankBoardFolder;
+    case BoardLabel::Kind::Unknown:
+        break;
+    }
+    return label == kUnknownBoardFolder;
 }
 
 // A name clash with something that is no copy of the archive (a folder, a
@@ -70,8 +100,8 @@ BoardArchive::Kept BoardArchive::keep(const std::string& bytes, Occasion occasio
         std::tm local{};
         if (!LocalTime(now, local))
             return Kept::Failed;
-        const std::unique_ptr<ArchiveFolder> folder =
-            OpenArchiveFolder(dataHome(), BoardFolderName(bytes), true);
+        const std::string board = BoardFolderName(bytes);
+        const std::unique_ptr<ArchiveFolder> folder = OpenArchiveFolder(dataHome(), board, true);
         if (!folder)
             return Kept::Failed;
 
@@ -92,7 +122,7 @@ BoardArchive::Kept BoardArchive::keep(const std::string& bytes, Occasion occasio
         for (unsigned tries = 0; tries < kMaxNameTries; ++tries, ++name.sequence) {
             switch (folder->createFile(name.fileName(), bytes)) {
             case ArchiveFolder::Created::Yes:
-                prune(*folder, name.fileName());
+                prune(*folder, board, name.fileName());
                 return Kept::Yes;
             case ArchiveFolder::Created::NameTaken:
                 continue;
@@ -110,43 +140,71 @@ void BoardArchive::keepRead(const std::string& image) noexcept {
     keep(image, Occasion::Read, std::time(nullptr));
 }
 
-void BoardArchive::keepBeforeWrite(const std::string& boardPath) noexcept {
+bool BoardArchive::keepBeforeWrite(const std::string& boardPath) noexcept {
     try {
+        // No set.ini (or none that a write could replace): nothing to lose.
+        if (!File::isRegular(boardPath))
+            return true;
         File file;
-        if (!File::isRegular(boardPath) || !file.open(boardPath, File::Mode::Read))
-            return;
+        if (!file.open(boardPath, File::Mode::Read))
+            return false;
         std::string bytes(kMaxKeptBytes, '\0');
         bytes.resize(file.read(bytes.data(), bytes.size()));
         file.close();
-        keep(bytes, Occasion::BeforeWrite, std::time(nullptr));
+        return keep(bytes, Occasion::BeforeWrite, std::time(nullptr)) != Kept::Failed;
     } catch (...) {
+        return false;
+    }
+}
+
+std::optional<std::vector<ArchiveEntry>>
+BoardArchive::listChecked(const std::string& label) const noexcept {
+    try {
+        const std::string home = dataHome();
+        std::vector<std::string> boards;
+        bool missing = false;
+        if (!label.empty()) {
+            boards = {LabelFolderName(label), LegacyLabelFolderName(label)};
+            if (label == kBlankBoardFolder || label == kUnknownBoardFolder)
+                boards.push_back(label);
+        } else if (const std::unique_ptr<ArchiveFolder> root =
+                       OpenArchiveFolder(home, {}, false, &missing)) {
+            boards = root->folders();
+        } else if (!missing) {
+            return std::nullopt;
+        }
+        std::sort(boards.begin(), boards.end());
+        boards.erase(std::unique(boards.begin(), boards.end()), boards.end());
+        std::vector<ArchiveEntry> entries;
+        for (const std::string& board : boards) {
+            const std::unique_ptr<ArchiveFolder> folder =
+                OpenArchiveFolder(home, board, false, &missing);
+            if (!folder && missing)
+                continue;
+            if (!folder)
+                return std::nullopt;
+            for (const Copy& copy : copiesIn(*folder)) {
+                ArchiveEntry entry;
+                entry.board = board;
+                entry.label = labelOfCopy(*folder, board, copy.file.name);
+                entry.file = copy.file.name;
+                entry.path = ArchivePath(home, board, copy.file.name);
+                entry.time = readableTime(copy.name.stamp);
+                entry.occasion = copy.name.occasion;
+                entry.size = copy.file.size;
+                if (label.empty() || matches(entry.label, label))
+                    entries.push_back(std::move(entry));
+            }
+        }
+        return entries;
+    } catch (...) {
+        return std::nullopt;
     }
 }
 
 std::vector<ArchiveEntry> BoardArchive::list(const std::string& label) const noexcept {
-    try {
-        const std::string home = dataHome();
-        std::vector<std::string> boards;
-        if (!label.empty()) {
-            boards.push_back(LabelFolderName(label));
-        } else if (const std::unique_ptr<ArchiveFolder> root = OpenArchiveFolder(home, {}, false)) {
-            boards = root->folders();
-            std::sort(boards.begin(), boards.end());
-        }
-        std::vector<ArchiveEntry> entries;
-        for (const std::string& board : boards) {
-            const std::unique_ptr<ArchiveFolder> folder = OpenArchiveFolder(home, board, false);
-            if (!folder)
-                continue;
-            for (const Copy& copy : copiesIn(*folder))
-                entries.push_back({board, copy.file.name, ArchivePath(home, board, copy.file.name),
-                                   readableTime(copy.name.stamp), copy.name.occasion,
-                                   copy.file.size});
-        }
-        return entries;
-    } catch (...) {
-        return {};
-    }
+    std::optional<std::vector<ArchiveEntry>> entries = listChecked(label);
+    return entries ? std::move(*entries) : std::vector<ArchiveEntry>();
 }
 
 } // namespace qm

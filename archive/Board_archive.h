@@ -27,7 +27,8 @@ constexpr std::size_t kMaxKeptBytes = 64 * 1024;
 
 // One copy in the archive, as a listing shows it.
 struct ArchiveEntry {
-    std::string board; // the board's folder, e.g. "QM_1.2.3.4.5", "blank"
+    std::string board; // the board's folder, e.g. "QM 1.2.3.4.5", "blank"
+    BoardLabel label;  // the board the copy belongs to
     std::string file;  // e.g. "2026-12-08_14-03-27_read.ini"
     std::string path;  // the file's full path
     std::string time;  // local date and time, "2026-12-08 14:03:27"
@@ -47,8 +48,10 @@ public:
     void keepRead(const std::string& image) noexcept;
     // Just before the board's set.ini at boardPath is overwritten: whatever
     // it holds (its first kMaxKeptBytes), readable as an image or not, when
-    // it is an existing regular file.
-    void keepBeforeWrite(const std::string& boardPath) noexcept;
+    // it is an existing regular file. True when what it holds is in the
+    // archive now (kept, or the board's newest copy already) or there is no
+    // such file; false when it could not be read or kept.
+    bool keepBeforeWrite(const std::string& boardPath) noexcept;
 
     enum class Kept {
         Yes,          // a new file holds the bytes
@@ -58,9 +61,15 @@ public:
     // Keeps bytes as a copy made at time now.
     Kept keep(const std::string& bytes, Occasion occasion, std::time_t now) noexcept;
 
-    // The copies of every board, or of the board with that serial label (or
-    // folder name), board by board, oldest first. Empty when there are none
-    // or the archive cannot be read.
+    // The copies of every board, or of the board with that serial label (code
+    // page 1251; "blank" and "unknown" also give the copies of boards without
+    // a usable label), folder by folder, oldest first. Copies in folders of
+    // the earlier naming scheme are told apart by the label they hold.
+    // Nothing when the archive exists but cannot be read; empty when there
+    // are no copies.
+    std::optional<std::vector<ArchiveEntry>>
+    listChecked(const std::string& label = {}) const noexcept;
+    // The same, empty when the archive cannot be read.
     std::vector<ArchiveEntry> list(const std::string& label = {}) const noexcept;
 
     // Where the archive is: <data>/qmconf/archive; empty when there is no data folder.

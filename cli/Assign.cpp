@@ -4,9 +4,12 @@
 #include "Phone_rules.h"
 #include "Setting_rules.h"
 #include "Settings.h"
+#include "Strict_values.h"
 #include "Values.h"
 
+#include <algorithm>
 #include <optional>
+#include <set>
 
 namespace qm {
 
@@ -17,65 +20,75 @@ bool isLabelKey(const std::string& key) {
            (key[2] | 0x20) == 't' && key[3] == '9' && key[4] == '9';
 }
 
-// A plain unsigned decimal number of at most five digits.
-std::optional<std::uint32_t> plainNumber(const std::string& text) {
-    if (text.empty() || text.size() > 5)
-        return std::nullopt;
-    std::uint32_t v = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        v = v * 10 + static_cast<std::uint32_t>(c - '0');
-    }
-    return v;
-}
-
-// What one assignment stores, or why the window could not store it.
+// What one assignment stores, or why it cannot be stored as given.
 struct Outcome {
     std::optional<std::string> stored; // as a JSON literal; none when refused
     std::string refusal;
+    std::string note; // how the stored value differs from the one given
 };
 
 Outcome refused(std::string why) {
-    return {std::nullopt, std::move(why)};
+    return {std::nullopt, std::move(why), {}};
 }
 
 Outcome storedValue(const SettingRule& rule) {
-    return {ValueLiteral(rule, settings), {}};
+    return {ValueLiteral(rule, settings), {}, {}};
 }
 
+constexpr const char kNotANumber[] =
+    "ожидается целое число: десятичные цифры, перед ними может стоять «-»";
+
 Outcome assignText(const SettingRule& rule, const std::string& value) {
-    const std::optional<std::string> entered = EnteredText(value, TextRoom(rule));
-    if (!entered || !StoreText(settings, rule.setting, *entered))
-        return refused("в тексте есть знак, которого нет в кодовой странице 1251");
+    const Checked text = CheckText(value, TextRoom(rule));
+    if (!text.ok())
+        return refused(text.refusal);
+    CopyText(TextField(settings, rule.setting), TextCapacity(rule.setting), text.bytes);
     return storedValue(rule);
 }
 
 Outcome assignPhone(const SettingRule& rule, const std::string& value) {
-    // As if pasted into the emptied box; an empty value empties it.
-    const std::string typed = PhoneTyped(value, true);
-    if (typed.empty() && !value.empty())
-        return refused("в номере телефона нет ни одной цифры");
-    StoreText(settings, rule.setting, PhoneShown(typed));
+    const Checked phone = CheckPhone(value);
+    if (!phone.ok())
+        return refused(phone.refusal);
+    CopyText(TextField(settings, rule.setting), TextCapacity(rule.setting), phone.bytes);
     return storedValue(rule);
+}
+
+// Out of its bounds, a number is brought into them as the window does.
+Outcome assignNumber(const SettingRule& rule, const std::string& value) {
+    const std::optional<std::int64_t> v = DecimalNumber(value);
+    if (!v)
+        return refused(kNotANumber);
+    const std::int64_t held =
+        std::max<std::int64_t>(rule.min, std::min<std::int64_t>(rule.max, *v));
+    SetNumberValue(settings, rule.setting, static_cast<std::uint32_t>(held));
+    Outcome outcome = storedValue(rule);
+    if (held != *v)
+        outcome.note = "вне пределов от " + std::to_string(rule.min) + " до " +
+                       std::to_string(rule.max) + ", записано " + *outcome.stored;
+    return outcome;
 }
 
 // A switch, a sensor pair, a list or the currency: one of its values exactly.
 Outcome assignChoice(const SettingRule& rule, const std::string& value, std::uint32_t count) {
-    const std::optional<std::uint32_t> v = plainNumber(value);
-    if (!v || *v >= count)
+    const std::optional<std::int64_t> v = DecimalNumber(value);
+    if (!v || *v < 0 || *v >= count)
         return refused("ожидается число от 0 до " + std::to_string(count - 1));
     StoreEntry(settings, rule.setting, static_cast<int>(*v));
     return storedValue(rule);
 }
 
+// Bits 6 and 7, which no box shows, stay as the source holds them.
 Outcome assignBanknotes(const SettingRule& rule, const std::string& value) {
-    const std::optional<std::uint32_t> v = plainNumber(value);
-    if (!v || *v > 255)
+    const std::optional<std::int64_t> v = DecimalNumber(value);
+    if (!v || *v < 0 || *v > kBanknoteBits)
         return refused("ожидается число от 0 до 63: сумма 1, 2, 4, 8, 16, 32 отмеченных купюр");
     for (int bit = 0; bit < 6; ++bit)
-        StoreBanknote(settings, bit, (*v >> bit) & 1u);
-    return storedValue(rule);
+        StoreBanknote(settings, bit, (*v >> bit) & 1);
+    Outcome outcome = storedValue(rule);
+    if (std::to_string(*v) != *outcome.stored)
+        outcome.note = "записано " + *outcome.stored + ": биты 6 и 7 источника сохранены";
+    return outcome;
 }
 
 Outcome assign(const SettingRule& rule, const std::string& value) {
@@ -83,8 +96,7 @@ Outcome assign(const SettingRule& rule, const std::string& value) {
     case SettingKind::Text:
         return assignText(rule, value);
     case SettingKind::Number:
-        StoreNumber(settings, rule, value);
-        return storedValue(rule);
+        return assignNumber(rule, value);
     case SettingKind::Phone:
         return assignPhone(rule, value);
     case SettingKind::Switch:
@@ -104,19 +116,27 @@ Outcome assign(const SettingRule& rule, const std::string& value) {
 Outcome assignLabel(const std::string& value, bool entryOffered) {
     if (!entryOffered)
         return refused("метку можно задать только плате, у которой её ещё нет");
-    const std::optional<std::string> entered = EnteredText(value, kSerialSize - 1);
-    if (!entered || !StoreLabel(settings, *entered))
-        return refused("в тексте есть знак, которого нет в кодовой странице 1251");
-    return {JsonString(LabelText(settings)), {}};
+    const Checked label = CheckLabel(value);
+    if (!label.ok())
+        return refused(label.refusal);
+    CopyText(settings.serial, kSerialSize, label.bytes);
+    return {JsonString(LabelText(settings)), {}, {}};
 }
 
-// The value as given, as the stored value would be written, to tell whether
-// the rules changed it.
+// The value as given, escaped as values are: a number that is one as it
+// stands, everything else as a JSON string.
 std::string givenLiteral(const Assignment& a) {
     const SettingRule* rule = FindSettingRule(a.key);
-    if (!rule || IsTextSetting(*rule))
-        return JsonString(a.value);
-    return a.value;
+    if (rule && !IsTextSetting(*rule) && DecimalNumber(a.value))
+        return a.value;
+    return JsonString(a.value);
+}
+
+std::string upperKey(std::string key) {
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return key;
 }
 
 } // namespace
@@ -131,24 +151,42 @@ bool ParseAssignment(const std::string& argument, Assignment& assignment) {
 }
 
 int SetCommand(const Place& source, const Place& destination,
-               const std::vector<Assignment>& assignments, std::ostream& out, ErrorOutput& errors) {
+               const std::vector<Assignment>& assignments, bool keepOld, std::ostream& out,
+               ErrorOutput& errors) {
+    std::set<std::string> keys;
+    for (const Assignment& a : assignments)
+        if (!keys.insert(upperKey(a.key)).second) {
+            errors.stream() << "qmconf-cli: " << upperKey(a.key)
+                            << " задан дважды; ничего не записано\n";
+            return kExitFinding;
+        }
     ResetSettings();
     if (LoadSource(source, errors).state != Loaded::State::Loaded)
         return kExitAccess;
+    // Every value as the window would store it once it has shown the source,
+    // then the assignments.
+    const Settings held = settings;
+    settings = AsShown(held);
     // The window offers its serial entry for a blank label, and only then.
     LabelEntry entry(LabelIsBlank(settings));
     std::vector<std::string> notes;
+    for (const SettingRule& rule : SettingRules()) {
+        const std::string before = ValueLiteral(rule, held), after = ValueLiteral(rule, settings);
+        if (before != after && !keys.count(SettingKey(rule.setting)))
+            notes.push_back(SettingKey(rule.setting) + ": в источнике " + before + ", записано " +
+                            after + ", как записало бы окно");
+    }
     bool anyRefused = false;
     for (const Assignment& a : assignments) {
         const SettingRule* rule = FindSettingRule(a.key);
         const Outcome outcome =
             rule ? assign(*rule, a.value) : assignLabel(a.value, entry.isVisible());
         if (!outcome.stored) {
-            errors.stream() << "qmconf-cli: " << a.key << '=' << givenLiteral(a) << ": "
+            errors.stream() << "qmconf-cli: " << upperKey(a.key) << '=' << givenLiteral(a) << ": "
                             << outcome.refusal << '\n';
             anyRefused = true;
-        } else if (*outcome.stored != givenLiteral(a)) {
-            notes.push_back(a.key + '=' + givenLiteral(a) + ": сохранено " + *outcome.stored);
+        } else if (!outcome.note.empty()) {
+            notes.push_back(upperKey(a.key) + '=' + givenLiteral(a) + ": " + outcome.note);
         }
     }
     if (anyRefused) {
@@ -156,17 +194,17 @@ int SetCommand(const Place& source, const Place& destination,
         return kExitFinding;
     }
     for (const std::string& note : notes)
-        out << note << '\n';
-    return StoreDestination(destination, entry, out, errors);
+        errors.stream() << "qmconf-cli: " << note << '\n';
+    return StoreDestination(destination, entry, keepOld, out, errors);
 }
 
-int CopyCommand(const Place& source, const Place& destination, std::ostream& out,
+int CopyCommand(const Place& source, const Place& destination, bool keepOld, std::ostream& out,
                 ErrorOutput& errors) {
     ResetSettings();
     if (LoadSource(source, errors).state != Loaded::State::Loaded)
         return kExitAccess;
     LabelEntry entry(LabelIsBlank(settings));
-    return StoreDestination(destination, entry, out, errors);
+    return StoreDestination(destination, entry, keepOld, out, errors);
 }
 
 } // namespace qm

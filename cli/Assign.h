@@ -19,15 +19,19 @@ struct Assignment {
 // with a key that names no setting and is not SET99.
 bool ParseAssignment(const std::string& argument, Assignment& assignment);
 
-// Loads the source, applies every assignment to the loaded settings as the
-// window's rules would store it (saying so wherever the stored value is not
-// the one given), then stores the destination. When any assignment is
-// refused, nothing is stored and the status is kExitFinding.
+// Loads the source, brings every value into the form the window would store
+// it in once it has shown it, applies every assignment (Strict_values.h: a
+// value that cannot be stored as given is refused, a number out of its
+// bounds brought into them), then stores the destination. Every value
+// stored otherwise than given or held is reported on the error output. When
+// any assignment is refused, or a key is given twice, nothing is stored and
+// the status is kExitFinding. keepOld: StoreDestination.
 int SetCommand(const Place& source, const Place& destination,
-               const std::vector<Assignment>& assignments, std::ostream& out, ErrorOutput& errors);
+               const std::vector<Assignment>& assignments, bool keepOld, std::ostream& out,
+               ErrorOutput& errors);
 
-// Loads the source and stores it at the destination.
-int CopyCommand(const Place& source, const Place& destination, std::ostream& out,
+// Loads the source and stores it at the destination, every value as held.
+int CopyCommand(const Place& source, const Place& destination, bool keepOld, std::ostream& out,
                 ErrorOutput& errors);
 
 } // namespace qm

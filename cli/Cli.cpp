@@ -6,6 +6,7 @@
 #include "Cp1251.h"
 #include "Places.h"
 #include "Show.h"
+#include "Values.h"
 
 #include <algorithm>
 
@@ -17,6 +18,7 @@ namespace {
 struct Words {
     bool json = false;
     bool help = false;
+    bool noArchive = false;
     std::vector<std::string> operands;
     std::string unknownOption;
 };
@@ -30,6 +32,8 @@ Words wordsOf(const std::vector<std::string>& arguments) {
             options = false;
         else if (options && a == "--json")
             words.json = true;
+        else if (options && a == "--no-archive")
+            words.noArchive = true;
         else if (options && (a == "--help" || a == "-h"))
             words.help = true;
         else if (options && a.size() > 1 && a[0] == '-' && words.unknownOption.empty())
@@ -45,6 +49,7 @@ int usageError(std::ostream& err, const std::string& why) {
     return kExitUsage;
 }
 
+// One line for every source on the output, whatever it is.
 int checkCommand(const std::vector<std::string>& sources, std::ostream& out, ErrorOutput& errors) {
     int status = kExitOk;
     for (const std::string& word : sources) {
@@ -55,8 +60,9 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
         }
         std::string path = place.path;
         if (place.kind == Place::Kind::Board) {
-            path = FindDevicePath(*BoardVolumes(), errors);
-            if (path == kNoDevice) {
+            path = BoardSettingsPath(place, errors);
+            if (path.empty()) {
+                out << ShownPath(word) << ": плата не найдена\n";
                 status = kExitAccess;
                 continue;
             }
@@ -64,15 +70,16 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
         const ImageProbe probe = ProbeImage(path);
         switch (probe.state) {
         case ImageProbe::State::Valid:
-            out << path << ": образ настроек в порядке\n";
+            out << ShownPath(path) << ": образ настроек в порядке\n";
             break;
         case ImageProbe::State::TooShort:
             out << TooShortText(path, probe.size) << '\n';
             break;
         case ImageProbe::State::BadChecksum:
-            out << path << ": ошибка контрольной суммы\n";
+            out << ShownPath(path) << ": ошибка контрольной суммы\n";
             break;
         case ImageProbe::State::Unreadable:
+            out << ShownPath(path) << ": не удаётся прочитать\n";
             errors.showMessage("2. Не удаётся открыть ", path);
             break;
         }
@@ -84,7 +91,19 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
     return status;
 }
 
-int archiveCommand(const std::vector<std::string>& labels, std::ostream& out) {
+std::string boardOf(const BoardLabel& board) {
+    switch (board.kind) {
+    case BoardLabel::Kind::Label:
+        return JsonString(Utf8FromCp1251(board.text));
+    case BoardLabel::Kind::Blank:
+        return "без метки";
+    case BoardLabel::Kind::Unknown:
+        break;
+    }
+    return "метка неизвестна";
+}
+
+int archiveCommand(const std::vector<std::string>& labels, std::ostream& out, ErrorOutput& errors) {
     // A board's folder is named after its label as the board holds it, in
     // code page 1251; the label given here is UTF-8.
     std::string label = labels.empty() ? std::string() : labels[0];
@@ -92,13 +111,20 @@ int archiveCommand(const std::vector<std::string>& labels, std::ostream& out) {
     if (Cp1251FromUtf8(label, held))
         label = held;
     const BoardArchive archive;
-    const std::vector<ArchiveEntry> entries = archive.list(label);
-    if (entries.empty())
-        out << "В архиве нет образов: " << archive.path() << '\n';
-    for (const ArchiveEntry& e : entries)
-        out << e.time << "  " << e.board << "  "
+    const std::optional<std::vector<ArchiveEntry>> entries = archive.listChecked(label);
+    if (!entries) {
+        errors.stream() << "qmconf-cli: архив плат не удаётся прочитать: "
+                        << (archive.path().empty() ? std::string("нет папки данных пользователя")
+                                                   : ShownPath(archive.path()))
+                        << '\n';
+        return kExitAccess;
+    }
+    if (entries->empty())
+        out << "В архиве нет образов: " << ShownPath(archive.path()) << '\n';
+    for (const ArchiveEntry& e : *entries)
+        out << e.time << "  " << boardOf(e.label) << "  "
             << (e.occasion == Occasion::Read ? "прочитан с платы" : "перед записью на плату")
-            << "  " << e.path << '\n';
+            << "  " << ShownPath(e.path) << '\n';
     return kExitOk;
 }
 
@@ -123,11 +149,22 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kExitOk;
     }
     if (!words.unknownOption.empty())
-        return usageError(err, "неизвестный параметр " + words.unknownOption);
+        return usageError(err, "неизвестный параметр " + ShownPath(words.unknownOption));
     if (words.json && command != "show" && command != "diff")
         return usageError(err, "--json есть только у show и diff");
+    if (words.noArchive && command != "set" && command != "copy")
+        return usageError(err, "--no-archive есть только у set и copy");
     const std::vector<std::string>& operands = words.operands;
     const auto count = operands.size();
+    // Sources and destinations are files, the board or the defaults; the
+    // streams are none of them.
+    const std::size_t places = command == "set"       ? std::min<std::size_t>(count, 2)
+                               : command == "archive" ? 0
+                                                      : count;
+    for (std::size_t i = 0; i < places; ++i)
+        if (operands[i] == "-")
+            return usageError(err, "«-» (стандартный ввод или вывод) здесь не принимается; "
+                                   "файл с таким именем: ./-");
     ErrorOutput errors(err);
 
     if (command == "show") {
@@ -148,10 +185,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (command == "archive") {
         if (count > 1)
             return usageError(err, "archive: не больше одной МЕТКИ");
-        return archiveCommand(operands, out);
+        return archiveCommand(operands, out, errors);
     }
     if (command != "set" && command != "copy")
-        return usageError(err, "неизвестная команда " + command);
+        return usageError(err, "неизвестная команда " + ShownPath(command));
 
     if (count < 2 || (command == "copy" && count != 2))
         return usageError(err, command + ": нужны ИСТОЧНИК и ЦЕЛЬ");
@@ -159,15 +196,17 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (destination.kind == Place::Kind::Defaults)
         return usageError(err, "defaults бывает только ИСТОЧНИКОМ");
     if (command == "copy")
-        return CopyCommand(PlaceOf(operands[0]), destination, out, errors);
+        return CopyCommand(PlaceOf(operands[0]), destination, !words.noArchive, out, errors);
     if (count < 3)
         return usageError(err, "set: нужно хотя бы одно присваивание КЛЮЧ=ЗНАЧЕНИЕ");
     std::vector<Assignment> assignments(count - 2);
     for (std::size_t i = 2; i < count; ++i)
         if (!ParseAssignment(operands[i], assignments[i - 2]))
-            return usageError(err, operands[i] + ": не присваивание КЛЮЧ=ЗНАЧЕНИЕ с ключом от "
-                                                 "SET01 до SET52 или SET99");
-    return SetCommand(PlaceOf(operands[0]), destination, assignments, out, errors);
+            return usageError(err, JsonString(operands[i]) +
+                                       ": не присваивание КЛЮЧ=ЗНАЧЕНИЕ с ключом от "
+                                       "SET01 до SET52 или SET99");
+    return SetCommand(PlaceOf(operands[0]), destination, assignments, !words.noArchive, out,
+                      errors);
 }
 
 } // namespace qm

@@ -4,15 +4,20 @@
 #include "Board_volumes.h"
 #include "File.h"
 #include "Image_transfer.h"
+#include "Ini_lookup.h"
 #include "Set_def.h"
 #include "Settings.h"
 #include "Settings_image.h"
 #include "Source_read.h"
+#include "Strict_values.h"
 #include "Transfer_texts.h"
+#include "Values.h"
 #include "Write_file.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace qm {
 
@@ -20,18 +25,27 @@ namespace {
 
 constexpr const char kProgram[] = "qmconf-cli: ";
 
-// The path of set.ini on the board; empty after the discovery's message.
-std::string boardPath(ErrorOutput& errors) {
-    const std::string path = FindDevicePath(*BoardVolumes(), errors);
-    return path == kNoDevice ? std::string() : path;
+// A root as given and as listed alike: no separator at its end, a drive
+// letter in either case.
+std::string rootKey(std::string root) {
+    while (root.size() > 1 && (root.back() == '/' || root.back() == '\\'))
+        root.pop_back();
+    if (root.size() == 2 && root[1] == ':' && root[0] >= 'a' && root[0] <= 'z')
+        root[0] = static_cast<char>(root[0] - 'a' + 'A');
+    return root;
 }
+
+// Thrown from within the store when the board's old image cannot be kept:
+// the store then ends before it opens the board.
+struct BoardNotKept {};
 
 void reportFailure(ImageResult result, const std::string& path, ErrorOutput& errors) {
     const FailureTexts* texts = FailureTextsOf(result);
     if (!texts)
         return;
-    errors.stream() << kProgram << texts->status << path
-                    << (texts->statusNote ? texts->statusNote : "") << '\n';
+    errors.stream() << kProgram << texts->status << ShownPath(path)
+                    << (texts->statusNote ? texts->statusNote : "") << '
+';
     if (texts->message)
         errors.showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
 }
@@ -39,7 +53,7 @@ void reportFailure(ImageResult result, const std::string& path, ErrorOutput& err
 } // namespace
 
 void ErrorOutput::showMessage(const std::string& text, const std::string& path) {
-    std::string line = text + path;
+    std::string line = text + ShownPath(path);
     // The texts end with a blank before their path; without one it goes.
     if (path.empty() && !line.empty() && line.back() == ' ')
         line.pop_back();
@@ -49,6 +63,8 @@ void ErrorOutput::showMessage(const std::string& text, const std::string& path) 
 Place PlaceOf(const std::string& word) {
     if (word == "board")
         return {Place::Kind::Board, {}};
+    if (word.compare(0, 6, "board:") == 0 && word.size() > 6)
+        return {Place::Kind::Board, word.substr(6)};
     if (word == "defaults")
         return {Place::Kind::Defaults, {}};
     return {Place::Kind::File, word};
@@ -76,8 +92,49 @@ ImageProbe ProbeImage(const std::string& path) {
     return probe;
 }
 
+std::string BoardSettingsPath(const Place& board, ErrorOutput& errors) {
+    const std::unique_ptr<VolumeList> volumes = BoardVolumes();
+    std::vector<std::string> boards;
+    for (const std::string& root : volumes->roots()) {
+        const std::optional<std::uint32_t> serial = volumes->serialOf(root);
+        if (serial && *serial == kBoardSerial)
+            boards.push_back(root);
+    }
+    if (!board.path.empty()) {
+        for (const std::string& root : boards)
+            if (rootKey(root) == rootKey(board.path))
+                return volumes->settingsPath(root);
+        errors.stream() << kProgram << ShownPath(board.path)
+                        << ": здесь нет платы (тома с серийным номером C208-9526)\n";
+        return {};
+    }
+    if (boards.size() == 1)
+        return volumes->settingsPath(boards[0]);
+    if (boards.empty()) {
+        errors.showMessage("Не удалось соединиться с устройством ", "");
+        return {};
+    }
+    // Which of them is meant is for the technician to say, not for the order
+    // of the drives.
+    errors.stream() << kProgram << "подключено несколько плат:";
+    for (const std::string& root : boards)
+        errors.stream() << ' ' << ShownPath(root);
+    errors.stream() << "\n" << kProgram << "укажите одну: board:" << ShownPath(boards[0]) << '\n';
+    return {};
+}
+
+LabelHeld LabelHeldIn(const std::string& image) {
+    const std::optional<std::string> id =
+        IniValue(std::string_view(image).substr(0, kImageSize), "SYSTEM", "ID");
+    if (!id)
+        return LabelHeld::None;
+    return !id->empty() && static_cast<unsigned char>((*id)[0]) == kBlankSerialMarker
+               ? LabelHeld::Blank
+               : LabelHeld::Label;
+}
+
 std::string TooShortText(const std::string& path, std::size_t size) {
-    return path + ": " + std::to_string(size) +
+    return ShownPath(path) + ": " + std::to_string(size) +
            " байт, а образ настроек занимает от 512 до 2048 байт";
 }
 
@@ -89,10 +146,13 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     Loaded loaded;
     if (source.kind == Place::Kind::Defaults) {
         Set_def();
+        // The defaults give the record a label, but no image made of them holds one.
         loaded.state = Loaded::State::Loaded;
+        loaded.label = LabelHeld::None;
         return loaded;
     }
-    loaded.path = source.kind == Place::Kind::Board ? boardPath(errors) : source.path;
+    loaded.path =
+        source.kind == Place::Kind::Board ? BoardSettingsPath(source, errors) : source.path;
     if (loaded.path.empty())
         return loaded;
 
@@ -102,6 +162,7 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
         if (source.kind == Place::Kind::Board)
             BoardArchive().keepRead(image);
         loaded.state = Loaded::State::Loaded;
+        loaded.label = LabelHeldIn(image);
         return loaded;
     }
     if (result == ImageResult::L1) {
@@ -118,16 +179,24 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     return loaded;
 }
 
-int StoreDestination(const Place& destination, SerialEntry& entry, std::ostream& out,
+int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld, std::ostream& out,
                      ErrorOutput& errors) {
+    const std::string refusal = RecordRefusal(settings, entry.isVisible());
+    if (!refusal.empty()) {
+        errors.stream() << kProgram << refusal << "; ничего не записано\n";
+        return kExitFinding;
+    }
     std::string path = destination.path;
     std::function<void()> keepBoard;
     if (destination.kind == Place::Kind::Board) {
-        path = boardPath(errors);
+        path = BoardSettingsPath(destination, errors);
         if (path.empty())
             return kExitAccess;
         // What the board holds when the store writes it is about to be lost.
-        keepBoard = [&path] { BoardArchive().keepBeforeWrite(path); };
+        keepBoard = [&path, keepOld] {
+            if (!BoardArchive().keepBeforeWrite(path) && keepOld)
+                throw BoardNotKept{};
+        };
     }
     ImageResult result;
     try {
@@ -135,12 +204,19 @@ int StoreDestination(const Place& destination, SerialEntry& entry, std::ostream&
     } catch (const WriteError& error) {
         errors.stream() << kProgram << error.what() << '\n';
         return kExitAccess;
+    } catch (const BoardNotKept&) {
+        const std::string archive = BoardArchive().path();
+        errors.stream() << kProgram << "прежний образ платы не удаётся сохранить в архиве плат "
+                        << (archive.empty() ? std::string("(нет папки данных пользователя)")
+                                            : ShownPath(archive))
+                        << "; плата не записана (записать без архива: --no-archive)\n";
+        return kExitAccess;
     }
     if (result != ImageResult::Success) {
         reportFailure(result, path, errors);
         return kExitAccess;
     }
-    out << "Настройки записаны в " << path << '\n';
+    out << "Настройки записаны в " << ShownPath(path) << '\n';
     return kExitOk;
 }
 

@@ -35,11 +35,19 @@ private:
 struct Place {
     enum class Kind { File, Board, Defaults };
     Kind kind = Kind::File;
-    std::string path; // the file's path as given
+    std::string path; // the file's path as given; for the board, the root named, if any
 };
 
-// "board", "defaults", or a file path (a file named so is reached as ./board).
+// "board", "board:ROOT" (the board on the volume with that root, e.g.
+// "board:E:" or "board:/media/tech/QMBOARD", when more than one is
+// attached), "defaults", or a file path (a file named so is reached as ./board).
 Place PlaceOf(const std::string& word);
+
+// The path of set.ini on the board: the one board attached, or the one on
+// the root the place names. Empty after reporting on the error output that
+// there is none, that there are several and which, or that the root named
+// is no board's.
+std::string BoardSettingsPath(const Place& board, ErrorOutput& errors);
 
 // What a source's bytes are, read as a load reads them (exclusively, past the
 // file cache), without loading them.
@@ -54,6 +62,13 @@ ImageProbe ProbeImage(const std::string& path);
 // "P: 311 байт, а образ настроек занимает от 512 до 2048 байт".
 std::string TooShortText(const std::string& path, std::size_t size);
 
+// What a source holds under ID, where the board keeps its serial label.
+enum class LabelHeld {
+    Label, // a label
+    Blank, // the blank marker: a board never labelled
+    None,  // no ID at all (the defaults too): the record holds the reader's default
+};
+
 // The outcome of loading a source into the global record.
 struct Loaded {
     enum class State {
@@ -64,7 +79,11 @@ struct Loaded {
     };
     State state = State::CannotRead;
     std::string path; // the file's path; the path of set.ini on the board
+    LabelHeld label = LabelHeld::None;
 };
+
+// What the bytes of an image hold under ID.
+LabelHeld LabelHeldIn(const std::string& image);
 
 // Loads a source into the global settings record and reports a failure on
 // the error output. A board read is kept in the board archive.
@@ -72,9 +91,12 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors);
 
 // Stores the global record as a settings image at the destination, the
 // board's old set.ini kept in the board archive right before it is
-// overwritten (WriteImage's beforeTarget); the window's success
-// text on out. kExitOk, or kExitAccess after reporting on the error output.
-int StoreDestination(const Place& destination, SerialEntry& entry, std::ostream& out,
+// overwritten (WriteImage's beforeTarget); the window's success text on out.
+// A board whose old set.ini cannot be kept is not written, unless keepOld is
+// false. A record that can make no image the board could check is not
+// stored (kExitFinding, with its reason). kExitOk, or kExitAccess after
+// reporting on the error output.
+int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld, std::ostream& out,
                      ErrorOutput& errors);
 
 // Whether a record's serial label is blank (its first byte is the blank

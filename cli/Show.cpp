@@ -24,7 +24,29 @@ std::string jsonHead(const SettingRule& rule) {
            "\", \"caption\": " + JsonString(rule.caption);
 }
 
-void showText(const Settings& record, bool checksumOk, std::ostream& out) {
+// The serial label as a source holds it, and as the window shows it: the
+// reader puts "QM . . . . ." into the record of a file without one.
+std::string labelText(const Settings& record, LabelHeld held) {
+    switch (held) {
+    case LabelHeld::Label:
+        return JsonString(LabelText(record));
+    case LabelHeld::Blank:
+        return "не задана";
+    case LabelHeld::None:
+        break;
+    }
+    return "нет в источнике (окно покажет " + JsonString(LabelText(record)) + ")";
+}
+
+const char* stateOf(LabelHeld held) {
+    return held == LabelHeld::Label ? "label" : held == LabelHeld::Blank ? "blank" : "none";
+}
+
+std::string labelJson(const Settings& record, LabelHeld held) {
+    return held == LabelHeld::Label ? JsonString(LabelText(record)) : std::string("null");
+}
+
+void showText(const Settings& record, LabelHeld held, bool checksumOk, std::ostream& out) {
     const Settings shown = AsShown(record);
     for (const SettingRule& rule : SettingRules()) {
         out << heading(rule) << ": " << ValueLiteral(rule, record);
@@ -33,17 +55,17 @@ void showText(const Settings& record, bool checksumOk, std::ostream& out) {
             out << ", окно сохранит " << becomes;
         out << '\n';
     }
-    out << "Метка платы: "
-        << (LabelIsBlank(record) ? std::string("не задана") : JsonString(LabelText(record)))
-        << '\n';
+    out << "Метка платы: " << labelText(record, held) << '\n';
     out << "Контрольная сумма: " << (checksumOk ? "сходится" : "не сходится") << '\n';
 }
 
-void showJson(const Settings& record, bool checksumOk, std::ostream& out) {
+void showJson(const Settings& record, LabelHeld held, bool checksumOk, std::ostream& out) {
     const Settings shown = AsShown(record);
-    out << "{\"serial\": "
-        << (LabelIsBlank(record) ? std::string("null") : JsonString(LabelText(record)))
-        << ", \"checksum_ok\": " << (checksumOk ? "true" : "false") << ", \"settings\": [\n";
+    out << "{\"serial\": " << labelJson(record, held) << ", \"serial_state\": \"" << stateOf(held)
+        << '"';
+    if (held == LabelHeld::None)
+        out << ", \"serial_shown\": " << JsonString(LabelText(record));
+    out << ", \"checksum_ok\": " << (checksumOk ? "true" : "false") << ", \"settings\": [\n";
     const auto& rules = SettingRules();
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const std::string value = ValueLiteral(rules[i], record);
@@ -58,12 +80,22 @@ void showJson(const Settings& record, bool checksumOk, std::ostream& out) {
 
 // Loads a source whole, for a comparison: anything short of a valid image
 // cannot be compared.
-bool loadWhole(const Place& source, Settings& record, ErrorOutput& errors) {
+bool loadWhole(const Place& source, Settings& record, LabelHeld& held, ErrorOutput& errors) {
     ResetSettings();
-    if (LoadSource(source, errors).state != Loaded::State::Loaded)
+    const Loaded loaded = LoadSource(source, errors);
+    if (loaded.state != Loaded::State::Loaded)
         return false;
     record = settings;
+    held = loaded.label;
     return true;
+}
+
+// The labels as the sources hold them: two files without one are alike,
+// whatever the reader puts into the record.
+std::string heldLabel(const Settings& record, LabelHeld held) {
+    return held == LabelHeld::Label   ? JsonString(LabelText(record))
+           : held == LabelHeld::Blank ? std::string("не задана")
+                                      : std::string("нет");
 }
 
 } // namespace
@@ -72,6 +104,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
     ResetSettings();
     const Loaded loaded = LoadSource(source, errors);
     bool checksumOk = true;
+    LabelHeld held = loaded.label;
     switch (loaded.state) {
     case Loaded::State::Loaded:
         break;
@@ -82,6 +115,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
             return kExitAccess;
         ResetSettings();
         ReadSettingsText(probe.bytes);
+        held = LabelHeldIn(probe.bytes);
         checksumOk = probe.state == ImageProbe::State::Valid;
         break;
     }
@@ -91,15 +125,16 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
         return kExitAccess;
     }
     if (json)
-        showJson(settings, checksumOk, out);
+        showJson(settings, held, checksumOk, out);
     else
-        showText(settings, checksumOk, out);
+        showText(settings, held, checksumOk, out);
     return checksumOk ? kExitOk : kExitFinding;
 }
 
 int DiffCommand(const Place& a, const Place& b, bool json, std::ostream& out, ErrorOutput& errors) {
     Settings first{}, second{};
-    if (!loadWhole(a, first, errors) || !loadWhole(b, second, errors))
+    LabelHeld heldA = LabelHeld::None, heldB = LabelHeld::None;
+    if (!loadWhole(a, first, heldA, errors) || !loadWhole(b, second, heldB, errors))
         return kExitAccess;
     bool differ = false;
     if (json)
@@ -113,6 +148,17 @@ int DiffCommand(const Place& a, const Place& b, bool json, std::ostream& out, Er
                 << ", \"b\": " << vb << '}';
         else
             out << heading(rule) << "\n< " << va << "\n> " << vb << '\n';
+        differ = true;
+    }
+    const std::string la = heldLabel(first, heldA), lb = heldLabel(second, heldB);
+    if (la != lb) {
+        if (json)
+            out << (differ ? ",\n " : "\n ") << "{\"key\": \"ID\", \"caption\": \"Метка платы\", "
+                << "\"a\": " << labelJson(first, heldA) << ", \"b\": " << labelJson(second, heldB)
+                << ", \"a_state\": \"" << stateOf(heldA) << "\", \"b_state\": \"" << stateOf(heldB)
+                << "\"}";
+        else
+            out << "ID  Метка платы\n< " << la << "\n> " << lb << '\n';
         differ = true;
     }
     if (json)

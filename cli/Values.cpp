@@ -57,6 +57,17 @@ std::string JsonString(std::string_view utf8) {
     return out + "\"";
 }
 
+std::string ShownPath(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0u;
+        if (byte < 0x20 || byte == 0x7F || byte == '"' ||
+            (byte == 0xC2 && next >= 0x80 && next <= 0x9F))
+            return JsonString(utf8);
+    }
+    return std::string(utf8);
+}
+
 bool IsTextSetting(const SettingRule& rule) {
     return rule.kind == SettingKind::Text || rule.kind == SettingKind::Phone;
 }

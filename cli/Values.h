@@ -16,6 +16,10 @@ namespace qm {
 // backslash, the C0 and C1 control characters and DEL escaped.
 std::string JsonString(std::string_view utf8);
 
+// A path as the command line prints it: as it stands, or, when it holds a
+// control character that could act on the terminal, as a JSON string.
+std::string ShownPath(std::string_view utf8);
+
 // Whether a setting's value is a text (a string in JSON) rather than a number.
 bool IsTextSetting(const SettingRule& rule);
 

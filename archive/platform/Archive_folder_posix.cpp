@@ -200,7 +200,10 @@ bool LocalTime(std::time_t t, std::tm& local) {
 }
 
 std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
-                                                 const std::string& board, bool create) {
+                                                 const std::string& board, bool create,
+                                                 bool* missing) {
+    if (missing)
+        *missing = false;
     if (dataHome.empty() || dataHome[0] != '/')
         return nullptr;
     if (create)
@@ -212,8 +215,11 @@ std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
             break;
         fd.reset(openOwnFolder(fd.get(), name, create));
     }
-    if (fd.get() < 0)
+    if (fd.get() < 0) {
+        if (missing)
+            *missing = errno == ENOENT;
         return nullptr;
+    }
     return std::make_unique<PosixFolder>(fd.release());
 }
 

@@ -193,7 +193,18 @@ bool LocalTime(std::time_t t, std::tm& local) {
 }
 
 std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
-                                                 const std::string& board, bool create) {
+                                                 const std::string& board, bool create,
+                                                 bool* missing) {
+    if (missing)
+        *missing = false;
+    // Nothing at a path on the way: no copy has been kept there yet.
+    const auto absent = [missing](const std::wstring& at) -> std::unique_ptr<ArchiveFolder> {
+        if (missing && GetFileAttributesW(at.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            const DWORD error = GetLastError();
+            *missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        }
+        return nullptr;
+    };
     std::wstring path = WideFromUtf8(dataHome);
     if (path.empty())
         return nullptr;
@@ -204,7 +215,7 @@ std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
     // The data folder itself may be wherever the user's profile puts it.
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return nullptr;
+        return absent(path);
     for (const std::string& name : {std::string("qmconf"), std::string("archive"), board}) {
         if (name.empty())
             break;
@@ -212,7 +223,7 @@ std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
         if (create)
             CreateDirectoryW(path.c_str(), nullptr);
         if (!plainFolder(path))
-            return nullptr;
+            return absent(path);
     }
     return std::make_unique<Win32Folder>(std::move(path));
 }

@@ -46,7 +46,7 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
     const std::string a = BoardImage("QM 1.2.3.4.5", "a");
     const std::string b = BoardImage("QM 1.2.3.4.5", "b");
     const std::string c = BoardImage("QM 1.2.3.4.5", "c");
-    const std::string board = "QM_1.2.3.4.5";
+    const std::string board = "QM 1.2.3.4.5";
     // Something that is no copy holds the name of a later one: never replaced.
     fs::create_directories(folderOf(board) + "/2026-12-08_04-03-32_read.ini");
     WriteAll(folderOf(board) + "/notes.txt", "the user's own");
@@ -102,8 +102,8 @@ TEST_F(BoardArchiveTest, KeepsEachNewContentOnceWithItsTimeAndOccasion) {
 }
 
 TEST_F(BoardArchiveTest, EachBoardKeepsItsNewestHundred) {
-    fs::create_directories(folderOf("QM_7"));
-    WriteAll(folderOf("QM_7") + "/notes.txt", "the user's own");
+    fs::create_directories(folderOf("QM 7"));
+    WriteAll(folderOf("QM 7") + "/notes.txt", "the user's own");
     for (int i = 0; i < 105; ++i)
         ASSERT_EQ(archive.keep(BoardImage("QM 7", std::to_string(i)), Occasion::Read, at(i)),
                   Kept::Yes);
@@ -112,18 +112,18 @@ TEST_F(BoardArchiveTest, EachBoardKeepsItsNewestHundred) {
     EXPECT_EQ(kept.front().time, "2026-12-08 04:03:32");
     EXPECT_EQ(ReadAll(kept.front().path), BoardImage("QM 7", "5"));
     EXPECT_EQ(kept.back().time, "2026-12-08 04:05:11");
-    EXPECT_EQ(ReadAll(folderOf("QM_7") + "/notes.txt"), "the user's own");
+    EXPECT_EQ(ReadAll(folderOf("QM 7") + "/notes.txt"), "the user's own");
 }
 
 TEST_F(BoardArchiveTest, WhereNothingCanBeKeptNothingIs) {
     fs::create_directories(folderOf(""));
-    WriteAll(folderOf("QM_1"), "a file where the board's folder belongs");
-    for (const std::string& home : {std::string(), dir.file("qmconf/archive/QM_1")}) {
+    WriteAll(folderOf("QM 1"), "a file where the board's folder belongs");
+    for (const std::string& home : {std::string(), dir.file("qmconf/archive/QM 1")}) {
         qm::BoardArchive failing(home);
         EXPECT_EQ(failing.keep(BoardImage("QM 1"), Occasion::Read, at(0)), Kept::Failed) << home;
     }
     EXPECT_EQ(archive.keep(BoardImage("QM 1"), Occasion::Read, at(0)), Kept::Failed);
-    EXPECT_EQ(ReadAll(folderOf("QM_1")), "a file where the board's folder belongs");
+    EXPECT_EQ(ReadAll(folderOf("QM 1")), "a file where the board's folder belongs");
 }
 
 TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
@@ -135,7 +135,7 @@ TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
     } cases[] = {
         {[](const std::string&) {}, "", ""},
         {[](const std::string& p) { fs::create_directory(p); }, "", ""},
-        {[](const std::string& p) { WriteAll(p, BoardImage("QM 2")); }, "QM_2", BoardImage("QM 2")},
+        {[](const std::string& p) { WriteAll(p, BoardImage("QM 2")); }, "QM 2", BoardImage("QM 2")},
         {[](const std::string& p) { WriteAll(p, Damaged(BoardImage("QM 2"))); }, "unknown",
          Damaged(BoardImage("QM 2"))},
         {[&](const std::string& p) { WriteAll(p, big); }, "unknown",
@@ -155,6 +155,56 @@ TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
             EXPECT_EQ(ReadAll(entries[0].path), c.kept);
         }
     }
+}
+
+// Archives made before kept "QM 1" and "QM_1" in one folder "QM_1": each
+// copy is listed as the board it holds, and new copies go to folders of
+// their own.
+TEST_F(BoardArchiveTest, FoldersOfTheEarlierSchemeListTheBoardsTheyHold) {
+    const std::string spaced = BoardImage("QM 1", "a"), underscored = BoardImage("QM_1", "b");
+    fs::create_directories(folderOf("QM_1"));
+    WriteAll(folderOf("QM_1") + "/2026-12-08_04-03-27_read.ini", spaced);
+    WriteAll(folderOf("QM_1") + "/2026-12-08_04-03-28_read.ini", underscored);
+    ASSERT_EQ(archive.keep(BoardImage("QM 1", "c"), Occasion::Read, at(5)), Kept::Yes);
+
+    const struct {
+        std::string label;
+        std::vector<std::string> copies;
+    } cases[] = {{"QM 1", {BoardImage("QM 1", "c"), spaced}}, {"QM_1", {underscored}}};
+    for (const auto& c : cases) {
+        std::vector<std::string> listed;
+        for (const qm::ArchiveEntry& e : archive.list(c.label)) {
+            EXPECT_EQ(e.label, (qm::BoardLabel{qm::BoardLabel::Kind::Label, c.label}));
+            listed.push_back(ReadAll(e.path));
+        }
+        EXPECT_EQ(listed, c.copies) << c.label;
+    }
+    EXPECT_EQ(archive.list().size(), 3u);
+}
+
+// The copies of boards without a usable label share a folder: one board's
+// reads never push out another's.
+TEST_F(BoardArchiveTest, SharedFoldersAreNeverPruned) {
+    for (int i = 0; i < 105; ++i)
+        ASSERT_EQ(archive.keep(BoardImage("\xFF", std::to_string(i)), Occasion::Read, at(i)),
+                  Kept::Yes);
+    EXPECT_EQ(archive.list("blank").size(), 105u);
+}
+
+// The command line refuses to write a board whose image it cannot keep, and
+// to call an archive it cannot read empty.
+TEST_F(BoardArchiveTest, TellsWhenItCannotKeepOrRead) {
+    WriteAll(dir.file("data"), "a file where the data folder belongs");
+    WriteAll(dir.file("set.ini"), BoardImage("QM 1"));
+    qm::BoardArchive failing(dir.file("data"));
+    EXPECT_FALSE(failing.keepBeforeWrite(dir.file("set.ini")));
+    EXPECT_TRUE(failing.keepBeforeWrite(dir.file("none.ini"))); // nothing to lose
+    EXPECT_FALSE(failing.listChecked());
+    const auto none = qm::BoardArchive(dir.file("none")).listChecked();
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
+    EXPECT_TRUE(archive.keepBeforeWrite(dir.file("set.ini")));
+    EXPECT_EQ(archive.list("QM 1").size(), 1u);
 }
 
 } // namespace

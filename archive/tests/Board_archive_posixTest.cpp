@@ -44,7 +44,7 @@ TEST(Board_archive_posix, DataFolderFromTheEnvironment) {
 TEST(Board_archive_posix, FoldersAndCopiesAreTheUsersAlone) {
     TempDir dir;
     const std::string data = dir.file("fresh/data");
-    const std::string board = data + "/qmconf/archive/QM_1";
+    const std::string board = data + "/qmconf/archive/QM 1";
     // With no mask at all, the modes are the archive's own doing.
     const mode_t mask = ::umask(0);
     qm::BoardArchive archive(data);
@@ -85,7 +85,7 @@ TEST(Board_archive_posix, NothingIsReachedThroughALink) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        const std::string board = dir.file("data/qmconf/archive/QM_1");
+        const std::string board = dir.file("data/qmconf/archive/QM 1");
         const std::string elsewhere = dir.file("elsewhere");
         fs::create_directories(dir.file("data/qmconf/archive"));
         fs::create_directory(elsewhere);

@@ -2,6 +2,7 @@
 // with its old image kept in the board archive first, and the archive listed.
 #include "CliTest.h"
 
+#include "Archive_folder.h"
 #include "Board_archive.h"
 #include "Cp1251.h"
 #include "Temp_file.h"
@@ -45,8 +46,8 @@ TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
     const std::size_t lines =
         static_cast<std::size_t>(std::count(listed.out.begin(), listed.out.end(), '\n'));
     EXPECT_EQ(lines, 2u) << listed.out;
-    EXPECT_TRUE(holds(listed.out, "  QM_1.2.3.4.5  прочитан с платы  ")) << listed.out;
-    EXPECT_TRUE(holds(listed.out, "  unknown  перед записью на плату  ")) << listed.out;
+    EXPECT_TRUE(holds(listed.out, "  \"QM 1.2.3.4.5\"  прочитан с платы  ")) << listed.out;
+    EXPECT_TRUE(holds(listed.out, "  метка неизвестна  перед записью на плату  ")) << listed.out;
     const CliRun one = run({"archive", "QM 1.2.3.4.5"});
     ASSERT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 1) << one.out;
     const std::string kept = one.out.substr(one.out.rfind("  ") + 2, std::string::npos);
@@ -91,6 +92,33 @@ TEST_F(BoardTest, ArchiveOfABoardWithACyrillicLabel) {
     const CliRun listed = run({"archive", "Кресло 7"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_TRUE(holds(listed.out, "  прочитан с платы  ")) << listed.out;
+}
+
+// A board whose old image cannot be kept is not written unless the
+// technician says so; an archive that cannot be read is no empty one.
+TEST_F(BoardTest, NotWrittenWhenItsOldImageCannotBeKept) {
+    BoardStandIn board(dir.path());
+    if (!board.missing.empty())
+        GTEST_SKIP() << board.missing;
+    const std::string delivered = ReadAll(board.settingsPath);
+    WriteAll(file("данные"), "a file where the data folder belongs");
+    const DataHomeEnv unusable(file("данные"));
+
+    const CliRun refused = run({"copy", "defaults", "board"});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_TRUE(holds(refused.err, "прежний образ платы не удаётся сохранить в архиве плат " +
+                                       qm::ArchivePath(file("данные"))))
+        << refused.err;
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(ReadAll(board.settingsPath), delivered);
+
+    const CliRun forced = run({"copy", "--no-archive", "defaults", "board"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(ReadAll(board.settingsPath), DefaultsImage());
+
+    const CliRun listed = run({"archive"});
+    EXPECT_EQ(listed.status, 3);
+    EXPECT_TRUE(holds(listed.err, "архив плат не удаётся прочитать")) << listed.err;
 }
 
 } // namespace

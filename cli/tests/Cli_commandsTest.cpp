@@ -26,7 +26,11 @@ const Case kCases[] = {
     {"UnknownOption", {"show", "--xml", "шаблон.ini"}, 2, "", "неизвестный параметр --xml"},
     {"JsonOfCheck", {"check", "--json", "шаблон.ini"}, 2, "", "--json есть только у show и diff"},
     {"DefaultsAsDestination", {"copy", "шаблон.ini", "defaults"}, 2, "", "только ИСТОЧНИКОМ"},
-    {"NoSuchKey", {"set", "шаблон.ini", "новый.ini", "SET53=1"}, 2, "", "SET53=1: не присваивание"},
+    {"NoSuchKey",
+     {"set", "шаблон.ini", "новый.ini", "SET53=1"},
+     2,
+     "",
+     "\"SET53=1\": не присваивание"},
     {"Version", {"--version"}, 0, "qmconf-cli 1.0.0\n", ""},
     {"ShowAsText",
      {"show", "кресло.ini"},
@@ -42,8 +46,22 @@ const Case kCases[] = {
     {"ShowBlankLabelAsJson",
      {"show", "--json", "кресло.ini"},
      0,
-     "{\"serial\": null, \"checksum_ok\": true, \"settings\": [\n  {\"key\": \"SET01\", ",
+     "{\"serial\": null, \"serial_state\": \"blank\", \"checksum_ok\": true, \"settings\": [\n  "
+     "{\"key\": \"SET01\", ",
      ""},
+    {"ShowNoLabel",
+     {"show", "шаблон.ini"},
+     0,
+     "\nМетка платы: нет в источнике (окно покажет \"QM . . . . .\")\n",
+     ""},
+    {"ShowNoLabelAsJson",
+     {"show", "--json", "шаблон.ini"},
+     0,
+     "{\"serial\": null, \"serial_state\": \"none\", \"serial_shown\": \"QM . . . . .\", ",
+     ""},
+    {"StandardInputIsNoSource", {"show", "-"}, 2, "", "«-» (стандартный ввод или вывод)"},
+    {"NoArchiveOnlyForStores", {"show", "--no-archive", "шаблон.ini"}, 2, "", "--no-archive"},
+    {"PathEscaped", {"show", "нет\n.ini"}, 3, "", "2. Не удаётся открыть \"нет\\n.ini\"\n"},
     {"ShowMissingFile", {"show", "нет.ini"}, 3, "", "2. Не удаётся открыть нет.ini"},
     {"ShowShortFile", {"show", "короткий.ini"}, 1, "", "короткий.ini: 300 байт, а образ"},
     {"ShowBadChecksum", {"show", "испорчен.ini"}, 1, "деньги 1: 100\n", "контрольной суммы"},
@@ -53,7 +71,11 @@ const Case kCases[] = {
      "шаблон.ini: образ настроек в порядке\nкороткий.ini: 300 байт, а образ настроек занимает от "
      "512 до 2048 байт\nиспорчен.ini: ошибка контрольной суммы\n",
      ""},
-    {"CheckUnreadableWins", {"check", "нет.ini", "испорчен.ini"}, 3, "испорчен.ini: ", "нет.ini"},
+    {"CheckUnreadableWins",
+     {"check", "нет.ini", "испорчен.ini"},
+     3,
+     "нет.ini: не удаётся прочитать\nиспорчен.ini: ошибка контрольной суммы\n",
+     "нет.ini"},
     {"DiffSame", {"diff", "шаблон.ini", "defaults"}, 0, "", ""},
     {"DiffDifferent",
      {"diff", "шаблон.ini", "другой.ini"},
@@ -65,6 +87,17 @@ const Case kCases[] = {
      1,
      "[\n {\"key\": \"SET08\", \"caption\": \"Прайс деньги/время, деньги 1\", \"a\": 100, \"b\": "
      "300}\n]\n",
+     ""},
+    {"DiffLabels",
+     {"diff", "кресло.ini", "метка.ini"},
+     1,
+     "ID  Метка платы\n< не задана\n> \"Кресло №17\"\n",
+     ""},
+    {"DiffLabelsAsJson",
+     {"diff", "--json", "шаблон.ini", "метка.ini"},
+     1,
+     "{\"key\": \"ID\", \"caption\": \"Метка платы\", \"a\": null, \"b\": \"Кресло №17\", "
+     "\"a_state\": \"none\", \"b_state\": \"label\"}",
      ""},
     {"DiffOfABadImage", {"diff", "испорчен.ini", "шаблон.ini"}, 3, "", "Ошибка контрольной суммы"},
     {"CopyOfABadImage", {"copy", "испорчен.ini", "копия.ini"}, 3, "", "Ошибка контрольной суммы"},
@@ -84,6 +117,10 @@ TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
     WriteAll(file("короткий.ini"), DefaultsImage().substr(0, 300));
     WriteAll(file("испорчен.ini"), Damaged(DefaultsImage()));
     WriteAll(file("кресло.ini"), ImageWith({{"ID", "\xFF"}, {"SET08", "6000"}, {"SET05", ""}}));
+    WriteAll(file("метка.ini"), ImageWith({{"ID", "\xCA\xF0\xE5\xF1\xEB\xEE \xB9"
+                                                  "17"},
+                                           {"SET08", "6000"},
+                                           {"SET05", ""}}));
 
     const Case& c = GetParam();
     const CliRun result = run(c.arguments);

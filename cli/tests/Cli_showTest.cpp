@@ -21,7 +21,8 @@ TEST_F(ShowTest, GivesEverySettingAndWhatTheWindowWouldStore) {
                                             {"SET29", "8"},
                                             {"SET28", "255"}}));
     const char* const expected[] = {
-        "{\"serial\": \"QM \\\"7\\\"\\\\\", \"checksum_ok\": true, \"settings\": [",
+        "{\"serial\": \"QM \\\"7\\\"\\\\\", \"serial_state\": \"label\", \"checksum_ok\": true, "
+        "\"settings\": [",
         "  {\"key\": \"SET01\", \"caption\": \"APN\", \"value\": \"x\\u0001yа\\u0098\", "
         "\"normalized\": \"xyа\\u0098\"},",
         "  {\"key\": \"SET32\", \"caption\": \"Периодичность связи\", \"value\": 5, "
