@@ -44,8 +44,7 @@ void reportFailure(ImageResult result, const std::string& path, ErrorOutput& err
     if (!texts)
         return;
     errors.stream() << kProgram << texts->status << ShownPath(path)
-                    << (texts->statusNote ? texts->statusNote : "") << '
-';
+                    << (texts->statusNote ? texts->statusNote : "") << '\n';
     if (texts->message)
         errors.showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
 }
