@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/utf8-locale.sh
 
 bash scripts/deps.sh "${BUILD_PACKAGES[@]}"
 
