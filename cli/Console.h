@@ -25,7 +25,7 @@ public:
     Utf8Console& operator=(const Utf8Console&) = delete;
 
 private:
-    unsigned previousCodePage_ = 0; // to set back; 0 for none
+    [[maybe_unused]] unsigned previousCodePage_ = 0; // to set back (Windows); 0 for none
 };
 
 } // namespace qm

@@ -2,15 +2,30 @@
 #
 # qm_add_manpage(<name> <source>) builds <name>.1.gz from the scdoc source
 # (relative to the calling folder) and installs it in section 1 of the
-# manual. This file is also the build step itself, run in script mode.
+# manual. Where QM_MANPAGE_PREAMBLE names a roff file, its requests go in
+# front of the page's title line. This file is also the build step itself,
+# run in script mode.
 
 if(CMAKE_SCRIPT_MODE_FILE)
-    # cmake -DSCDOC=... -DGZIP=... -DSOURCE=... -DPAGE=... -P QmManpage.cmake
+    # cmake -DSCDOC=... -DGZIP=... -DSOURCE=... -DPAGE=... [-DPREAMBLE=...] -P QmManpage.cmake
     execute_process(COMMAND ${SCDOC} INPUT_FILE ${SOURCE} OUTPUT_FILE ${PAGE}
                     RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
         file(REMOVE ${PAGE})
         message(FATAL_ERROR "scdoc could not read ${SOURCE}")
+    endif()
+    if(PREAMBLE)
+        file(READ ${PAGE} roff)
+        file(READ ${PREAMBLE} preamble)
+        string(FIND "${roff}" "\n.TH " title)
+        if(title EQUAL -1)
+            file(REMOVE ${PAGE})
+            message(FATAL_ERROR "scdoc made no title line of ${SOURCE}")
+        endif()
+        math(EXPR title "${title} + 1")
+        string(SUBSTRING "${roff}" 0 ${title} head)
+        string(SUBSTRING "${roff}" ${title} -1 body)
+        file(WRITE ${PAGE} "${head}${preamble}${body}")
     endif()
     # -n: no name or time stamp in the archive, so that builds repeat.
     execute_process(COMMAND ${GZIP} -9nf ${PAGE} RESULT_VARIABLE result)
@@ -31,8 +46,8 @@ function(qm_add_manpage name source)
         OUTPUT ${page}.gz
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
         COMMAND ${CMAKE_COMMAND} -DSCDOC=${QM_SCDOC} -DGZIP=${QM_GZIP} -DSOURCE=${source}
-                -DPAGE=${page} -P ${QM_MANPAGE_SCRIPT}
-        DEPENDS ${source} ${QM_MANPAGE_SCRIPT}
+                -DPAGE=${page} -DPREAMBLE=${QM_MANPAGE_PREAMBLE} -P ${QM_MANPAGE_SCRIPT}
+        DEPENDS ${source} ${QM_MANPAGE_SCRIPT} ${QM_MANPAGE_PREAMBLE}
         COMMENT "Manual page ${name}(1)"
         VERBATIM)
     add_custom_target(manpage-${name} ALL DEPENDS ${page}.gz)

@@ -47,6 +47,19 @@ for program in "${with_usage[@]}"; do
         fail "the options of $program --help (<) and of its manual page (>) differ"
 done
 
+# The manual pages read in any locale: in the POSIX one, where the manual is
+# ASCII, the window's Russian texts come in Latin letters and troff warns of
+# no missing character; in a UTF-8 one they stand as they are.
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+    warnings=$(LC_ALL=C man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$(basename "$page") in the POSIX locale: $warnings"
+done
+page="$root/usr/share/man/man1/qmconf.1.gz"
+LC_ALL=C man -l "$page" | grep -q 'IZ USTROISTVA' ||
+    fail "qmconf.1 in the POSIX locale lacks the command IZ USTROISTVA"
+LC_ALL=C.UTF-8 man -l "$page" | grep -q 'ИЗ УСТРОЙСТВА' ||
+    fail "qmconf.1 in a UTF-8 locale lacks the command ИЗ УСТРОЙСТВА"
+
 desktop="$root/usr/share/applications/$id.desktop"
 grep -qx 'Exec=qmconf' "$desktop" || fail "desktop entry does not start qmconf"
 grep -qx 'Icon=qmconf' "$desktop" || fail "desktop entry names another icon"
@@ -74,6 +87,20 @@ diff <(sed -n '/^Permission/,$p' "$source_dir/LICENSE") \
 depends=$(dpkg-deb -f "$deb" Depends)
 for pkg in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     grep -q "$pkg" <<<"$depends" || fail "Depends lacks $pkg: $depends"
+done
+# The window's fixed layout is made for Liberation Sans, the face
+# ui/Appearance.cpp takes first of those Debian has; in a wider one labels are
+# cut. Each font package that may satisfy the dependencies must bring it,
+# whichever alternative apt takes (those packages are installed here).
+face="Liberation Sans"
+font_groups=$(tr ',' '\n' <<<"$depends" | grep -E '(^|[ |])fonts-' || true)
+[ -n "$font_groups" ] || fail "Depends names no font: $depends"
+for pkg in $(tr '|' '\n' <<<"$font_groups" | sed 's/(.*)//; s/ //g'); do
+    files=$(dpkg-query -L "$pkg" 2>/dev/null | grep -E '\.(ttf|otf)$') ||
+        fail "font package $pkg of Depends is not installed here, or has no fonts"
+    # shellcheck disable=SC2086 # one font file a word
+    fc-scan --format '%{family}\n' $files | tr ',' '\n' | grep -qx "$face" ||
+        fail "font package $pkg of Depends lacks $face, the window's face"
 done
 # The Qt libraries the editor links against are the ones it depends on.
 for lib in $(objdump -p "$root/usr/bin/qmconf" | awk '/NEEDED/ && /libQt6/ {print $2}'); do

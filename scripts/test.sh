@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/utf8-locale.sh
 
 stages=${QMCONF_STAGES:-native sanitize windows fuzz}
 bash scripts/deps.sh "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"

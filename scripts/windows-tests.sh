@@ -16,6 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/utf8-locale.sh
 
 bash scripts/deps.sh "${WINDOWS_PACKAGES[@]}"
 

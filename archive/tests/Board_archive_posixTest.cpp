@@ -94,8 +94,9 @@ TEST(Board_archive_posix, NothingIsReachedThroughALink) {
             fs::create_directory_symlink(elsewhere, board);
         else
             fs::create_directory(board);
-        if (c.folder == Folder::Others)
+        if (c.folder == Folder::Others) {
             ASSERT_EQ(::chown(board.c_str(), 65534, 65534), 0);
+        }
         if (c.linkedCopy)
             fs::create_symlink(elsewhere + "/" + c.linkedCopy, board + "/" + copyAtZero(1));
 
