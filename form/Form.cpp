@@ -45,7 +45,7 @@ const Binding* partnerOf(const Binding& button) {
 
 } // namespace
 
-const char* AppTitle() {
+const char* ProgramTitle() {
     return "Конфигуратор QM";
 }
 

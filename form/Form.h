@@ -25,7 +25,10 @@
 namespace qm {
 
 // The caption of every box: the program's title.
-const char* AppTitle();
+const char* ProgramTitle();
+
+// The window's two file dialogs, OpenDialog1 and SaveDialog1.
+const FileDialogSpec& FileDialogOf(FileDialogKind kind);
 
 class Form : public MessageSink {
 public:

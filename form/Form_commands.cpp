@@ -83,6 +83,10 @@ const char* const kFirstOfPage[4] = {"Edit7", "ComboBox35", "CheckBox7", "GroupB
 
 } // namespace
 
+const FileDialogSpec& FileDialogOf(FileDialogKind kind) {
+    return kind == FileDialogKind::Open ? kOpenDialog1 : kSaveDialog1;
+}
+
 // Keeps the five data buttons disabled while an operation runs and enables
 // them again on every way out, an escaping writer error included. Disabling
 // the focused button hands the focus on to "ВЫХОД", the only button left
