@@ -138,6 +138,21 @@ void FakeDriver::typeKeys(const std::string& text) {
     }
 }
 
+std::string FakeDriver::selectedText(const std::string& c) {
+    // The selection counts characters; the text is UTF-8.
+    const std::string& t = view.text(c);
+    const qm::Selection sel = view.selection(c);
+    std::string out;
+    int k = -1;
+    for (const char ch : t) {
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
+            ++k;
+        if (k >= sel.start && k < sel.start + sel.length)
+            out += ch;
+    }
+    return out;
+}
+
 void FakeDriver::pickTab(int page) {
     if (view.page() == page)
         return;

@@ -90,6 +90,7 @@ public:
     void showAll() override { form.Show_all(); }
 
     std::string text(const std::string& c) override { return view.text(c); }
+    std::string selectedText(const std::string& c) override;
     bool checked(const std::string& c) override { return view.checked(c); }
     int entry(const std::string& c) override { return view.entry(c); }
     bool enabled(const std::string& c) override { return view.enabled(c); }

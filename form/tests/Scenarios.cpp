@@ -57,6 +57,9 @@ Step blankSerial() {
 Step text(const char* c, const char* t) {
     return {Act::Text, c, t};
 }
+Step selected(const char* c, const char* t) {
+    return {Act::Selected, c, t};
+}
 Step checked(const char* c, bool on) {
     return {Act::Checked, c, "", on};
 }
@@ -132,6 +135,9 @@ std::vector<Step> enterCycle() {
         steps.push_back(focused(cycle[i]));
         steps.push_back(page(i < 5 ? 0 : i < 32 ? 1 : i < 48 ? 2 : i < 55 ? 3 : 0));
     }
+    // Enter selects the whole text of the edit it reaches, so typing replaces
+    // it; showing the record afresh left that selection alone.
+    steps.push_back(selected("Edit7", "internet.mts.ru"));
     // Walking through the radio buttons selected none of them.
     for (const Step& s :
          {checked("RadioButton2", true), checked("RadioButton4", true), value(48, 0), value(52, 0)})
@@ -149,68 +155,37 @@ std::vector<Step> join(std::initializer_list<std::vector<Step>> parts) {
 } // namespace
 
 const std::vector<Scenario>& Scenarios() {
+    // clang-format off
     static const std::vector<Scenario> table = {
         {"StartStateWaitsForSettings",
          {status(kStartText), enabled("BitBtn3", false), enabled("BitBtn8", false),
           enabled("BitBtn1", true), enabled("Edit7", false), enabled("ComboBox1", false),
           shown("Edit21", false), text("Edit24", ""), text("Label42", "QM . . . . ."), tab(1),
           page(1), enabled("Edit24", false), status(kStartText), modified(0)}},
-        {"DefaultsShowEnableAndSaySo", join({{click("BitBtn1"),
-                                              text("Edit7", "internet.mts.ru"),
-                                              text("Edit5", "*100#"),
-                                              text("Edit8", "60"),
-                                              text("Edit24", "100"),
-                                              text("Edit30", "10"),
-                                              text("Edit55", "9"),
-                                              text("Edit41", "0"),
-                                              text("Edit57", "18"),
-                                              text("Edit58", "0"),
-                                              text("MaskEdit1", "+7(___)___-__-__"),
-                                              checked("RadioButton2", true),
-                                              checked("RadioButton1", false),
-                                              checked("RadioButton4", true),
-                                              checked("CheckBox2", true),
-                                              checked("CheckBox1", false),
-                                              status(kDefaultsText),
-                                              enabled("BitBtn3", true),
-                                              enabled("BitBtn8", true),
-                                              enabled("ComboBox1", true),
-                                              enabled("Edit26", true),
-                                              enabled("CheckBox1", true),
-                                              enabled("RadioButton3", true),
-                                              shown("Edit21", false),
-                                              modified(1)},
-                                             captionsAre("QM . . . . .")})},
+        {"DefaultsShowEnableAndSaySo",
+         join({{click("BitBtn1"), text("Edit7", "internet.mts.ru"), text("Edit5", "*100#"),
+                text("Edit8", "60"), text("Edit24", "100"), text("Edit30", "10"),
+                text("Edit55", "9"), text("Edit41", "0"), text("Edit57", "18"), text("Edit58", "0"),
+                text("MaskEdit1", "+7(___)___-__-__"), checked("RadioButton2", true),
+                checked("RadioButton1", false), checked("RadioButton4", true),
+                checked("CheckBox2", true), checked("CheckBox1", false), status(kDefaultsText),
+                enabled("BitBtn3", true), enabled("BitBtn8", true), enabled("ComboBox1", true),
+                enabled("Edit26", true), enabled("CheckBox1", true), enabled("RadioButton3", true),
+                shown("Edit21", false), modified(1)},
+               captionsAre("QM . . . . .")})},
         {"NumbersAreBroughtIntoRangeAsTyped",
-         {click("BitBtn1"),
-          retype("Edit8", "5"),
-          value(32, 15),
-          text("Edit8", "5"),
-          retype("Edit8", ""),
-          value(32, 15),
-          retype("Edit8", "70000"),
-          value(32, 65535),
-          retype("Edit8", "-1234"),
-          value(32, 15),
-          tab(1),
-          retype("Edit24", "5001"),
-          value(8, 5000),
-          retype("Edit24", "12abc"),
-          value(8, 12),
-          retype("Edit24", "+12"),
-          value(8, 0),
-          retype("Edit24", "--5"),
-          value(8, 0),
-          retype("Edit30", "100"),
-          value(9, 99),
-          tab(3),
-          retype("Edit27", "0001234"),
-          value(30, 123),
-          retype("Edit27", "100000"),
-          value(30, 65535),
-          retype("Edit26", "1001"),
-          value(49, 1000),
-          text("Edit26", "1001")}},
+         {click("BitBtn1"), setModified(0), retype("Edit8", "5"), value(32, 15), modified(1),
+          text("Edit8", "5"), retype("Edit8", ""), value(32, 15), retype("Edit8", "-3"),
+          value(32, 15), retype("Edit8", "65535"), value(32, 65535), retype("Edit8", "70000"), value(32, 65535),
+          retype("Edit8", "-1234"), value(32, 15), tab(1), retype("Edit24", "5001"), value(8, 5000),
+          retype("Edit24", "12abc"), value(8, 12), retype("Edit24", "+12"), value(8, 0),
+          retype("Edit24", "--5"), value(8, 0), retype("Edit24", " 7"), value(8, 0),
+          retype("Edit24", "-12345"), value(8, 0), retype("Edit30", "100"), value(9, 99), tab(2),
+          retype("Edit55", "24"), value(34, 23), retype("Edit41", "60"), value(35, 59),
+          retype("Edit33", "59"), value(42, 59), retype("Edit59", "10001"), value(31, 10000),
+          retype("Edit54", "601"), value(33, 600), tab(3), retype("Edit26", "0"), value(49, 0),
+          retype("Edit27", "0001234"), value(30, 123), retype("Edit27", "100000"), value(30, 65535),
+          retype("Edit26", "1001"), value(49, 1000), text("Edit26", "1001")}},
         {"TypedMoneyShowsInRangeAfterThePageChanges",
          {click("BitBtn1"), tab(1), retype("Edit22", "60000"), value(26, 5000),
           text("Edit22", "60000"), tab(2), tab(1), text("Edit22", "5000")}},
@@ -244,33 +219,18 @@ const std::vector<Scenario>& Scenarios() {
           text("CheckBox1", "10 руб."), text("CheckBox6", "5000 руб."), text("Label44", "руб."),
           text("Label48", "руб. на 1 импульс"), value(29, 7)}},
         {"PickingACurrencyChangesCaptionsOnly",
-         {click("BitBtn1"),
-          setModified(0),
-          tab(1),
-          pick("ComboBox35", 2),
-          value(29, 2),
-          modified(1),
-          value(28, 6),
-          checked("CheckBox2", true),
-          text("CheckBox2", "5000 руб."),
-          text("Label40", "Руб."),
-          text("Edit24", "100"),
-          value(8, 100),
-          pick("ComboBox35", 3),
-          text("CheckBox1", ""),
-          text("Label40", "Тенге"),
-          text("Label48", "тенге. на 1 импульс"),
-          enabled("CheckBox1", true),
-          click("CheckBox1"),
-          value(28, 7),
-          pick("ComboBox35", 1),
-          text("CheckBox6", "50 грив."),
-          text("Label44", "грив.")}},
+         {click("BitBtn1"), setModified(0), tab(1), pick("ComboBox35", 2), value(29, 2),
+          modified(1), value(28, 6), checked("CheckBox2", true), text("CheckBox2", "5000 руб."),
+          text("Label40", "Руб."), text("Edit24", "100"), value(8, 100), pick("ComboBox35", 3),
+          text("CheckBox1", ""), text("Label40", "Тенге"), text("Label48", "тенге. на 1 импульс"),
+          enabled("CheckBox1", true), click("CheckBox1"), value(28, 7), pick("ComboBox35", 1),
+          text("CheckBox6", "50 грив."), text("Label44", "грив.")}},
         {"PageChangeShowsTheRecordOnlyWhenModified",
          {click("BitBtn1"), setModified(0), set(31, 77), tab(2), text("Edit59", "20"),
           status(kDefaultsText), modified(0), setModified(1), tab(3), tab(2), text("Edit59", "77"),
           status(" "), modified(1)}},
-        {"EnterWalksAllFourPagesInACycle", enterCycle()},
+        {"EnterWalksAllFourPagesInACycle",
+         enterCycle()},
         {"EnterInTheLastFieldShowsTheRecord",
          {click("BitBtn1"), set(32, 5), focus("Edit5"), enter(), page(1), focused("ComboBox35"),
           text("Edit8", "5"), value(32, 15), status(" ")}},
@@ -283,42 +243,27 @@ const std::vector<Scenario>& Scenarios() {
           text("Edit22", "99999"), enter(), page(2), tab(1), text("Edit22", "5000"),
           value(26, 5000)}},
         {"TelephoneFormsFollowTheFirstCharacter",
-         {click("BitBtn1"),
-          tab(2),
-          retype("MaskEdit1", "8"),
-          text("MaskEdit1", "8(___)___-__-__"),
-          field(6, "8"),
-          keys("9161234567"),
-          text("MaskEdit1", "8(916)123-45-67"),
-          field(6, "89161234567"),
-          keys("9"),
-          field(6, "89161234567"),
-          retype("MaskEdit1", "+79161234567"),
-          text("MaskEdit1", "+7(916)123-45-67"),
-          field(6, "+79161234567"),
-          retype("MaskEdit1", ""),
-          text("MaskEdit1", "__(___)___-__-__"),
-          field(6, ""),
-          retype("MaskEdit3", "+7916"),
-          retype("MaskEdit3", "-"),
-          text("MaskEdit3", "__(___)___-__-__"),
-          field(7, ""),
-          modified(1)}},
+         {click("BitBtn1"), tab(2), retype("MaskEdit1", "8"), text("MaskEdit1", "8(___)___-__-__"),
+          field(6, "8"), keys("9161234567"), text("MaskEdit1", "8(916)123-45-67"),
+          field(6, "89161234567"), keys("9"), field(6, "89161234567"),
+          retype("MaskEdit1", "+79161234567"), text("MaskEdit1", "+7(916)123-45-67"),
+          field(6, "+79161234567"), retype("MaskEdit1", ""), text("MaskEdit1", "__(___)___-__-__"),
+          field(6, ""), retype("MaskEdit3", "+7916"), retype("MaskEdit3", "-"),
+          text("MaskEdit3", "__(___)___-__-__"), field(7, ""), modified(1)}},
         {"StoredTelephonesShowInTheirForms",
          {click("BitBtn1"), showAll(), text("MaskEdit1", "+7(___)___-__-__"), field(6, "+7")}},
         {"TextsAreStoredInCodePage1251",
-         {click("BitBtn1"), retype("Edit7", "Привет.ru"), field(1, "\xCF\xF0\xE8\xE2\xE5\xF2.ru"),
+         {click("BitBtn1"), setModified(0), retype("Edit7", "Привет.ru"), modified(1),
+          field(1, "\xCF\xF0\xE8\xE2\xE5\xF2.ru"), retype("Edit10", "пароль №1"),
+          field(3, "\xEF\xE0\xF0\xEE\xEB\xFC \xB9" "1"),
           retype("Edit3", ""), field(4, ""), retype("Edit5", "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"),
           text("Edit5", "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"),
-          field(5, "\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6"
-                   "\xC6\xC6\xC6\xC6\xC6")}},
+          field(5, "\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6" "\xC6\xC6\xC6\xC6\xC6")}},
         {"SerialEntryDrivesTheLabelAndTheFourCaptions",
          join({{click("BitBtn1"), blankSerial(), showAll(), shown("Edit21", true),
                 enabled("Edit21", true), setModified(0), retype("Edit21", "QM12"), label("QM12"),
                 modified(0)},
-               captionsAre("QM12"),
-               {retype("Edit21", ""), label("")},
-               captionsAre("")})},
+               captionsAre("QM12"), {retype("Edit21", ""), label("")}, captionsAre("")})},
         {"DefaultsSavedToAFileAreTheImageAndLoadBack",
          {click("BitBtn1"), retype("Edit24", "250"), retype("Edit8", "5"), save("saved.ini"),
           status("Настройки записаны в %P"), boxCount(0),
@@ -345,6 +290,7 @@ const std::vector<Scenario>& Scenarios() {
           retype("MaskEdit3", ""), save("out.ini"), status("Ошибка при записи %P"),
           lastBox("2. Не удаётся открыть %T"), enabled("BitBtn8", true)}},
     };
+    // clang-format on
     return table;
 }
 
@@ -431,6 +377,9 @@ void RunScenario(ScenarioDriver& driver, const Scenario& scenario) {
             break;
         case Act::Text:
             EXPECT_EQ(driver.text(s.control), t);
+            break;
+        case Act::Selected:
+            EXPECT_EQ(driver.selectedText(s.control), t);
             break;
         case Act::Checked:
             EXPECT_EQ(driver.checked(s.control), s.number != 0);

@@ -33,6 +33,7 @@ public:
     virtual void showAll() = 0;
 
     virtual std::string text(const std::string& control) = 0;
+    virtual std::string selectedText(const std::string& control) = 0;
     virtual bool checked(const std::string& control) = 0;
     virtual int entry(const std::string& control) = 0;
     virtual bool enabled(const std::string& control) = 0;
@@ -62,6 +63,7 @@ enum class Act {
     BlankSerial,
     // Checks.
     Text,
+    Selected,
     Checked,
     Entry,
     Enabled,
