@@ -39,13 +39,6 @@ protected:
     PhoneEdit* phone = nullptr;
 };
 
-TEST_F(PhoneEditTest, EmptyBoxIsInTheInternationalForm) {
-    EXPECT_EQ(phone->displayText(), "__(___)___-__-__");
-    EXPECT_EQ(phone->form(), PhoneEdit::Form::International);
-    EXPECT_EQ(phone->value(), "");
-    EXPECT_EQ(qm::modified, 1);
-}
-
 TEST_F(PhoneEditTest, TypingAnInternationalNumberKeyByKey) {
     const QString typed = "+79161234567";
     const QStringList shown = {
@@ -62,18 +55,6 @@ TEST_F(PhoneEditTest, TypingAnInternationalNumberKeyByKey) {
     }
     QTest::keyClick(phone, '8'); // the box is full
     EXPECT_EQ(FieldText(6), "+79161234567");
-}
-
-TEST_F(PhoneEditTest, TypingADigitFirstSwitchesToTheDomesticForm) {
-    QTest::keyClick(phone, '8');
-    EXPECT_EQ(phone->form(), PhoneEdit::Form::Domestic);
-    EXPECT_EQ(phone->displayText(), "8(___)___-__-__");
-    EXPECT_EQ(FieldText(6), "8");
-    QTest::keyClicks(phone, "9161234567");
-    EXPECT_EQ(phone->displayText(), "8(916)123-45-67");
-    EXPECT_EQ(FieldText(6), "89161234567");
-    QTest::keyClick(phone, '9'); // eleven digits at most
-    EXPECT_EQ(FieldText(6), "89161234567");
 }
 
 TEST_F(PhoneEditTest, MinusFirstErasesTheNumber) {

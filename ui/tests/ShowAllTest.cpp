@@ -115,95 +115,6 @@ TEST_F(ShowAllTest, DefaultsShowAndEnableEverythingAndTheStatusSaysSo) {
     EXPECT_TRUE(find("Edit21")->isHidden());
 }
 
-TEST_F(ShowAllTest, BanknoteBitsShowInTheSixBoxes) {
-    struct Case {
-        std::uint8_t bits;
-        bool checked[6];
-    };
-    const Case cases[] = {
-        {6, {false, true, true, false, false, false}},
-        {0xC0, {false, false, false, false, false, false}},
-        {0x3F, {true, true, true, true, true, true}},
-        {0x21, {true, false, false, false, false, true}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.bits));
-        qm::settings.SET28 = c.bits;
-        form->Show_all();
-        for (int k = 0; k < 6; ++k)
-            EXPECT_EQ(find<QCheckBox>(("CheckBox" + std::to_string(k + 1)).c_str())->isChecked(),
-                      c.checked[k])
-                << k;
-        EXPECT_EQ(qm::settings.SET28, c.bits); // bits 6 and 7 are not the boxes' to touch
-    }
-}
-
-TEST_F(ShowAllTest, RadioPairsFollowTheirSettings) {
-    qm::settings.SET48 = 1;
-    qm::settings.SET52 = 0;
-    form->Show_all();
-    EXPECT_TRUE(find<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_FALSE(find<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_FALSE(find<QRadioButton>("RadioButton3")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("RadioButton4")->isChecked());
-
-    qm::settings.SET48 = 0;
-    qm::settings.SET52 = 7; // any non-zero value selects the first button and is stored as 1
-    form->Show_all();
-    EXPECT_FALSE(find<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());
-    EXPECT_FALSE(find<QRadioButton>("RadioButton4")->isChecked());
-    EXPECT_EQ(qm::settings.SET48, 0);
-    EXPECT_EQ(qm::settings.SET52, 1);
-}
-
-TEST_F(ShowAllTest, ChairTypeWithoutAnEntryShowsNone) {
-    auto* chair = find<QComboBox>("ComboBox1");
-    qm::settings.SET50 = 2;
-    form->Show_all();
-    EXPECT_EQ(chair->currentIndex(), 2);
-    EXPECT_EQ(chair->currentText(), "");
-    qm::settings.SET50 = 3;
-    form->Show_all();
-    EXPECT_EQ(chair->currentIndex(), -1);
-    EXPECT_EQ(qm::settings.SET50, 3); // showing a list runs no rule
-}
-
-TEST_F(ShowAllTest, CurrencyWithoutAnEntryShowsRussiaAndKeepsItsValue) {
-    qm::Set_def();
-    qm::settings.SET29 = 7;
-    form->Show_all();
-    EXPECT_EQ(find<QComboBox>("ComboBox35")->currentText(), "Россия, рубли");
-    EXPECT_EQ(find<QLabel>("Label40")->text(), "Руб.");
-    EXPECT_EQ(find<QCheckBox>("CheckBox1")->text(), "10 руб.");
-    EXPECT_EQ(find<QCheckBox>("CheckBox6")->text(), "5000 руб.");
-    EXPECT_EQ(find<QLabel>("Label44")->text(), "руб.");
-    EXPECT_EQ(find<QLabel>("Label48")->text(), "руб. на 1 импульс");
-    EXPECT_EQ(qm::settings.SET29, 7);
-}
-
-TEST_F(ShowAllTest, ValueOutOfRangeShowsAsStoredThenInRangeAfterThePageChange) {
-    qm::Set_def();
-    qm::settings.SET32 = 5;
-    form->Show_all();
-    EXPECT_EQ(find<QLineEdit>("Edit8")->text(), "5");
-    EXPECT_EQ(qm::settings.SET32, 15); // its rule stored it brought into range
-    clickTab(1);
-    EXPECT_EQ(find<QLineEdit>("Edit8")->text(), "15");
-}
-
-TEST_F(ShowAllTest, ShowingTwiceChangesNothingTheSecondTime) {
-    loadDefaults();
-    const qm::Settings first = qm::settings;
-    int changes = 0;
-    for (QLineEdit* edit : form->findChildren<QLineEdit*>())
-        QObject::connect(edit, &QLineEdit::textChanged, [&changes] { ++changes; });
-    form->Show_all();
-    EXPECT_EQ(changes, 0);
-    EXPECT_TRUE(qm::settings == first);
-}
-
 TEST_F(ShowAllTest, BlankSerialLabelOffersTheSerialEntryUntilTheWriterHidesIt) {
     qm::Set_def();
     qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
@@ -233,31 +144,6 @@ TEST_F(ShowAllTest, SerialEntryVisibilityIsItsOwnWhicheverPageShows) {
     clickTab(2);
     EXPECT_FALSE(find("Edit21")->isVisible());    // its page is not shown ...
     EXPECT_TRUE(form->serialEntry().isVisible()); // ... but the entry is on
-}
-
-TEST_F(ShowAllTest, PageChangeShowsTheRecordAgainOnlyWhenModified) {
-    loadDefaults();
-    qm::modified = 0;
-    form->setStatusText("kept");
-    qm::settings.SET31 = 77; // changed behind the form's back
-    clickTab(2);
-    EXPECT_EQ(find<QLineEdit>("Edit59")->text(), "20");
-    EXPECT_EQ(form->statusText(), "kept");
-    EXPECT_EQ(qm::modified, 0);
-
-    qm::modified = 1;
-    clickTab(3);
-    EXPECT_EQ(find<QLineEdit>("Edit59")->text(), "77");
-    EXPECT_EQ(form->statusText(), " ");
-    EXPECT_EQ(qm::modified, 1); // once set, the flag stays
-}
-
-TEST_F(ShowAllTest, PageChangeBeforeAnyLoadChangesNothingVisible) {
-    clickTab(1);
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 1);
-    EXPECT_FALSE(find("Edit24")->isEnabled());
-    EXPECT_EQ(find<QLineEdit>("Edit24")->text(), "");
-    EXPECT_TRUE(form->statusText().startsWith("Для начала работы"));
 }
 
 // The nine captions of each currency, picked by the user from the list.
@@ -298,29 +184,6 @@ TEST_F(ShowAllTest, EachCurrencyHasItsNineCaptions) {
         EXPECT_EQ(captions(), want);
         EXPECT_EQ(qm::settings.SET29, entry);
     }
-}
-
-TEST_F(ShowAllTest, PickingACurrencyKeepsBanknotesPricesAndBoxStates) {
-    loadDefaults();
-    qm::modified = 0;
-    clickTab(1);
-    auto* list = find<QComboBox>("ComboBox35");
-    focus(list);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down); // "Белоруссия, рубели"
-    EXPECT_EQ(qm::settings.SET29, 2);
-    EXPECT_EQ(qm::modified, 1);
-    EXPECT_EQ(qm::settings.SET28, 6);
-    EXPECT_TRUE(find<QCheckBox>("CheckBox2")->isChecked());
-    EXPECT_EQ(find<QCheckBox>("CheckBox2")->text(), "5000 руб.");
-    EXPECT_EQ(find<QLineEdit>("Edit24")->text(), "100");
-    EXPECT_EQ(qm::settings.SET08, 100);
-
-    QTest::keyClick(list, Qt::Key_Down); // tenge: the first box has no caption but still works
-    EXPECT_TRUE(find("CheckBox1")->isEnabled());
-    QTest::mouseClick(find("CheckBox1"), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(6, 8)); // on the box
-    EXPECT_EQ(qm::settings.SET28, 7);
 }
 
 } // namespace
