@@ -4,6 +4,7 @@
 // window driven by real key and mouse events, and the Windows window.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,11 @@ struct Scenario {
     const char* name;
     std::vector<Step> steps;
 };
+
+// Test names print a scenario by its name.
+inline void PrintTo(const Scenario& scenario, std::ostream* os) {
+    *os << scenario.name;
+}
 
 const std::vector<Scenario>& Scenarios();
 
