@@ -168,6 +168,21 @@ TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheFormGoesOn) {
     EXPECT_EQ(view.text("Edit7"), "internet.mts.ru");
 }
 
+// A toolkit may notify a change that changed nothing (EN_CHANGE on the same
+// text): no rule runs for it.
+TEST_F(FormTest, ReportsOfNoChangeRunNoRule) {
+    d.click("BitBtn1");
+    qm::modified = 0;
+    d.form.typed("Edit7", d.view.text("Edit7"));
+    d.form.typed("Edit8", d.view.text("Edit8"));
+    d.form.typed("MaskEdit1", d.view.text("MaskEdit1"));
+    EXPECT_EQ(qm::modified, 0);
+    d.view["Edit8"].text = "70000";
+    d.form.typed("Edit8", "70000");
+    EXPECT_EQ(qm::settings.SET32, 65535);
+    EXPECT_EQ(qm::modified, 1);
+}
+
 TEST_F(FormTest, ControlCharactersAndForeignTextsNeverReachTheRecord) {
     d.click("BitBtn1");
     d.retype("Edit7", "ab\tc\x01");
