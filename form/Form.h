@@ -28,7 +28,7 @@ namespace qm {
 const char* ProgramTitle();
 
 // The window's two file dialogs, OpenDialog1 and SaveDialog1.
-const FileDialogSpec& FileDialogOf(FileDialogKind kind);
+const FileDialogSetup& FileDialogOf(FileDialogKind kind);
 
 class Form : public MessageSink {
 public:

@@ -32,7 +32,7 @@ enum class FileDialogKind {
 };
 
 // A file dialog as the form runs it; the texts are the window's own.
-struct FileDialogSpec {
+struct FileDialogSetup {
     FileDialogKind kind;
     const char* name;       // OpenDialog1 or SaveDialog1
     const char* filter;     // "Файлы инициализации (*.ini)"
@@ -97,7 +97,7 @@ public:
     virtual void showBox(BoxKind kind, const std::string& text) noexcept = 0;
     // Runs the dialog modally; the chosen full path in the platform's own
     // notation, or an empty text when cancelled.
-    virtual std::string runFileDialog(const FileDialogSpec& dialog) = 0;
+    virtual std::string runFileDialog(const FileDialogSetup& dialog) = 0;
 
     // Closes the window, which ends the program.
     virtual void close() = 0;

@@ -15,19 +15,19 @@ FileDialogHook& hook() {
 }
 } // namespace
 
-QString RunFileDialog(QWidget* parent, const FileDialogSpec& spec) {
+QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup) {
     if (hook())
-        return hook()(spec.kind);
+        return hook()(setup.kind);
 
-    const bool open = spec.kind == FileDialogKind::Open;
+    const bool open = setup.kind == FileDialogKind::Open;
     QFileDialog dialog(parent);
-    dialog.setObjectName(QString::fromUtf8(spec.name));
+    dialog.setObjectName(QString::fromUtf8(setup.name));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
-    dialog.setNameFilter(QString::fromUtf8(spec.filter));
-    dialog.setDefaultSuffix(QString::fromUtf8(spec.defaultExt));
-    dialog.selectFile(QString::fromUtf8(spec.fileName));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.confirmOverwrite);
+    dialog.setNameFilter(QString::fromUtf8(setup.filter));
+    dialog.setDefaultSuffix(QString::fromUtf8(setup.defaultExt));
+    dialog.selectFile(QString::fromUtf8(setup.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -13,7 +13,7 @@ namespace qm {
 
 // Runs the dialog modally with its name, filter, initial name and default
 // extension. Returns the chosen full path, or an empty text when cancelled.
-QString RunFileDialog(QWidget* parent, const FileDialogSpec& spec);
+QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup);
 // The window's own dialog of that kind.
 QString RunFileDialog(QWidget* parent, FileDialogKind kind);
 

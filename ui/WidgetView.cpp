@@ -189,7 +189,7 @@ void WidgetView::showBox(BoxKind kind, const std::string& text) noexcept {
     }
 }
 
-std::string WidgetView::runFileDialog(const FileDialogSpec& dialog) {
+std::string WidgetView::runFileDialog(const FileDialogSetup& dialog) {
     const QString path = RunFileDialog(&window_, dialog);
     return path.isEmpty() ? std::string() : u(QDir::toNativeSeparators(path));
 }

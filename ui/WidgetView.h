@@ -47,7 +47,7 @@ public:
     void setStatus(const std::string& text) override;
     void repaint() override;
     void showBox(BoxKind kind, const std::string& text) noexcept override;
-    std::string runFileDialog(const FileDialogSpec& dialog) override;
+    std::string runFileDialog(const FileDialogSetup& dialog) override;
     void close() override;
 
 private:

@@ -77,7 +77,7 @@ void FakeView::showBox(qm::BoxKind kind, const std::string& t) noexcept {
     boxKinds.push_back(kind);
 }
 
-std::string FakeView::runFileDialog(const qm::FileDialogSpec& dialog) {
+std::string FakeView::runFileDialog(const qm::FileDialogSetup& dialog) {
     dialogs.push_back(&dialog);
     return nextPath;
 }

@@ -58,15 +58,15 @@ public:
     void setStatus(const std::string& t) override { status_ = t; }
     void repaint() override { ++repaints; }
     void showBox(qm::BoxKind kind, const std::string& t) noexcept override;
-    std::string runFileDialog(const qm::FileDialogSpec& dialog) override;
+    std::string runFileDialog(const qm::FileDialogSetup& dialog) override;
     void close() override { closed = true; }
 
     int repaints = 0;
     bool closed = false;
     std::vector<std::string> boxes;
     std::vector<qm::BoxKind> boxKinds;
-    std::string nextPath;                           // the dialog's answer
-    std::vector<const qm::FileDialogSpec*> dialogs; // the dialogs run
+    std::string nextPath;                            // the dialog's answer
+    std::vector<const qm::FileDialogSetup*> dialogs; // the dialogs run
 
 private:
     std::map<std::string, FakeControl, std::less<>> controls_;

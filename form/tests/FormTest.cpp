@@ -152,7 +152,7 @@ TEST_F(FormTest, DialogsExitAndTheErrorBox) {
 // goes on.
 class FailingDialogView : public FakeView {
 public:
-    std::string runFileDialog(const qm::FileDialogSpec&) override {
+    std::string runFileDialog(const qm::FileDialogSetup&) override {
         throw std::runtime_error("no dialog");
     }
 };

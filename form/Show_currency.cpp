@@ -1,0 +1,65 @@
+// Currency and banknote captions.
+#include "Form.h"
+
+#include "Field_rules.h"
+#include "Settings.h"
+
+#include <string>
+
+namespace qm {
+
+namespace {
+
+struct CurrencyCaptions {
+    const char* priceHeading; // Label40, over the money column of the price table
+    const char* banknotes[6]; // CheckBox1..CheckBox6, bits 0..5 of SET28
+    const char* balanceUnit;  // Label44, after the low-balance threshold
+    const char* coinUnit;     // Label48, after the coin value per pulse
+};
+
+// One column per entry of ComboBox35; the position is the value of SET29.
+// Tenge has five banknotes: the first box has no caption.
+const CurrencyCaptions kCurrencyCaptions[4] = {
+    {"Руб.",
+     {"10 руб.", "50 руб.", "100 руб.", "500 руб.", "1000 руб.", "5000 руб."},
+     "руб.",
+     "руб. на 1 импульс"},
+    {"Грив.",
+     {"1 грив.", "2 грив.", "5 грив.", "10 грив.", "20 грив.", "50 грив."},
+     "грив.",
+     "грив. на 1 импульс"},
+    {"Руб.",
+     {"1000 руб.", "5000 руб.", "10000 руб.", "20000 руб.", "50000 руб.", "100000 руб."},
+     "руб.",
+     "руб. на 1 импульс"},
+    {"Тенге",
+     {"", "200 тенге", "500 тенге", "1000 тенге", "2000 тенге", "5000 тенге"},
+     "тенге",
+     "тенге. на 1 импульс"},
+};
+
+} // namespace
+
+void Form::Show_currency() {
+    int index = view_.entry("ComboBox35");
+    if (index < 0 || index > 3) {
+        // A stored currency without an entry shows as Russia; the record keeps
+        // its value until the user picks one.
+        view_.setEntry("ComboBox35", 0);
+        index = 0;
+    }
+    const CurrencyCaptions& c = kCurrencyCaptions[index];
+    view_.setText("Label40", c.priceHeading);
+    for (int k = 0; k < 6; ++k)
+        view_.setText("CheckBox" + std::to_string(k + 1), c.banknotes[k]);
+    view_.setText("Label44", c.balanceUnit);
+    view_.setText("Label48", c.coinUnit);
+}
+
+void Form::ComboBox35Change(int entry) {
+    modified = 1;
+    StoreEntry(settings, 29, entry);
+    Show_currency();
+}
+
+} // namespace qm
