@@ -5,6 +5,7 @@
 #include "Field_rules.h"
 #include "Setting_rules.h"
 #include "Settings.h"
+#include "Text_entry.h"
 
 #include <cstring>
 #include <exception>
@@ -26,13 +27,20 @@ std::string serialText() {
     return Utf8FromCp1251({settings.serial, ::strnlen(settings.serial, kSerialSize)});
 }
 
-// Characters of a UTF-8 text, as a caret counts them.
-std::size_t Utf8Length(const std::string& text) {
+// Characters of a UTF-8 text, as a caret counts them, and back.
+std::size_t characters(const std::string& text) {
     std::size_t n = 0;
     for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return n;
+}
+
+std::size_t byteOffset(const std::string& text, int caret) {
+    std::size_t i = 0;
+    for (int k = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && k++ == caret)
+            return i;
+    return caret < 0 ? std::string::npos : i;
 }
 
 // The other button of a sensor pair.
@@ -209,15 +217,16 @@ void Form::textChanged(std::string_view control) {
     std::string text = view_.text(control);
     std::string& last = lastShown_[std::string(control)];
     if (!b || b->kind == BindingKind::Text) {
-        // What enters a text box becomes one line within its field; a text
-        // with a character code page 1251 lacks is refused whole.
+        // What enters a text box becomes one line within its field; an edit
+        // that brings a character code page 1251 lacks is refused whole.
         const std::size_t room = serial ? kSerialSize - 1 : TextCapacity(b->setting) - 1;
-        const auto kept = EnteredText(text, room);
-        const std::string shown = kept ? *kept : last;
-        if (shown != text) {
-            view_.setText(control, shown);
-            view_.setCaret(control, static_cast<int>(Utf8Length(shown)));
-            text = shown;
+        const auto kept = KeepEntered(last, text, byteOffset(text, view_.caret(control)), room);
+        const EditedText shown = kept ? *kept : EditedText{last, last.size()};
+        if (shown.text != text) {
+            view_.setText(control, shown.text);
+            view_.setCaret(control,
+                           static_cast<int>(characters(shown.text.substr(0, shown.caret))));
+            text = shown.text;
         }
     }
     if (text == last)

@@ -188,6 +188,16 @@ TEST_F(FormTest, ControlCharactersAndForeignTextsNeverReachTheRecord) {
     d.retype("Edit7", "ab\tc\x01");
     EXPECT_EQ(d.view.text("Edit7"), "ab c");
     EXPECT_EQ(std::string(qm::settings.SET01), "ab c");
+    // A plain edit's paste between "a" and "b": only what came in is looked at.
+    d.retype("Edit7", "ab");
+    const std::string pasted = "\r\n \t\r\nmts\tru\r\nx";
+    d.view["Edit7"].text = "a" + pasted + "b";
+    d.view["Edit7"].caret = static_cast<int>(1 + pasted.size());
+    d.form.typed("Edit7", d.view.text("Edit7"));
+    EXPECT_EQ(d.view.text("Edit7"), "amts rub");
+    EXPECT_EQ(d.view.caret("Edit7"), 7);
+    EXPECT_EQ(std::string(qm::settings.SET01), "amts rub");
+    d.retype("Edit7", "ab c");
     d.retype("Edit7", "x中y"); // refused whole: the box keeps its text
     EXPECT_EQ(d.view.text("Edit7"), "ab c");
     EXPECT_EQ(std::string(qm::settings.SET01), "ab c");
