@@ -1,108 +1,44 @@
+// The table of window scenarios: what a technician does and what the window
+// then shows, step by step.
 #include "Scenarios.h"
-
-#include "ImageTestSupport.h"
-#include "Settings.h"
-#include "TestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
-#include <sstream>
 
 namespace qmtest {
 
 namespace {
 
 // Steps by their acts, so that the table reads as a script.
-Step click(const char* c) {
-    return {Act::Click, c, ""};
-}
-Step retype(const char* c, const char* t) {
-    return {Act::Retype, c, t};
-}
-Step keys(const char* t) {
-    return {Act::TypeKeys, "", t};
-}
-Step enter() {
-    return {Act::Enter, "", ""};
-}
-Step tab(int page) {
-    return {Act::Tab, "", "", page};
-}
-Step pick(const char* c, int entry) {
-    return {Act::Pick, c, "", entry};
-}
-Step focus(const char* c) {
-    return {Act::Focus, c, ""};
-}
-Step save(const char* file) {
-    return {Act::Save, "BitBtn8", file};
-}
-Step load(const char* file) {
-    return {Act::Load, "BitBtn11", file};
-}
-Step showAll() {
-    return {Act::ShowAll, "", ""};
-}
-Step set(int setting, long long value) {
-    return {Act::SetValue, "", "", value * 100 + setting};
-}
-Step setModified(int v) {
-    return {Act::SetModified, "", "", v};
-}
-Step blankSerial() {
-    return {Act::BlankSerial, "", ""};
-}
-Step text(const char* c, const char* t) {
-    return {Act::Text, c, t};
-}
-Step selected(const char* c, const char* t) {
-    return {Act::Selected, c, t};
-}
-Step checked(const char* c, bool on) {
-    return {Act::Checked, c, "", on};
-}
-Step entry(const char* c, int e) {
-    return {Act::Entry, c, "", e};
-}
-Step enabled(const char* c, bool on) {
-    return {Act::Enabled, c, "", on};
-}
-Step shown(const char* c, bool on) {
-    return {Act::Shown, c, "", on};
-}
-Step page(int p) {
-    return {Act::Page, "", "", p};
-}
-Step focused(const char* c) {
-    return {Act::Focused, c, ""};
-}
-Step status(const char* t) {
-    return {Act::Status, "", t};
-}
-Step value(int setting, long long v) {
-    return {Act::Value, "", "", v * 100 + setting};
-}
-Step field(int setting, const char* bytes) {
-    return {Act::Field, "", bytes, setting};
-}
-Step label(const char* bytes) {
-    return {Act::Label, "", bytes};
-}
-Step modified(int v) {
-    return {Act::Modified, "", "", v};
-}
-Step lastBox(const char* t) {
-    return {Act::LastBox, "", t};
-}
-Step boxCount(int n) {
-    return {Act::BoxCount, "", "", n};
-}
+// clang-format off
+Step click(const char* c) { return {Act::Click, c, ""}; }
+Step retype(const char* c, const char* t) { return {Act::Retype, c, t}; }
+Step keys(const char* t) { return {Act::TypeKeys, "", t}; }
+Step enter() { return {Act::Enter, "", ""}; }
+Step tab(int page) { return {Act::Tab, "", "", page}; }
+Step pick(const char* c, int entry) { return {Act::Pick, c, "", entry}; }
+Step focus(const char* c) { return {Act::Focus, c, ""}; }
+Step save(const char* file) { return {Act::Save, "BitBtn8", file}; }
+Step load(const char* file) { return {Act::Load, "BitBtn11", file}; }
+Step showAll() { return {Act::ShowAll, "", ""}; }
+Step set(int setting, long long value) { return {Act::SetValue, "", "", value * 100 + setting}; }
+Step setModified(int v) { return {Act::SetModified, "", "", v}; }
+Step blankSerial() { return {Act::BlankSerial, "", ""}; }
+Step text(const char* c, const char* t) { return {Act::Text, c, t}; }
+Step selected(const char* c, const char* t) { return {Act::Selected, c, t}; }
+Step checked(const char* c, bool on) { return {Act::Checked, c, "", on}; }
+Step entry(const char* c, int e) { return {Act::Entry, c, "", e}; }
+Step enabled(const char* c, bool on) { return {Act::Enabled, c, "", on}; }
+Step shown(const char* c, bool on) { return {Act::Shown, c, "", on}; }
+Step page(int p) { return {Act::Page, "", "", p}; }
+Step focused(const char* c) { return {Act::Focused, c, ""}; }
+Step status(const char* t) { return {Act::Status, "", t}; }
+Step value(int setting, long long v) { return {Act::Value, "", "", v * 100 + setting}; }
+Step field(int setting, const char* bytes) { return {Act::Field, "", bytes, setting}; }
+Step label(const char* bytes) { return {Act::Label, "", bytes}; }
+Step modified(int v) { return {Act::Modified, "", "", v}; }
+Step lastBox(const char* t) { return {Act::LastBox, "", t}; }
+Step boxCount(int n) { return {Act::BoxCount, "", "", n}; }
 // The file holds the defaults' image with these lines ("KEY=value", one a line).
-Step fileIs(const char* file, const char* lines) {
-    return {Act::FileIs, file, lines};
-}
+Step fileIs(const char* file, const char* lines) { return {Act::FileIs, file, lines}; }
+// clang-format on
 
 const char* const kStartText =
     "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ";
@@ -295,141 +231,6 @@ const std::vector<Scenario>& Scenarios() {
     };
     // clang-format on
     return table;
-}
-
-namespace {
-
-std::string withPaths(std::string text, const std::string& path, const std::string& temp) {
-    for (std::size_t at; (at = text.find("%P")) != std::string::npos;)
-        text.replace(at, 2, path);
-    for (std::size_t at; (at = text.find("%T")) != std::string::npos;)
-        text.replace(at, 2, temp);
-    return text;
-}
-
-std::vector<std::pair<std::string, std::string>> linesOf(const std::string& text) {
-    std::vector<std::pair<std::string, std::string>> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.emplace_back(line.substr(0, line.find('=')), line.substr(line.find('=') + 1));
-    return lines;
-}
-
-std::string fieldText(int setting) {
-    const char* f = setting ? qm::TextField(qm::settings, setting) : qm::settings.serial;
-    const std::size_t size = setting ? qm::TextCapacity(setting) : qm::kSerialSize;
-    return std::string(f, ::strnlen(f, size));
-}
-
-} // namespace
-
-void RunScenario(ScenarioDriver& driver, const Scenario& scenario) {
-    const TempDir dir;
-    const std::string tempDir = dir.file("tmp");
-    std::filesystem::create_directory(tempDir);
-    const TempDirEnv tempEnv(tempDir);
-    const DataHomeEnv dataHome(dir.path());
-    const std::string temp = TempPathIn(tempDir);
-    std::string path; // of the last file command
-
-    for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
-        const Step& s = scenario.steps[i];
-        SCOPED_TRACE("step " + std::to_string(i) + " " + s.control + " " + s.text);
-        const std::string t = withPaths(s.text, path, temp);
-        const int n = static_cast<int>(s.number % 100);
-        const long long v = s.number / 100;
-        switch (s.act) {
-        case Act::Click:
-            driver.click(s.control);
-            break;
-        case Act::Retype:
-            driver.retype(s.control, s.text);
-            break;
-        case Act::TypeKeys:
-            driver.typeKeys(s.text);
-            break;
-        case Act::Enter:
-            driver.pressEnter();
-            break;
-        case Act::Tab:
-            driver.pickTab(static_cast<int>(s.number));
-            break;
-        case Act::Pick:
-            driver.pickEntry(s.control, static_cast<int>(s.number));
-            break;
-        case Act::Focus:
-            driver.focus(s.control);
-            break;
-        case Act::Save:
-        case Act::Load:
-            path = s.text.empty() ? std::string() : dir.file(s.text);
-            driver.answerFileDialog(path);
-            driver.click(s.control);
-            break;
-        case Act::ShowAll:
-            driver.showAll();
-            break;
-        case Act::SetValue:
-            qm::SetNumberValue(qm::settings, n, static_cast<std::uint32_t>(v));
-            break;
-        case Act::SetModified:
-            qm::modified = static_cast<std::uint8_t>(s.number);
-            break;
-        case Act::BlankSerial:
-            qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
-            break;
-        case Act::Text:
-            EXPECT_EQ(driver.text(s.control), t);
-            break;
-        case Act::Selected:
-            EXPECT_EQ(driver.selectedText(s.control), t);
-            break;
-        case Act::Checked:
-            EXPECT_EQ(driver.checked(s.control), s.number != 0);
-            break;
-        case Act::Entry:
-            EXPECT_EQ(driver.entry(s.control), s.number);
-            break;
-        case Act::Enabled:
-            EXPECT_EQ(driver.enabled(s.control), s.number != 0);
-            break;
-        case Act::Shown:
-            EXPECT_EQ(driver.shown(s.control), s.number != 0);
-            break;
-        case Act::Page:
-            EXPECT_EQ(driver.page(), s.number);
-            break;
-        case Act::Focused:
-            EXPECT_EQ(driver.focused(), s.control);
-            break;
-        case Act::Status:
-            EXPECT_EQ(driver.status(), t);
-            break;
-        case Act::Value:
-            EXPECT_EQ(qm::NumberValue(qm::settings, n), static_cast<std::uint32_t>(v));
-            break;
-        case Act::Field:
-            EXPECT_EQ(fieldText(static_cast<int>(s.number)), s.text);
-            break;
-        case Act::Label:
-            EXPECT_EQ(fieldText(0), s.text);
-            break;
-        case Act::Modified:
-            EXPECT_EQ(qm::modified, s.number);
-            break;
-        case Act::LastBox:
-            ASSERT_FALSE(driver.boxes().empty());
-            EXPECT_EQ(driver.boxes().back(), t);
-            break;
-        case Act::BoxCount:
-            EXPECT_EQ(driver.boxes().size(), static_cast<std::size_t>(s.number));
-            break;
-        case Act::FileIs:
-            EXPECT_EQ(ReadAll(dir.file(s.control)),
-                      ReferenceImage(DefaultsTextWith(linesOf(s.text))));
-            break;
-        }
-    }
 }
 
 } // namespace qmtest
