@@ -40,12 +40,13 @@ public:
 
     // What the user did. Reports of controls the form has no rule for are
     // ignored.
-    void typed(std::string_view control, const std::string& text); // an edit's text changed
-    void toggled(std::string_view control, bool on);               // a check box or radio button
-    void picked(std::string_view control, int entry);              // a list entry
-    void enterPressed(std::string_view control);                   // Enter or Shift+Enter
-    void clicked(std::string_view control); // a button; a click into a phone box
-    void pageChanged(int page);             // a page tab
+    // An edit's text changed (the form reads what it shows from the view).
+    void typed(std::string_view control, const std::string& text);
+    void toggled(std::string_view control, bool on);  // a check box or radio button
+    void picked(std::string_view control, int entry); // a list entry
+    void enterPressed(std::string_view control);      // Enter or Shift+Enter
+    void clicked(std::string_view control);           // a button; a click into a phone box
+    void pageChanged(int page);                       // a page tab
     // Keys in a phone box shown by a plain edit; a window whose box lays out
     // the mask itself reports typed() instead.
     void phoneTyped(std::string_view control, char32_t c);
