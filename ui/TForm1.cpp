@@ -94,8 +94,8 @@ void TForm1::connectReports() {
     for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn8", "BitBtn11", "BitBtn12"})
         connect(static_cast<QPushButton*>(view_->widget(name)), &QPushButton::clicked, this,
                 [&form, name] { form.clicked(name); });
-    connect(ui->PageControl1, &QTabWidget::currentChanged, this,
-            report([&form](int page) { form.pageChanged(page); }));
+    connect(static_cast<QTabWidget*>(view_->widget("PageControl1")), &QTabWidget::currentChanged,
+            this, report([&form](int page) { form.pageChanged(page); }));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
