@@ -89,6 +89,13 @@ void RunScenario(ScenarioDriver& driver, const Scenario& scenario) {
         case Act::SetValue:
             qm::SetNumberValue(qm::settings, n, static_cast<std::uint32_t>(v));
             break;
+        case Act::SetField:
+            if (s.number == 0)
+                qm::CopyText(qm::settings.serial, qm::kSerialSize, s.text);
+            else
+                qm::CopyText(qm::TextField(qm::settings, static_cast<int>(s.number)),
+                             qm::TextCapacity(static_cast<int>(s.number)), s.text);
+            break;
         case Act::SetModified:
             qm::modified = static_cast<std::uint8_t>(s.number);
             break;

@@ -19,6 +19,7 @@ Step save(const char* file) { return {Act::Save, "BitBtn8", file}; }
 Step load(const char* file) { return {Act::Load, "BitBtn11", file}; }
 Step showAll() { return {Act::ShowAll, "", ""}; }
 Step set(int setting, long long value) { return {Act::SetValue, "", "", value * 100 + setting}; }
+Step setField(int setting, const char* bytes) { return {Act::SetField, "", bytes, setting}; }
 Step setModified(int v) { return {Act::SetModified, "", "", v}; }
 Step blankSerial() { return {Act::BlankSerial, "", ""}; }
 Step text(const char* c, const char* t) { return {Act::Text, c, t}; }
@@ -78,6 +79,51 @@ std::vector<Step> enterCycle() {
     for (const Step& s :
          {checked("RadioButton2", true), checked("RadioButton4", true), value(48, 0), value(52, 0)})
         steps.push_back(s);
+    return steps;
+}
+
+// Each currency picked from the list, with its nine captions.
+std::vector<Step> currencyCaptions() {
+    const char* const captions[4][9] = {
+        {"Руб.", "10 руб.", "50 руб.", "100 руб.", "500 руб.", "1000 руб.", "5000 руб.", "руб.",
+         "руб. на 1 импульс"},
+        {"Грив.", "1 грив.", "2 грив.", "5 грив.", "10 грив.", "20 грив.", "50 грив.", "грив.",
+         "грив. на 1 импульс"},
+        {"Руб.", "1000 руб.", "5000 руб.", "10000 руб.", "20000 руб.", "50000 руб.", "100000 руб.",
+         "руб.", "руб. на 1 импульс"},
+        {"Тенге", "", "200 тенге", "500 тенге", "1000 тенге", "2000 тенге", "5000 тенге", "тенге",
+         "тенге. на 1 импульс"},
+    };
+    const char* const targets[9] = {"Label40",   "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
+                                    "CheckBox5", "CheckBox6", "Label44",   "Label48"};
+    std::vector<Step> steps = {click("BitBtn1"), tab(1), pick("ComboBox35", 1),
+                               pick("ComboBox35", 0)};
+    for (int entry = 0; entry < 4; ++entry) {
+        steps.push_back(pick("ComboBox35", entry));
+        steps.push_back(value(29, entry));
+        for (int k = 0; k < 9; ++k)
+            steps.push_back(text(targets[k], captions[entry][k]));
+    }
+    return steps;
+}
+
+// A stored telephone shown in the form that fits its first character, and
+// what its box stores back.
+std::vector<Step> storedTelephones() {
+    const char* const rows[][3] = {
+        {"89161234567", "8(916)123-45-67", "89161234567"},
+        {"+79161234567", "+7(916)123-45-67", "+79161234567"},
+        {"", "__(___)___-__-__", ""},
+        {"+7", "+7(___)___-__-__", "+7"},
+        {"-5", "__(___)___-__-__", ""},
+        {"8 916", "8(_91)6__-__-__", "8 916"},
+        {"+7(916)", "+7(_91)6__-__-__", "+7 916"},
+    };
+    std::vector<Step> steps = {click("BitBtn1")};
+    for (const auto& row : rows)
+        for (const Step& s :
+             {setField(7, row[0]), showAll(), text("MaskEdit3", row[1]), field(7, row[2])})
+            steps.push_back(s);
     return steps;
 }
 
@@ -189,6 +235,13 @@ const std::vector<Scenario>& Scenarios() {
           field(6, "+79161234567"), retype("MaskEdit1", ""), text("MaskEdit1", "__(___)___-__-__"),
           field(6, ""), retype("MaskEdit3", "+7916"), retype("MaskEdit3", "-"),
           text("MaskEdit3", "__(___)___-__-__"), field(7, ""), modified(1)}},
+        {"EachCurrencyHasItsNineCaptions", currencyCaptions()},
+        {"StoredTelephonesShowInTheFormOfTheirFirstCharacter", storedTelephones()},
+        {"ALabelLoadedAfterABlankOneShowsWhileTheEntryStays",
+         join({{click("BitBtn1"), blankSerial(), showAll(), shown("Edit21", true)},
+               captionsAre("QM . . . . ."),
+               {setField(0, "QM 0042"), showAll(), shown("Edit21", true)},
+               captionsAre("QM 0042")})},
         {"StoredTelephonesShowInTheirForms",
          {click("BitBtn1"), showAll(), text("MaskEdit1", "+7(___)___-__-__"), field(6, "+7")}},
         {"TextsAreStoredInCodePage1251",

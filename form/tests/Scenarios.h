@@ -61,6 +61,7 @@ enum class Act {
     ShowAll,
     SetValue,
     SetModified,
+    SetField, // text setting n (0: the serial label) holds these bytes
     BlankSerial,
     // Checks.
     Text,

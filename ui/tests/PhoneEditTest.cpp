@@ -159,32 +159,5 @@ TEST_F(PhoneEditTest, PastingInTheMiddleOverwritesFromTheCaret) {
     EXPECT_EQ(FieldText(6), "+74951234567");
 }
 
-TEST_F(PhoneEditTest, ShowAllPicksTheFormThatFitsTheStoredNumber) {
-    auto* admin = find<PhoneEdit>("MaskEdit3");
-    struct Case {
-        const char* stored;
-        PhoneEdit::Form form;
-        const char* shown;
-        const char* kept;
-    };
-    const Case cases[] = {
-        {"89161234567", PhoneEdit::Form::Domestic, "8(916)123-45-67", "89161234567"},
-        {"+79161234567", PhoneEdit::Form::International, "+7(916)123-45-67", "+79161234567"},
-        {"", PhoneEdit::Form::International, "__(___)___-__-__", ""},
-        {"+7", PhoneEdit::Form::International, "+7(___)___-__-__", "+7"},
-        {"-5", PhoneEdit::Form::International, "__(___)___-__-__", ""},
-        {"8 916", PhoneEdit::Form::Domestic, "8(_91)6__-__-__", "8 916"},
-        {"+7(916)", PhoneEdit::Form::International, "+7(_91)6__-__-__", "+7 916"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        qm::CopyText(qm::settings.SET07, qm::kShortTextSize, c.stored);
-        form->Show_all();
-        EXPECT_EQ(admin->form(), c.form);
-        EXPECT_EQ(admin->displayText(), QString::fromLatin1(c.shown));
-        EXPECT_EQ(FieldText(7), c.kept);
-    }
-}
-
 } // namespace
 } // namespace qmtest

@@ -146,45 +146,5 @@ TEST_F(ShowAllTest, SerialEntryVisibilityIsItsOwnWhicheverPageShows) {
     EXPECT_TRUE(form->serialEntry().isVisible()); // ... but the entry is on
 }
 
-// The nine captions of each currency, picked by the user from the list.
-TEST_F(ShowAllTest, EachCurrencyHasItsNineCaptions) {
-    struct Captions {
-        const char* texts[9];
-    };
-    const Captions expected[4] = {
-        {{"Руб.", "10 руб.", "50 руб.", "100 руб.", "500 руб.", "1000 руб.", "5000 руб.", "руб.",
-          "руб. на 1 импульс"}},
-        {{"Грив.", "1 грив.", "2 грив.", "5 грив.", "10 грив.", "20 грив.", "50 грив.", "грив.",
-          "грив. на 1 импульс"}},
-        {{"Руб.", "1000 руб.", "5000 руб.", "10000 руб.", "20000 руб.", "50000 руб.", "100000 руб.",
-          "руб.", "руб. на 1 импульс"}},
-        {{"Тенге", "", "200 тенге", "500 тенге", "1000 тенге", "2000 тенге", "5000 тенге", "тенге",
-          "тенге. на 1 импульс"}},
-    };
-    loadDefaults();
-    clickTab(1);
-    auto* list = find<QComboBox>("ComboBox35");
-    focus(list);
-    const auto captions = [this] {
-        QStringList texts;
-        texts << find<QLabel>("Label40")->text();
-        for (int k = 1; k <= 6; ++k)
-            texts << find<QCheckBox>(("CheckBox" + std::to_string(k)).c_str())->text();
-        texts << find<QLabel>("Label44")->text() << find<QLabel>("Label48")->text();
-        return texts;
-    };
-    for (int entry = 0; entry < 4; ++entry) {
-        SCOPED_TRACE(entry);
-        if (entry > 0)
-            QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(list->currentIndex(), entry);
-        QStringList want;
-        for (const char* t : expected[entry].texts)
-            want << QString::fromUtf8(t);
-        EXPECT_EQ(captions(), want);
-        EXPECT_EQ(qm::settings.SET29, entry);
-    }
-}
-
 } // namespace
 } // namespace qmtest
