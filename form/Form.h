@@ -10,6 +10,7 @@
 
 #include "Board_archive.h"
 #include "Device_path.h"
+#include "Image_transfer.h"
 #include "MessageSink.h"
 #include "Phone_box.h"
 #include "SerialEntry.h"
@@ -115,7 +116,7 @@ private:
     void Edit21Change();
     void ComboBox35Change(int entry);
     void setSerialCaptions(const std::string& text);
-    void reportFailure(int result, const std::string& path);
+    void reportFailure(ImageResult result, const std::string& path);
     void changePageByEnter(int page);
 
     View& view_;

@@ -61,7 +61,7 @@ void Form::StoreImage(const std::string& path, const std::function<void()>& befo
     if (result == ImageResult::Success)
         view_.setStatus("Настройки записаны в " + path);
     else
-        reportFailure(static_cast<int>(result), path);
+        reportFailure(result, path);
 }
 
 void Form::LoadImage(const std::string& path, std::string* imageRead) {
@@ -73,12 +73,12 @@ void Form::LoadImage(const std::string& path, std::string* imageRead) {
         Show_all();
         view_.setStatus("Настройки прочитаны из " + path);
     } else {
-        reportFailure(static_cast<int>(result), path);
+        reportFailure(result, path);
     }
 }
 
-void Form::reportFailure(int result, const std::string& path) {
-    const FailureTexts* texts = FailureTextsOf(static_cast<ImageResult>(result));
+void Form::reportFailure(ImageResult result, const std::string& path) {
+    const FailureTexts* texts = FailureTextsOf(result);
     if (!texts)
         return;
     view_.setStatus(texts->status + path);
