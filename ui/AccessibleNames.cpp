@@ -31,13 +31,13 @@ QString gridName(const QWidget& form, int setting) {
 
 } // namespace
 
-void NameGridBoxes(QWidget& form, const std::vector<QWidget*>& bound) {
-    const auto& bindings = Bindings();
-    for (std::size_t i = 0; i < bindings.size() && i < bound.size(); ++i)
-        if (bindings[i].kind == BindingKind::Number) {
-            const QString name = gridName(form, bindings[i].setting);
-            if (!name.isEmpty())
-                bound[i]->setAccessibleName(name);
+void NameGridBoxes(QWidget& form) {
+    for (const Binding& b : Bindings())
+        if (b.kind == BindingKind::Number) {
+            const QString name = gridName(form, b.setting);
+            auto* box = form.findChild<QWidget*>(QString::fromLatin1(b.control));
+            if (box && !name.isEmpty())
+                box->setAccessibleName(name);
         }
 }
 

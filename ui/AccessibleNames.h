@@ -1,8 +1,6 @@
 // Names that a screen reader says for the settings boxes.
 #pragma once
 
-#include <vector>
-
 class QWidget;
 
 namespace qm {
@@ -11,8 +9,8 @@ namespace qm {
 // the form. The boxes of the price table and of the SMS time windows stand
 // in a grid without one: each is named after the labels that head its
 // column and its row ("Руб. 3", "Время простоя, В рабочие дни"), the price
-// rows by their number. bound: the controls of Bindings(), in table order.
-// Run again when a heading changes (the money heading follows the currency).
-void NameGridBoxes(QWidget& form, const std::vector<QWidget*>& bound);
+// rows by their number. Run again when a heading changes (the money heading
+// follows the currency).
+void NameGridBoxes(QWidget& form);
 
 } // namespace qm

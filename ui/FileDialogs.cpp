@@ -1,5 +1,7 @@
 #include "FileDialogs.h"
 
+#include "Form.h"
+
 #include <QFileDialog>
 
 #include <utility>
@@ -13,24 +15,26 @@ FileDialogHook& hook() {
 }
 } // namespace
 
-QString RunFileDialog(QWidget* parent, FileDialogKind kind) {
+QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup) {
     if (hook())
-        return hook()(kind);
+        return hook()(setup.kind);
 
-    const bool open = kind == FileDialogKind::Open;
+    const bool open = setup.kind == FileDialogKind::Open;
     QFileDialog dialog(parent);
-    dialog.setObjectName(open ? QStringLiteral("OpenDialog1") : QStringLiteral("SaveDialog1"));
+    dialog.setObjectName(QString::fromUtf8(setup.name));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    // The save pattern has no dot: it lists every file whose name ends in "ini".
-    dialog.setNameFilter(open ? QStringLiteral("Файлы инициализации (*.ini)")
-                              : QStringLiteral("Файлы инициализации (*ini)"));
-    dialog.setDefaultSuffix(QStringLiteral("ini"));
-    dialog.selectFile(QStringLiteral("set.ini"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.confirmOverwrite);
+    dialog.setNameFilter(QString::fromUtf8(setup.filter));
+    dialog.setDefaultSuffix(QString::fromUtf8(setup.defaultExt));
+    dialog.selectFile(QString::fromUtf8(setup.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString RunFileDialog(QWidget* parent, FileDialogKind kind) {
+    return RunFileDialog(parent, FileDialogOf(kind));
 }
 
 FileDialogHook SetFileDialogHook(FileDialogHook next) {

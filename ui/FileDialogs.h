@@ -1,6 +1,8 @@
 // The two file dialogs of the window: OpenDialog1 and SaveDialog1.
 #pragma once
 
+#include "View.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,14 +11,10 @@ class QWidget;
 
 namespace qm {
 
-enum class FileDialogKind {
-    Open, // OpenDialog1: choose a settings file to read
-    Save  // SaveDialog1: choose where to write the settings
-};
-
-// Runs the dialog modally with "set.ini" as the initial name and "ini" as
-// the default extension. The save dialog overwrites without a question.
-// Returns the chosen full path, or an empty text when cancelled.
+// Runs the dialog modally with its name, filter, initial name and default
+// extension. Returns the chosen full path, or an empty text when cancelled.
+QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup);
+// The window's own dialog of that kind.
 QString RunFileDialog(QWidget* parent, FileDialogKind kind);
 
 // While a hook is set, RunFileDialog returns what the hook returns and

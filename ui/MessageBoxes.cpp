@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "Form.h"
+
 #include <QMessageBox>
 
 #include <utility>
@@ -14,7 +16,7 @@ BoxHook& hook() {
 } // namespace
 
 QString AppTitle() {
-    return QStringLiteral("Конфигуратор QM");
+    return QString::fromUtf8(ProgramTitle());
 }
 
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {

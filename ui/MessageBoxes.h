@@ -2,6 +2,8 @@
 // error box for exceptions that escape a handler.
 #pragma once
 
+#include "View.h"
+
 #include <QString>
 
 #include <functional>
@@ -12,11 +14,6 @@ namespace qm {
 
 // The application's title, the caption of every box.
 QString AppTitle();
-
-enum class BoxKind {
-    Message, // a message of the program, followed by a path
-    Error    // an exception that escaped a handler or start-up
-};
 
 // Shows a modal box with an OK button and returns when it is closed.
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text);

@@ -2,120 +2,110 @@
 
 #include "AccessibleNames.h"
 #include "Appearance.h"
-#include "Application.h"
 #include "Bindings.h"
-#include "Cp1251.h"
-#include "Field_rules.h"
-#include "MessageBoxes.h"
-#include "Set_def.h"
+#include "PhoneEdit.h"
 #include "Settings.h"
 #include "TextValidator.h"
 #include "ui_TForm1.h"
 
-#include <cstring>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
 
 namespace qm {
-
-class TForm1::Edit21Entry : public SerialEntry {
-public:
-    explicit Edit21Entry(QLineEdit* edit) : edit_(edit) {}
-    bool isVisible() const override { return !edit_->isHidden(); }
-    void clearText() override { edit_->clear(); }
-    void hide() override { edit_->hide(); }
-    void disable() override { edit_->setEnabled(false); }
-
-private:
-    QLineEdit* edit_;
-};
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ApplyBaseFont(*this);
     ui->setupUi(this);
-    edit21Entry_ = std::make_unique<Edit21Entry>(ui->Edit21);
-
     ApplyFonts(*this);
     FitLabels(*this);
     PlaceWindow(*this);
 
-    bound_ = ConnectBindings(*this);
-    NameGridBoxes(*this, bound_);
-    const auto& bindings = Bindings();
-    for (std::size_t i = 0; i < bindings.size(); ++i)
-        if (IsEntryBox(bindings[i]))
-            SetBackground(bound_[i], StartBackground());
-    for (QWidget* box :
-         {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5, ui->CheckBox6})
-        SetBackground(box, StartBackground());
+    view_ = std::make_unique<WidgetView>(*this);
+    // The edits whose text goes to the board as one line of code page 1251
+    // take no more than their fields hold.
+    for (const Binding& b : Bindings())
+        if (b.kind == BindingKind::Text) {
+            auto* edit = static_cast<QLineEdit*>(view_->widget(b.control));
+            edit->setValidator(
+                new TextValidator(edit, static_cast<int>(TextCapacity(b.setting)) - 1));
+        }
+    auto* serial = static_cast<QLineEdit*>(view_->widget("Edit21"));
+    serial->setValidator(new TextValidator(serial, static_cast<int>(kSerialSize) - 1));
+    NameGridBoxes(*this);
 
-    SetBackground(ui->Edit21, WorkingBackground(*this));
-    ui->Edit21->setValidator(new TextValidator(ui->Edit21, static_cast<int>(kSerialSize) - 1));
-    connect(ui->Edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
-
-    connect(ui->BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));
-    connect(ui->BitBtn3, &QPushButton::clicked, this, Guarded([this] { BitBtn3Click(); }));
-    connect(ui->BitBtn11, &QPushButton::clicked, this, Guarded([this] { BitBtn11Click(); }));
-    connect(ui->BitBtn8, &QPushButton::clicked, this, Guarded([this] { BitBtn8Click(); }));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
-    connect(ui->BitBtn12, &QPushButton::clicked, this, Guarded([this] { BitBtn12Click(); }));
-    connect(ui->PageControl1, &QTabWidget::currentChanged, this, Guarded([this](int index) {
-                if (!pageChangeByCode_)
-                    PageControl1Change(index);
-            }));
-    installEnterChains();
-
-    FormCreate();
+    form_ = std::make_unique<Form>(*view_);
+    connectReports();
 }
 
 TForm1::~TForm1() = default;
 
 QString TForm1::statusText() const {
-    return ui->StatusPanel1->text();
+    return QString::fromStdString(view_->status());
 }
 
 void TForm1::setStatusText(const QString& text) {
-    ui->StatusPanel1->setText(text);
+    view_->setStatus(text.toStdString());
 }
 
-SerialEntry& TForm1::serialEntry() {
-    return *edit21Entry_;
+void TForm1::LoadImage(const QString& path, std::string* imageRead) {
+    form_->LoadImage(path.toStdString(), imageRead);
 }
 
-void TForm1::showMessage(const std::string& text, const std::string& path) {
-    try {
-        ShowBox(this, BoxKind::Message, QString::fromStdString(text + path));
-    } catch (...) {
-        // Reporting must not fail the operation that reports.
+void TForm1::StoreImage(const QString& path, const std::function<void()>& beforeTarget) {
+    form_->StoreImage(path.toStdString(), beforeTarget);
+}
+
+// Reports to the form what the user did, and nothing the view did itself.
+void TForm1::connectReports() {
+    Form& form = *form_;
+    const WidgetView& view = *view_;
+    const auto report = [&view](auto action) {
+        return [&view, action](auto... args) {
+            if (!view.applying())
+                action(args...);
+        };
+    };
+    std::vector<std::string> edits = {"Edit21"};
+    for (const Binding& b : Bindings()) {
+        QWidget* w = view_->widget(b.control);
+        w->installEventFilter(this); // Enter
+        const std::string name = b.control;
+        if (auto* phone = qobject_cast<PhoneEdit*>(w)) {
+            connect(phone, &PhoneEdit::pasteRequested, this,
+                    [&form, name](const QString& text) { form.pasted(name, text.toStdString()); });
+            connect(phone, &PhoneEdit::clickedIn, this, [&form, name] { form.clicked(name); });
+        }
+        if (qobject_cast<QLineEdit*>(w))
+            edits.push_back(name);
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            connect(button, &QAbstractButton::toggled, this,
+                    report([&form, name](bool on) { form.toggled(name, on); }));
+        else if (auto* list = qobject_cast<QComboBox*>(w))
+            connect(list, &QComboBox::activated, this,
+                    report([&form, name](int entry) { form.picked(name, entry); }));
     }
+    for (const std::string& name : edits)
+        connect(
+            static_cast<QLineEdit*>(view_->widget(name)), &QLineEdit::textChanged, this,
+            report([&form, name](const QString& text) { form.typed(name, text.toStdString()); }));
+    for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn8", "BitBtn11", "BitBtn12"})
+        connect(static_cast<QPushButton*>(view_->widget(name)), &QPushButton::clicked, this,
+                [&form, name] { form.clicked(name); });
+    connect(static_cast<QTabWidget*>(view_->widget("PageControl1")), &QTabWidget::currentChanged,
+            this, report([&form](int page) { form.pageChanged(page); }));
 }
 
-void TForm1::FormCreate() {
-    setStatusText(QStringLiteral(
-        "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" "));
-}
-
-void TForm1::BitBtn1Click() {
-    ui->BitBtn8->setEnabled(true);
-    ui->BitBtn3->setEnabled(true);
-    Set_def();
-    Show_all();
-    setStatusText(QStringLiteral("Все настройки установлены \"по умолчанию\" "));
-}
-
-void TForm1::BitBtn12Click() {
-    // Nothing is saved on the way out: what was not stored is left behind.
-    close();
-}
-
-void TForm1::Edit21Change(const QString& text) {
-    if (!StoreLabel(settings, text.toStdString()))
-        return; // the edit's own rule lets no such text through
-    setSerialCaptions(QString::fromStdString(
-        Utf8FromCp1251({settings.serial, ::strnlen(settings.serial, kSerialSize)})));
-}
-
-void TForm1::setSerialCaptions(const QString& text) {
-    for (QLabel* caption : {ui->Label42, ui->Label43, ui->Label45, ui->Label46})
-        SetCaption(caption, text);
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // Enter only moves the focus: the key then goes on to the control as usual.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) // Shift, Ctrl and Alt do not matter
+            form_->enterPressed(watched->objectName().toStdString());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace qm

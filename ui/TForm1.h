@@ -1,19 +1,16 @@
 // The main window: every setting of the board on four tab pages, the command
-// buttons and the status line.
+// buttons and the status line. Its behaviour is the form's (Form.h); the
+// window draws the controls and reports what the user does to them.
 #pragma once
 
-#include "Board_archive.h"
-#include "Device_path.h"
-#include "Image_transfer.h"
-#include "MessageSink.h"
-#include "SerialEntry.h"
+#include "Form.h"
+#include "WidgetView.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace Ui {
 class TForm1;
@@ -32,63 +29,26 @@ public:
     QString statusText() const;
     void setStatusText(const QString& text);
 
-    // The serial entry Edit21 as the settings file writer sees it. (QWidget's
-    // own isVisible and hide stand in the way of the window being one.)
-    SerialEntry& serialEntry();
-
+    SerialEntry& serialEntry() { return form_->serialEntry(); }
     // A modal box with an OK button: the text, then the path.
-    void showMessage(const std::string& text, const std::string& path) override;
-
-    // Fills every control from the settings record, applies the currency
-    // captions, blanks the status line, enables the settings controls.
-    void Show_all();
-    // Sets the nine captions of the currency that ComboBox35 shows.
-    void Show_currency();
-    // Clears the modified flag and repaints the window at once.
-    void ClearModified();
-
-    // Loading a settings image at path into the record and storing the
-    // record as a settings image at path, with progress and outcome in the
-    // status line and failures in a box. The data buttons are disabled while
-    // either runs. A successful load hands the bytes it read to imageRead;
-    // a store runs beforeTarget right before it writes (WriteImage).
+    void showMessage(const std::string& text, const std::string& path) override {
+        form_->showMessage(text, path);
+    }
+    void Show_all() { form_->Show_all(); }
+    void Show_currency() { form_->Show_currency(); }
     void LoadImage(const QString& path, std::string* imageRead = nullptr);
     void StoreImage(const QString& path, const std::function<void()>& beforeTarget = {});
+    void setVolumeSource(Form::VolumeSource source) { form_->setVolumeSource(std::move(source)); }
 
-    // Where the device commands look for the board's volume: the system's
-    // own volumes unless a test points them elsewhere.
-    using VolumeSource = std::function<std::unique_ptr<VolumeList>()>;
-    void setVolumeSource(VolumeSource source);
-
-    // Handlers.
-    void FormCreate();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn8Click();
-    void BitBtn11Click();
-    void BitBtn1Click();
-    void BitBtn12Click();
-    void ComboBox35Change(int index);
-    void PageControl1Change(int index);
-    void Edit21Change(const QString& text);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class Edit21Entry;
-    class CommandsBusy;
-
-    void setSerialCaptions(const QString& text);
-    void reportFailure(ImageResult result, const QString& path);
-    void installEnterChains();
-    void changePageByEnter(int page);
+    void connectReports();
 
     std::unique_ptr<Ui::TForm1> ui;
-    std::unique_ptr<Edit21Entry> edit21Entry_;
-    std::vector<QWidget*> bound_; // the controls of Bindings(), in table order
-    bool pageChangeByCode_ = false;
-    VolumeSource volumes_ = SystemVolumes;
-    // What the device commands read from the board and are about to
-    // overwrite on it is kept here, silently.
-    BoardArchive archive_;
+    std::unique_ptr<WidgetView> view_;
+    std::unique_ptr<Form> form_;
 };
 
 } // namespace qm

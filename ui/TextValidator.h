@@ -1,6 +1,8 @@
 // Input rule of the edits whose text goes to the board as one line of code
 // page 1251: the text settings Edit7, Edit12, Edit10, Edit3, Edit5 and the
-// serial entry Edit21.
+// serial entry Edit21. Whatever enters the edit, typed, pasted, dropped or
+// put there by the program, is kept as the form's rule keeps it
+// (Text_entry.h), before the edit shows it.
 #pragma once
 
 #include <QString>
@@ -10,14 +12,6 @@ class QLineEdit;
 
 namespace qm {
 
-// Whatever enters the edit, typed, pasted, dropped or put there by the
-// program, is made one line first: of a text with line breaks the first
-// line with content, tabs as blanks, other control characters dropped. Then
-// the field's limits apply: what does not fit into maxLength characters is
-// cut, and a text with a character that code page 1251 lacks is refused
-// whole, so that it reaches the settings record unchanged, never with a
-// character replaced. Only the part that came in is looked at: the rest of
-// the text stays as it was.
 class TextValidator : public QValidator {
 public:
     TextValidator(QLineEdit* edit, int maxLength);

@@ -81,31 +81,5 @@ TEST_F(CommandSlipsTest, FocusGoesBackToTheCommandSoSpaceNeverClosesTheEditor) {
     EXPECT_EQ(focused(), "Edit12");
 }
 
-TEST_F(CommandSlipsTest, TypedSerialLabelSurvivesAFailedStore) {
-    loadDefaults();
-    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
-    form->Show_all();
-    auto* entry = find<QLineEdit>("Edit21");
-    focus(entry);
-    typeText(entry, "QM 1.2.3.4.5");
-    // A board pulled out (no folder left) and a full board.
-    for (const std::string& failing : {dir.file("gone/set.ini"), std::string("/dev/full")}) {
-        saveTo(failing);
-        EXPECT_EQ(status(), QString::fromStdString("Ошибка при записи " + failing));
-        EXPECT_TRUE(entry->isVisible());
-        EXPECT_TRUE(entry->isEnabled());
-        EXPECT_EQ(entry->text(), "QM 1.2.3.4.5");
-        EXPECT_EQ(find<QLabel>("Label42")->text(), "QM 1.2.3.4.5");
-    }
-    const std::string good = dir.file("set.ini");
-    saveTo(good);
-    const auto lines = SplitCrLfLines(ReadAll(good));
-    ASSERT_GT(lines.size(), 1u);
-    EXPECT_EQ(lines[1], "SET99=QM 1.2.3.4.5");
-    EXPECT_FALSE(entry->isVisible());
-    EXPECT_FALSE(entry->isEnabled());
-    EXPECT_EQ(entry->text(), "");
-}
-
 } // namespace
 } // namespace qmtest

@@ -26,16 +26,6 @@ namespace fs = std::filesystem;
 
 using CommandsTest = CommandsFixture;
 
-TEST_F(CommandsTest, DefaultsEnableTheWriteCommands) {
-    EXPECT_FALSE(find<QPushButton>("BitBtn3")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("BitBtn8")->isEnabled());
-    loadDefaults();
-    EXPECT_TRUE(writeButtonsEnabled());
-    EXPECT_EQ(status(), "Все настройки установлены \"по умолчанию\" ");
-    EXPECT_EQ(find<QLineEdit>("Edit24")->text(), "100");
-    EXPECT_EQ(qm::modified, 1);
-}
-
 TEST_F(CommandsTest, EditedSettingsSavedToAFileAreTheImageToTheByteAndLoadBack) {
     loadDefaults();
     retype(find<QLineEdit>("Edit7"), "apn.test");
@@ -86,19 +76,6 @@ TEST_F(CommandsTest, BadChecksumIsReportedAndStillEnablesTheWriteCommands) {
     expectAllButtonsEnabled();
     EXPECT_EQ(qm::modified, 0); // nothing was read into the record
     EXPECT_FALSE(find<QLineEdit>("Edit7")->isEnabled());
-}
-
-TEST_F(CommandsTest, CancelledDialogsChangeNothing) {
-    loadDefaults();
-    const QString before = status();
-    const qm::Settings record = qm::settings;
-    click("BitBtn11");
-    click("BitBtn8");
-    EXPECT_EQ(dialogsRun.size(), 2u);
-    EXPECT_EQ(status(), before);
-    EXPECT_EQ(qm::settings, record);
-    EXPECT_TRUE(boxes.shown.empty());
-    expectAllButtonsEnabled();
 }
 
 struct FailureCase {

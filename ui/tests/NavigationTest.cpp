@@ -19,41 +19,6 @@ protected:
     }
 };
 
-const std::vector<std::string> kCycle = {
-    "Edit12",       "Edit10",       "Edit3",        "Edit8",        "Edit5",      "ComboBox35",
-    "CheckBox1",    "CheckBox2",    "CheckBox3",    "CheckBox4",    "CheckBox5",  "CheckBox6",
-    "Edit24",       "Edit30",       "Edit25",       "Edit1",        "Edit2",      "Edit4",
-    "Edit6",        "Edit9",        "Edit11",       "Edit13",       "Edit14",     "Edit15",
-    "Edit16",       "Edit17",       "Edit18",       "Edit19",       "Edit20",     "Edit34",
-    "Edit22",       "Edit23",       "CheckBox7",    "MaskEdit1",    "CheckBox13", "Edit59",
-    "CheckBox8",    "MaskEdit3",    "Edit54",       "Edit55",       "Edit41",     "Edit57",
-    "Edit58",       "Edit28",       "Edit29",       "Edit31",       "Edit32",     "Edit33",
-    "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "ComboBox1",  "Edit26",
-    "Edit27",       "Edit7",
-};
-
-TEST_F(NavigationTest, EnterWalksAllFourPagesInACycle) {
-    loadDefaults();
-    focus(find("Edit7"));
-    for (int round = 0; round < 2; ++round) {
-        for (std::size_t i = 0; i < kCycle.size(); ++i) {
-            SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(i));
-            enter();
-            ASSERT_EQ(focused(), kCycle[i]);
-            const int expectedPage = i < 5 ? 0 : i < 32 ? 1 : i < 48 ? 2 : i < 55 ? 3 : 0;
-            EXPECT_EQ(page(), expectedPage);
-        }
-    }
-    // Enter selects the whole text of the edit it reaches, so typing replaces
-    // it; showing the record afresh left that selection alone.
-    EXPECT_EQ(find<QLineEdit>("Edit7")->selectedText(), "internet.mts.ru");
-    // Walking through the radio buttons selected none of them.
-    EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("RadioButton4")->isChecked());
-    EXPECT_EQ(qm::settings.SET48, 0);
-    EXPECT_EQ(qm::settings.SET52, 0);
-}
-
 TEST_F(NavigationTest, ShiftAndCtrlEnterAndTheKeypadEnterActTheSame) {
     loadDefaults();
     focus(find("Edit7"));
@@ -63,36 +28,6 @@ TEST_F(NavigationTest, ShiftAndCtrlEnterAndTheKeypadEnterActTheSame) {
     EXPECT_EQ(focused(), "Edit10");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(focused(), "Edit3");
-}
-
-TEST_F(NavigationTest, EnterInTheLastFieldShowsTheRecordWithoutThePageChangeHandler) {
-    loadDefaults();
-    // Stored out of range and not yet shown: one Show_all shows 5 (and
-    // stores 15), a second one would show 15.
-    qm::settings.SET32 = 5;
-    focus(find("Edit5"));
-    enter();
-    EXPECT_EQ(page(), 1);
-    EXPECT_EQ(focused(), "ComboBox35");
-    EXPECT_EQ(find<QLineEdit>("Edit8")->text(), "5");
-    EXPECT_EQ(qm::settings.SET32, 15);
-    EXPECT_EQ(form->statusText(), " ");
-}
-
-TEST_F(NavigationTest, EnterInEdit33ShowsThePageOfSensorsWithRadioButton1Focused) {
-    loadDefaults();
-    clickTab(2);
-    focus(find("Edit33"));
-    enter();
-    EXPECT_EQ(page(), 3);
-    EXPECT_EQ(focused(), "RadioButton1");
-    EXPECT_FALSE(find<QRadioButton>("RadioButton1")->isChecked());
-    enter();
-    enter();
-    enter();
-    EXPECT_EQ(focused(), "RadioButton4");
-    enter();
-    EXPECT_EQ(focused(), "ComboBox1");
 }
 
 TEST_F(NavigationTest, RadioPairsAreEnteredAtTheSelectedButtonAndArrowsMoveTheSelection) {
@@ -145,20 +80,6 @@ TEST_F(NavigationTest, RadioPairsAreEnteredAtTheSelectedButtonAndArrowsMoveTheSe
     QTest::keyClick(find("GroupBox5"), Qt::Key_Backtab);
     EXPECT_EQ(focused(), "RadioButton2");
     EXPECT_EQ(qm::settings.SET48, 0);
-}
-
-TEST_F(NavigationTest, MoneyAboveTheLimitShowsTheLimitAfterEnterLeavesThePage) {
-    loadDefaults();
-    clickTab(1);
-    retype(find<QLineEdit>("Edit22"), "99999");
-    enter();
-    EXPECT_EQ(focused(), "Edit23");
-    EXPECT_EQ(find<QLineEdit>("Edit22")->text(), "99999");
-    enter();
-    EXPECT_EQ(page(), 2);
-    clickTab(1);
-    EXPECT_EQ(find<QLineEdit>("Edit22")->text(), "5000");
-    EXPECT_EQ(qm::settings.SET26, 5000);
 }
 
 TEST_F(NavigationTest, PriceCellsKeepTheirSelectionWhenLeft) {

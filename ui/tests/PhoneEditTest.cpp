@@ -39,13 +39,6 @@ protected:
     PhoneEdit* phone = nullptr;
 };
 
-TEST_F(PhoneEditTest, EmptyBoxIsInTheInternationalForm) {
-    EXPECT_EQ(phone->displayText(), "__(___)___-__-__");
-    EXPECT_EQ(phone->form(), PhoneEdit::Form::International);
-    EXPECT_EQ(phone->value(), "");
-    EXPECT_EQ(qm::modified, 1);
-}
-
 TEST_F(PhoneEditTest, TypingAnInternationalNumberKeyByKey) {
     const QString typed = "+79161234567";
     const QStringList shown = {
@@ -62,18 +55,6 @@ TEST_F(PhoneEditTest, TypingAnInternationalNumberKeyByKey) {
     }
     QTest::keyClick(phone, '8'); // the box is full
     EXPECT_EQ(FieldText(6), "+79161234567");
-}
-
-TEST_F(PhoneEditTest, TypingADigitFirstSwitchesToTheDomesticForm) {
-    QTest::keyClick(phone, '8');
-    EXPECT_EQ(phone->form(), PhoneEdit::Form::Domestic);
-    EXPECT_EQ(phone->displayText(), "8(___)___-__-__");
-    EXPECT_EQ(FieldText(6), "8");
-    QTest::keyClicks(phone, "9161234567");
-    EXPECT_EQ(phone->displayText(), "8(916)123-45-67");
-    EXPECT_EQ(FieldText(6), "89161234567");
-    QTest::keyClick(phone, '9'); // eleven digits at most
-    EXPECT_EQ(FieldText(6), "89161234567");
 }
 
 TEST_F(PhoneEditTest, MinusFirstErasesTheNumber) {
@@ -176,33 +157,6 @@ TEST_F(PhoneEditTest, PastingInTheMiddleOverwritesFromTheCaret) {
     paste("123-45-67");
     EXPECT_EQ(phone->displayText(), "+7(495)123-45-67");
     EXPECT_EQ(FieldText(6), "+74951234567");
-}
-
-TEST_F(PhoneEditTest, ShowAllPicksTheFormThatFitsTheStoredNumber) {
-    auto* admin = find<PhoneEdit>("MaskEdit3");
-    struct Case {
-        const char* stored;
-        PhoneEdit::Form form;
-        const char* shown;
-        const char* kept;
-    };
-    const Case cases[] = {
-        {"89161234567", PhoneEdit::Form::Domestic, "8(916)123-45-67", "89161234567"},
-        {"+79161234567", PhoneEdit::Form::International, "+7(916)123-45-67", "+79161234567"},
-        {"", PhoneEdit::Form::International, "__(___)___-__-__", ""},
-        {"+7", PhoneEdit::Form::International, "+7(___)___-__-__", "+7"},
-        {"-5", PhoneEdit::Form::International, "__(___)___-__-__", ""},
-        {"8 916", PhoneEdit::Form::Domestic, "8(_91)6__-__-__", "8 916"},
-        {"+7(916)", PhoneEdit::Form::International, "+7(_91)6__-__-__", "+7 916"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        qm::CopyText(qm::settings.SET07, qm::kShortTextSize, c.stored);
-        form->Show_all();
-        EXPECT_EQ(admin->form(), c.form);
-        EXPECT_EQ(admin->displayText(), QString::fromLatin1(c.shown));
-        EXPECT_EQ(FieldText(7), c.kept);
-    }
 }
 
 } // namespace

@@ -8,13 +8,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
-class QWidget;
-
 namespace qm {
-
-class TForm1;
 
 enum class BindingKind {
     Text,     // edit; the whole text in code page 1251; sets the modified flag
@@ -33,8 +30,9 @@ struct Binding {
     BindingKind kind;
     std::int32_t min = 0; // Number: bounds, from the table of settings
     std::int32_t max = 0;
-    int bit = 0; // FlagBit: bit of SET28
-    int on = 0;  // Radio: the value stored when the button is switched on
+    int bit = 0;     // FlagBit: bit of SET28
+    int on = 0;      // Radio: the value stored when the button is switched on
+    int entries = 0; // List, Currency: the number of entries
 };
 
 // Every settings control, in the order Show_all fills them.
@@ -44,13 +42,7 @@ const std::vector<Binding>& Bindings();
 // to a check box or radio button).
 bool IsEntryBox(const Binding& binding);
 
-// Prepares each bound control of the form (length limits, code page rule) and
-// connects its change signal to its rule. Returns the controls in table order.
-std::vector<QWidget*> ConnectBindings(TForm1& form);
-
-// Shows the binding's setting in its control. When that changes what the
-// control shows, the control's rule runs as for a user's edit; the lists show
-// their entry without running one.
-void FillControl(QWidget* control, const Binding& binding);
+// The binding of a control; null for a control that shows no setting.
+const Binding* FindBinding(std::string_view control);
 
 } // namespace qm

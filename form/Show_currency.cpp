@@ -1,11 +1,10 @@
 // Currency and banknote captions.
-#include "TForm1.h"
+#include "Form.h"
 
-#include "AccessibleNames.h"
-#include "Appearance.h"
 #include "Field_rules.h"
 #include "Settings.h"
-#include "ui_TForm1.h"
+
+#include <string>
 
 namespace qm {
 
@@ -41,29 +40,25 @@ const CurrencyCaptions kCurrencyCaptions[4] = {
 
 } // namespace
 
-void TForm1::Show_currency() {
-    int index = ui->ComboBox35->currentIndex();
+void Form::Show_currency() {
+    int index = view_.entry("ComboBox35");
     if (index < 0 || index > 3) {
         // A stored currency without an entry shows as Russia; the record keeps
         // its value until the user picks one.
-        ui->ComboBox35->setCurrentIndex(0);
+        view_.setEntry("ComboBox35", 0);
         index = 0;
     }
     const CurrencyCaptions& c = kCurrencyCaptions[index];
-    SetCaption(ui->Label40, QString::fromUtf8(c.priceHeading));
-    QCheckBox* const boxes[] = {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3,
-                                ui->CheckBox4, ui->CheckBox5, ui->CheckBox6};
+    view_.setText("Label40", c.priceHeading);
     for (int k = 0; k < 6; ++k)
-        boxes[k]->setText(QString::fromUtf8(c.banknotes[k]));
-    SetCaption(ui->Label44, QString::fromUtf8(c.balanceUnit));
-    SetCaption(ui->Label48, QString::fromUtf8(c.coinUnit));
-    // The money column's boxes are named after its heading.
-    NameGridBoxes(*this, bound_);
+        view_.setText("CheckBox" + std::to_string(k + 1), c.banknotes[k]);
+    view_.setText("Label44", c.balanceUnit);
+    view_.setText("Label48", c.coinUnit);
 }
 
-void TForm1::ComboBox35Change(int index) {
+void Form::ComboBox35Change(int entry) {
     modified = 1;
-    StoreEntry(settings, 29, index);
+    StoreEntry(settings, 29, entry);
     Show_currency();
 }
 

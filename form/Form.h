@@ -1,0 +1,133 @@
+// The main window TForm1 apart from its drawing: everything a window of
+// this program does, over a passive view (View.h).
+//
+// The window reports only what the user did; the form runs every change
+// rule itself, also while it fills the controls: a control's rule runs when
+// the value it shows actually changes, whatever the toolkit notifies.
+// Every report and command runs under the error-box policy: an error that
+// escapes it is shown in the standard error box and the program goes on.
+#pragma once
+
+#include "Board_archive.h"
+#include "Device_path.h"
+#include "Image_transfer.h"
+#include "MessageSink.h"
+#include "Phone_box.h"
+#include "SerialEntry.h"
+#include "View.h"
+
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// The caption of every box: the program's title.
+const char* ProgramTitle();
+
+// The window's two file dialogs, OpenDialog1 and SaveDialog1.
+const FileDialogSetup& FileDialogOf(FileDialogKind kind);
+
+class Form : public MessageSink {
+public:
+    // Puts the controls into their start states and runs FormCreate.
+    explicit Form(View& view);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // What the user did. Reports of controls the form has no rule for are
+    // ignored.
+    // An edit's text changed (the form reads what it shows from the view).
+    void typed(std::string_view control, const std::string& text);
+    void toggled(std::string_view control, bool on);  // a check box or radio button
+    void picked(std::string_view control, int entry); // a list entry
+    void enterPressed(std::string_view control);      // Enter or Shift+Enter
+    void clicked(std::string_view control);           // a button; a click into a phone box
+    void pageChanged(int page);                       // a page tab
+    // Keys in a phone box shown by a plain edit; a window whose box lays out
+    // the mask itself reports typed() instead.
+    void phoneTyped(std::string_view control, char32_t c);
+    void phoneKey(std::string_view control, PhoneKey key);
+    // A text pasted into a phone box (the keys, the menu or the middle button).
+    void pasted(std::string_view control, const std::string& text);
+
+    // Fills every control from the settings record, applies the currency
+    // captions, blanks the status line, enables the settings controls.
+    void Show_all();
+    // Sets the nine captions of the currency that ComboBox35 shows.
+    void Show_currency();
+    // Clears the modified flag and repaints the window at once.
+    void ClearModified();
+    void PageControl1Change();
+
+    // Loading a settings image at path into the record and storing the
+    // record as a settings image at path, with progress and outcome in the
+    // status line and failures in a box. The data buttons are disabled while
+    // either runs. A successful load hands the bytes it read to imageRead;
+    // a store runs beforeTarget right before it writes (WriteImage).
+    void LoadImage(const std::string& path, std::string* imageRead = nullptr);
+    void StoreImage(const std::string& path, const std::function<void()>& beforeTarget = {});
+
+    void FormCreate();
+    void BitBtn1Click();  // "ПО УМОЛЧАНИЮ"
+    void BitBtn2Click();  // "ИЗ УСТРОЙСТВА"
+    void BitBtn3Click();  // "В УСТРОЙСТВО"
+    void BitBtn8Click();  // "В ФАЙЛ"
+    void BitBtn11Click(); // "ИЗ ФАЙЛА"
+    void BitBtn12Click(); // "ВЫХОД"
+
+    // The serial entry Edit21 as the settings file writer sees it.
+    SerialEntry& serialEntry();
+    void showMessage(const std::string& text, const std::string& path) override;
+
+    // Where the device commands look for the board's volume: the system's
+    // own volumes unless a test points them elsewhere.
+    using VolumeSource = std::function<std::unique_ptr<VolumeList>()>;
+    void setVolumeSource(VolumeSource source);
+
+private:
+    class Edit21Entry;
+    class CommandsBusy;
+
+    // The error-box policy: an error that escapes the action is shown in the
+    // standard error box, and the program goes on.
+    template <class Action> void guarded(Action&& action) {
+        try {
+            action();
+        } catch (const std::exception& e) {
+            view_.showBox(BoxKind::Error, e.what());
+        } catch (...) {
+            view_.showBox(BoxKind::Error, std::string());
+        }
+    }
+    // Shows a value in a control; runs the control's rule when that changes
+    // what it shows.
+    void showText(std::string_view control, const std::string& text);
+    void showChecked(std::string_view control, bool on);
+    void showPhone(std::string_view control, const PhoneBox& box);
+    // The change rules.
+    void textChanged(std::string_view control);
+    void switchedOn(std::string_view control, bool on);
+    void phoneChanged(std::string_view control);
+    void Edit21Change();
+    void ComboBox35Change(int entry);
+    void setSerialCaptions(const std::string& text);
+    void reportFailure(ImageResult result, const std::string& path);
+    void changePageByEnter(int page);
+
+    View& view_;
+    std::unique_ptr<Edit21Entry> edit21_;
+    // What each text box and phone box held when its rule last ran: its rule
+    // runs again only when that changes.
+    std::map<std::string, std::string, std::less<>> lastShown_;
+    VolumeSource volumes_ = SystemVolumes;
+    // What the device commands read from the board and are about to
+    // overwrite on it is kept here, silently.
+    BoardArchive archive_;
+};
+
+} // namespace qm
