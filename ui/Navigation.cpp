@@ -3,10 +3,10 @@
 // record afresh. The four pages form a cycle. Tab keeps the window's tab order.
 #include "TForm1.h"
 
-#include "ui_TForm1.h"
-
 #include <QKeyEvent>
+#include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTabWidget>
 
 #include <functional>
 #include <map>
@@ -109,11 +109,11 @@ void TForm1::changePageByEnter(int page) {
     {
         // A page change by Enter is not the user's pick of a tab.
         const QScopedValueRollback<bool> byCode(pageChangeByCode_, true);
-        ui->PageControl1->setCurrentIndex(page);
+        widget<QTabWidget>("PageControl1")->setCurrentIndex(page);
     }
     // The focus goes to the first control of the new page in tab order, not
     // to the one that had it when the page was last left.
-    QWidget* const target = ui->PageControl1->widget(page);
+    QWidget* const target = widget<QTabWidget>("PageControl1")->widget(page);
     for (QWidget* w = from ? from->nextInFocusChain() : nullptr; w && w != from;
          w = w->nextInFocusChain()) {
         if (target->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
@@ -125,7 +125,7 @@ void TForm1::changePageByEnter(int page) {
     Show_all();
     if (page == 3) {
         repaint();
-        ui->RadioButton1->setFocus(Qt::TabFocusReason);
+        widget<QRadioButton>("RadioButton1")->setFocus(Qt::TabFocusReason);
     }
 }
 

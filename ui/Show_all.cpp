@@ -5,7 +5,8 @@
 #include "Bindings.h"
 #include "Cp1251.h"
 #include "Settings.h"
-#include "ui_TForm1.h"
+
+#include <QLineEdit>
 
 #include <cstring>
 
@@ -16,8 +17,8 @@ void TForm1::Show_all() {
     // once shown, the entry stays until a store has put the label on its
     // target (WriteImage).
     if (static_cast<unsigned char>(settings.serial[0]) == kBlankSerialMarker) {
-        ui->Edit21->show();
-        ui->Edit21->setEnabled(true);
+        widget<QLineEdit>("Edit21")->show();
+        widget<QLineEdit>("Edit21")->setEnabled(true);
     } else {
         setSerialCaptions(QString::fromStdString(
             Utf8FromCp1251({settings.serial, ::strnlen(settings.serial, kSerialSize)})));

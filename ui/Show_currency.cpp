@@ -5,7 +5,10 @@
 #include "Appearance.h"
 #include "Field_rules.h"
 #include "Settings.h"
-#include "ui_TForm1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 
 namespace qm {
 
@@ -42,21 +45,21 @@ const CurrencyCaptions kCurrencyCaptions[4] = {
 } // namespace
 
 void TForm1::Show_currency() {
-    int index = ui->ComboBox35->currentIndex();
+    int index = widget<QComboBox>("ComboBox35")->currentIndex();
     if (index < 0 || index > 3) {
         // A stored currency without an entry shows as Russia; the record keeps
         // its value until the user picks one.
-        ui->ComboBox35->setCurrentIndex(0);
+        widget<QComboBox>("ComboBox35")->setCurrentIndex(0);
         index = 0;
     }
     const CurrencyCaptions& c = kCurrencyCaptions[index];
-    SetCaption(ui->Label40, QString::fromUtf8(c.priceHeading));
-    QCheckBox* const boxes[] = {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3,
-                                ui->CheckBox4, ui->CheckBox5, ui->CheckBox6};
+    SetCaption(widget<QLabel>("Label40"), QString::fromUtf8(c.priceHeading));
+    const char* const boxes[] = {"CheckBox1", "CheckBox2", "CheckBox3",
+                                 "CheckBox4", "CheckBox5", "CheckBox6"};
     for (int k = 0; k < 6; ++k)
-        boxes[k]->setText(QString::fromUtf8(c.banknotes[k]));
-    SetCaption(ui->Label44, QString::fromUtf8(c.balanceUnit));
-    SetCaption(ui->Label48, QString::fromUtf8(c.coinUnit));
+        widget<QCheckBox>(boxes[k])->setText(QString::fromUtf8(c.banknotes[k]));
+    SetCaption(widget<QLabel>("Label44"), QString::fromUtf8(c.balanceUnit));
+    SetCaption(widget<QLabel>("Label48"), QString::fromUtf8(c.coinUnit));
     // The money column's boxes are named after its heading.
     NameGridBoxes(*this, bound_);
 }

@@ -6,11 +6,16 @@
 #include "Bindings.h"
 #include "Cp1251.h"
 #include "Field_rules.h"
+#include "Form_builder.h"
 #include "MessageBoxes.h"
 #include "Set_def.h"
 #include "Settings.h"
 #include "TextValidator.h"
-#include "ui_TForm1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 
 #include <cstring>
 
@@ -28,36 +33,31 @@ private:
     QLineEdit* edit_;
 };
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
-    ApplyBaseFont(*this);
-    ui->setupUi(this);
-    edit21Entry_ = std::make_unique<Edit21Entry>(ui->Edit21);
-
-    ApplyFonts(*this);
-    FitLabels(*this);
-    PlaceWindow(*this);
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    BuildForm(*this);
+    auto* edit21 = widget<QLineEdit>("Edit21");
+    edit21Entry_ = std::make_unique<Edit21Entry>(edit21);
 
     bound_ = ConnectBindings(*this);
     NameGridBoxes(*this, bound_);
-    const auto& bindings = Bindings();
-    for (std::size_t i = 0; i < bindings.size(); ++i)
-        if (IsEntryBox(bindings[i]))
-            SetBackground(bound_[i], StartBackground());
-    for (QWidget* box :
-         {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5, ui->CheckBox6})
-        SetBackground(box, StartBackground());
 
-    SetBackground(ui->Edit21, WorkingBackground(*this));
-    ui->Edit21->setValidator(new TextValidator(ui->Edit21, static_cast<int>(kSerialSize) - 1));
-    connect(ui->Edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
+    edit21->setValidator(new TextValidator(edit21, static_cast<int>(kSerialSize) - 1));
+    connect(edit21, &QLineEdit::textChanged, this, &TForm1::Edit21Change);
 
-    connect(ui->BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));
-    connect(ui->BitBtn3, &QPushButton::clicked, this, Guarded([this] { BitBtn3Click(); }));
-    connect(ui->BitBtn11, &QPushButton::clicked, this, Guarded([this] { BitBtn11Click(); }));
-    connect(ui->BitBtn8, &QPushButton::clicked, this, Guarded([this] { BitBtn8Click(); }));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
-    connect(ui->BitBtn12, &QPushButton::clicked, this, Guarded([this] { BitBtn12Click(); }));
-    connect(ui->PageControl1, &QTabWidget::currentChanged, this, Guarded([this](int index) {
+    connect(widget<QPushButton>("BitBtn2"), &QPushButton::clicked, this,
+            Guarded([this] { BitBtn2Click(); }));
+    connect(widget<QPushButton>("BitBtn3"), &QPushButton::clicked, this,
+            Guarded([this] { BitBtn3Click(); }));
+    connect(widget<QPushButton>("BitBtn11"), &QPushButton::clicked, this,
+            Guarded([this] { BitBtn11Click(); }));
+    connect(widget<QPushButton>("BitBtn8"), &QPushButton::clicked, this,
+            Guarded([this] { BitBtn8Click(); }));
+    connect(widget<QPushButton>("BitBtn1"), &QPushButton::clicked, this,
+            Guarded([this] { BitBtn1Click(); }));
+    connect(widget<QPushButton>("BitBtn12"), &QPushButton::clicked, this,
+            Guarded([this] { BitBtn12Click(); }));
+    connect(widget<QTabWidget>("PageControl1"), &QTabWidget::currentChanged, this,
+            Guarded([this](int index) {
                 if (!pageChangeByCode_)
                     PageControl1Change(index);
             }));
@@ -69,11 +69,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
 TForm1::~TForm1() = default;
 
 QString TForm1::statusText() const {
-    return ui->StatusPanel1->text();
+    return widget<QLabel>("StatusPanel1")->text();
 }
 
 void TForm1::setStatusText(const QString& text) {
-    ui->StatusPanel1->setText(text);
+    widget<QLabel>("StatusPanel1")->setText(text);
 }
 
 SerialEntry& TForm1::serialEntry() {
@@ -94,8 +94,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::BitBtn1Click() {
-    ui->BitBtn8->setEnabled(true);
-    ui->BitBtn3->setEnabled(true);
+    widget<QPushButton>("BitBtn8")->setEnabled(true);
+    widget<QPushButton>("BitBtn3")->setEnabled(true);
     Set_def();
     Show_all();
     setStatusText(QStringLiteral("Все настройки установлены \"по умолчанию\" "));
@@ -114,8 +114,8 @@ void TForm1::Edit21Change(const QString& text) {
 }
 
 void TForm1::setSerialCaptions(const QString& text) {
-    for (QLabel* caption : {ui->Label42, ui->Label43, ui->Label45, ui->Label46})
-        SetCaption(caption, text);
+    for (const char* caption : {"Label42", "Label43", "Label45", "Label46"})
+        SetCaption(widget<QLabel>(caption), text);
 }
 
 } // namespace qm

@@ -12,12 +12,9 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
-
-namespace Ui {
-class TForm1;
-}
 
 namespace qm {
 
@@ -81,7 +78,15 @@ private:
     void installEnterChains();
     void changePageByEnter(int page);
 
-    std::unique_ptr<Ui::TForm1> ui;
+    // The control of that layout name; the window's code names only laid-out
+    // controls.
+    template <class T> T* widget(const char* name) const {
+        T* w = findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            throw std::logic_error(std::string("The window has no control ") + name);
+        return w;
+    }
+
     std::unique_ptr<Edit21Entry> edit21Entry_;
     std::vector<QWidget*> bound_; // the controls of Bindings(), in table order
     bool pageChangeByCode_ = false;

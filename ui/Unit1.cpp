@@ -7,10 +7,10 @@
 #include "FileDialogs.h"
 #include "Image_transfer.h"
 #include "Transfer_texts.h"
-#include "ui_TForm1.h"
 
 #include <QDir>
 #include <QPointer>
+#include <QPushButton>
 
 namespace qm {
 
@@ -22,9 +22,11 @@ namespace qm {
 // ran the command, or the field that had it.
 class TForm1::CommandsBusy {
 public:
-    explicit CommandsBusy(Ui::TForm1& ui)
-        : buttons_{ui.BitBtn1, ui.BitBtn2, ui.BitBtn3, ui.BitBtn8, ui.BitBtn11},
-          focus_(ui.BitBtn1->window()->focusWidget()) {
+    explicit CommandsBusy(TForm1& form)
+        : buttons_{form.widget<QPushButton>("BitBtn1"), form.widget<QPushButton>("BitBtn2"),
+                   form.widget<QPushButton>("BitBtn3"), form.widget<QPushButton>("BitBtn8"),
+                   form.widget<QPushButton>("BitBtn11")},
+          focus_(form.window()->focusWidget()) {
         for (QPushButton* button : buttons_)
             button->setEnabled(false);
     }
@@ -43,7 +45,7 @@ private:
 };
 
 void TForm1::StoreImage(const QString& path, const std::function<void()>& beforeTarget) {
-    CommandsBusy busy(*ui);
+    CommandsBusy busy(*this);
     setStatusText(QStringLiteral("Идёт запись в ") + path);
     repaint();
     const ImageResult result = WriteImage(path.toStdString(), serialEntry(), *this, beforeTarget);
@@ -54,7 +56,7 @@ void TForm1::StoreImage(const QString& path, const std::function<void()>& before
 }
 
 void TForm1::LoadImage(const QString& path, std::string* imageRead) {
-    CommandsBusy busy(*ui);
+    CommandsBusy busy(*this);
     setStatusText(QStringLiteral("Идёт чтение из ") + path);
     repaint();
     const ImageResult result = ReadImage(path.toStdString(), *this, imageRead);
