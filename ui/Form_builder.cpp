@@ -160,22 +160,18 @@ void BuildForm(QWidget& form) {
         controls.emplace_back(w, &c);
     }
 
-    QWidget* previous = nullptr;
+    // Made in the table's order, the controls stand in the focus chain in
+    // tab order; the buddies need both ends made.
     for (const auto& [w, c] : controls) {
-        if (!c->buddy.empty()) {
-            QWidget* buddy = made.value(text(c->buddy));
-            if (!buddy)
-                throw std::logic_error("The buddy of " + c->name + " is not laid out");
-            auto* label = qobject_cast<QLabel*>(w);
-            if (!label)
-                throw std::logic_error("Only a label has a buddy, not " + c->name);
-            label->setBuddy(buddy);
-        }
-        if (TakesFocus(*c)) {
-            if (previous)
-                QWidget::setTabOrder(previous, w);
-            previous = w;
-        }
+        if (c->buddy.empty())
+            continue;
+        QWidget* buddy = made.value(text(c->buddy));
+        if (!buddy)
+            throw std::logic_error("The buddy of " + c->name + " is not laid out");
+        auto* label = qobject_cast<QLabel*>(w);
+        if (!label)
+            throw std::logic_error("Only a label has a buddy, not " + c->name);
+        label->setBuddy(buddy);
     }
 
     FitLabels(form);
