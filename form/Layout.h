@@ -53,9 +53,11 @@ struct Control {
     std::string name; // the layout name, e.g. "Edit7"
     ControlKind kind = ControlKind::Label;
     std::string parent; // the window's, a page's or a group box's layout name
-    Rect place;         // a label's size is its text's in the window's font; a tab page
-                        // fills its page control's display area and has none
-    std::string text;   // caption or start text; a tab page's tab caption
+    // A label's size is the one first laid out, which a window fits to the
+    // label's text in the font at hand; a tab page fills its page control's
+    // display area and has no place of its own.
+    Rect place;
+    std::string text; // caption or start text; a tab page's tab caption
     std::string toolTip;
     std::vector<std::string> entries; // a list's entries, in order
     int entry = -1;                   // the list entry shown at start; -1 none
@@ -73,7 +75,9 @@ struct Control {
     Colour background = Colour::Inherit;
     std::string buddy; // a label's: the control its caption names
 
-    int maxLength = 0;           // characters; 0: the table of settings says, or none
+    // Characters; 0: the setting's own field says (the table of settings,
+    // the serial label's field), or no limit.
+    int maxLength = 0;
     bool captionLeft = false;    // a check box with its caption left of the box
     bool keepsSelection = false; // an edit that shows its selection when not focused
     bool clickAnywhere = false;  // a check box that toggles wherever it is clicked
@@ -91,6 +95,7 @@ struct WindowLayout {
     int left = 0; // the outer frame's place on the screen
     int top = 0;
     Font font; // every control's unless it has its own
+    Colour textColour = Colour::WindowText;
     Colour background = Colour::ButtonFace;
     bool resizable = false;
     bool maximizable = false;
