@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the toolkit-free libraries (core/, image/, archive/), the command line
+# Builds the toolkit-free libraries (core/, image/, archive/, form/), the command line
 # qmconf-cli (cli/) and their test suites as Windows executables with
 # MinGW-w64 and runs every *_tests.exe under Wine, quietly, in a throw-away
 # Wine prefix. Prints each suite with its summary and

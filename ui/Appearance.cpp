@@ -17,11 +17,6 @@ namespace qm {
 
 namespace {
 
-constexpr int kClientWidth = 617;
-constexpr int kClientHeight = 468;
-const QPoint kScreenPosition(547, 140);
-const QColor kMaroon(0x80, 0x00, 0x00);
-
 const char* const kSansFace = "MS Sans Serif";
 const char* const kMonoFace = "Courier New";
 
@@ -46,43 +41,37 @@ QString installedFace(const char* family) {
     return wanted; // the toolkit's own fallback by style hint
 }
 
-QFont face(const char* family, int pixels, bool bold, QFont::StyleHint hint) {
-    static const QString sans = installedFace(kSansFace);
-    static const QString mono = installedFace(kMonoFace);
-    QFont font(family == kMonoFace ? mono : sans);
-    font.setStyleHint(hint);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void setFont(QWidget& form, const char* name, const QFont& font) {
-    if (auto* w = form.findChild<QWidget*>(QString::fromLatin1(name)))
-        w->setFont(font);
-}
-
 } // namespace
 
-void ApplyBaseFont(QWidget& form) {
-    form.setFont(face(kSansFace, 11, false, QFont::SansSerif));
+QFont ToolkitFont(const Font& font) {
+    static const QString sans = installedFace(kSansFace);
+    static const QString mono = installedFace(kMonoFace);
+    const bool monospaced = font.face == kMonoFace;
+    QFont toolkit(monospaced ? mono : sans);
+    toolkit.setStyleHint(monospaced ? QFont::TypeWriter : QFont::SansSerif);
+    toolkit.setPixelSize(font.pixelHeight);
+    toolkit.setBold(font.bold);
+    return toolkit;
 }
 
-void ApplyFonts(QWidget& form) {
-    const QFont serial = face(kSansFace, 21, true, QFont::SansSerif);
-    for (const char* name : {"Label42", "Label43", "Label45", "Label46"}) {
-        setFont(form, name, serial);
-        if (auto* w = form.findChild<QWidget*>(QString::fromLatin1(name))) {
-            QPalette palette = w->palette();
-            palette.setColor(QPalette::WindowText, kMaroon);
-            w->setPalette(palette);
-        }
+QColor ToolkitColour(Colour colour, const QWidget& form) {
+    switch (colour) {
+    case Colour::Light3D:
+        // The Windows 3D-light system colour (COLOR_3DLIGHT). The styles' own
+        // mid-light is much darker and would make the boxes look greyed out.
+        return {227, 227, 227};
+    case Colour::Maroon:
+        return {0x80, 0x00, 0x00};
+    case Colour::Window:
+        return form.palette().color(QPalette::Base);
+    case Colour::WindowText:
+        return form.palette().color(QPalette::WindowText);
+    case Colour::ButtonFace:
+        return form.palette().color(QPalette::Button);
+    case Colour::Inherit:
+        break;
     }
-    const QFont colon = face(kSansFace, 19, true, QFont::SansSerif);
-    for (const char* name : {"Label4", "Label26", "Label36", "Label38"})
-        setFont(form, name, colon);
-    const QFont phone = face(kMonoFace, 13, false, QFont::TypeWriter);
-    for (const char* name : {"MaskEdit1", "MaskEdit3"})
-        setFont(form, name, phone);
+    return {};
 }
 
 namespace {
@@ -123,32 +112,35 @@ void SetCaption(QLabel* label, const QString& text) {
     label->adjustSize();
 }
 
-void PlaceWindow(QWidget& form) {
-    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    form.setFixedSize(kClientWidth, kClientHeight);
-    QPoint position = kScreenPosition;
+void PlaceWindow(QWidget& form, const WindowLayout& window) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (window.minimizable)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (window.maximizable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (!window.resizable)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    form.setWindowFlags(flags);
+    if (window.resizable)
+        form.resize(window.clientWidth, window.clientHeight);
+    else
+        form.setFixedSize(window.clientWidth, window.clientHeight);
+    QPoint position(window.left, window.top);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // On a screen too small for the usual place, move in so the whole
         // window shows (frame allowance: a title bar and borders).
         const QRect free = screen->availableGeometry();
-        const int right = free.right() - kClientWidth - 16;
-        const int bottom = free.bottom() - kClientHeight - 40;
+        const int right = free.right() - window.clientWidth - 16;
+        const int bottom = free.bottom() - window.clientHeight - 40;
         position.setX(std::max(free.left(), std::min(position.x(), right)));
         position.setY(std::max(free.top(), std::min(position.y(), bottom)));
     }
     form.move(position);
 }
 
-QColor StartBackground() {
-    // The Windows 3D-light system colour (COLOR_3DLIGHT). The styles' own
-    // mid-light is much darker and would make the boxes look greyed out.
-    return {227, 227, 227};
-}
-
 QColor WorkingBackground(const QWidget& form) {
-    return form.palette().color(QPalette::Base);
+    return ToolkitColour(Colour::Window, form);
 }
 
 void SetBackground(QWidget* control, const QColor& colour) {

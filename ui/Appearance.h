@@ -1,9 +1,12 @@
-// What the window's look needs beyond the .ui form: fonts by pixel height,
-// label sizes that follow their texts, the fixed frame and the colours that
-// tell the start-up look from the working look.
+// The layout's fonts and colours in the toolkit's terms, label sizes that
+// follow their texts, the fixed frame and the colours that tell the start-up
+// look from the working look.
 #pragma once
 
+#include "Layout.h"
+
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 class QLabel;
@@ -11,15 +14,14 @@ class QWidget;
 
 namespace qm {
 
-// "MS Sans Serif" 11 px for the window, bold 21 px for the serial captions,
-// bold 19 px for the hour-minute colons, "Courier New" 13 px for the
-// telephone boxes. Where a face is not installed, the nearest sans-serif or
-// monospaced face with Cyrillic stands in at the same pixel height.
-// The window's own font, every control's unless it has one of its own. Set
-// before the controls are made, so that they are laid out once, in it.
-void ApplyBaseFont(QWidget& form);
-// The fonts of the controls that have their own.
-void ApplyFonts(QWidget& form);
+// A font of the layout ("MS Sans Serif" or "Courier New" at a pixel height).
+// Where the face is not installed, the nearest sans-serif or monospaced face
+// with Cyrillic stands in at the same pixel height.
+QFont ToolkitFont(const Font& font);
+
+// A colour of the layout as this window shows it; the form's palette gives
+// the system colours.
+QColor ToolkitColour(Colour colour, const QWidget& form);
 
 // Every label of the window (the status panels aside) takes its text's size;
 // those of a tab page when the page is first shown.
@@ -28,14 +30,12 @@ void FitLabels(QWidget& form);
 // Sets a label's text and fits its size to it.
 void SetCaption(QLabel* label, const QString& text);
 
-// The fixed frame (minimise, no maximise or resizing), the client size and
-// the screen position, kept on the screen.
-void PlaceWindow(QWidget& form);
+// The frame (here: minimise, no maximise or resizing), the client size and
+// the screen position of the layout, kept on the screen.
+void PlaceWindow(QWidget& form, const WindowLayout& window);
 
-// Background of settings controls before any settings are shown and of the
-// banknote boxes throughout (the 3D light colour), and of the boxes once
-// settings are shown (the window colour).
-QColor StartBackground();
+// Background of the settings boxes once settings are shown (the window
+// colour); before, they have the layout's (the 3D-light colour).
 QColor WorkingBackground(const QWidget& form);
 void SetBackground(QWidget* control, const QColor& colour);
 

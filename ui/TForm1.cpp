@@ -3,10 +3,10 @@
 #include "AccessibleNames.h"
 #include "Appearance.h"
 #include "Bindings.h"
+#include "Form_builder.h"
 #include "PhoneEdit.h"
 #include "Settings.h"
 #include "TextValidator.h"
-#include "ui_TForm1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,12 +16,8 @@
 
 namespace qm {
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
-    ApplyBaseFont(*this);
-    ui->setupUi(this);
-    ApplyFonts(*this);
-    FitLabels(*this);
-    PlaceWindow(*this);
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    BuildForm(*this);
 
     view_ = std::make_unique<WidgetView>(*this);
     // The edits whose text goes to the board as one line of code page 1251

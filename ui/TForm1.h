@@ -12,10 +12,6 @@
 #include <memory>
 #include <string>
 
-namespace Ui {
-class TForm1;
-}
-
 namespace qm {
 
 class TForm1 : public QWidget, public MessageSink {
@@ -46,7 +42,6 @@ protected:
 private:
     void connectReports();
 
-    std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<WidgetView> view_;
     std::unique_ptr<Form> form_;
 };

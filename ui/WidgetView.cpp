@@ -129,8 +129,9 @@ void WidgetView::setShown(std::string_view control, bool on) {
 }
 
 void WidgetView::setBackground(std::string_view control, Background look) {
-    SetBackground(widget(control),
-                  look == Background::Start ? StartBackground() : WorkingBackground(window_));
+    SetBackground(widget(control), look == Background::Start
+                                       ? ToolkitColour(Colour::Light3D, window_)
+                                       : WorkingBackground(window_));
 }
 
 int WidgetView::caret(std::string_view control) const {

@@ -1,0 +1,141 @@
+// The layout as every window reads it: a tree whose parents come before their
+// children, controls inside their parents and clear of each other, buddies,
+// radio groups and lists a native window can make as they stand.
+#include "Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace qm {
+namespace {
+
+bool overlap(const Rect& a, const Rect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+// The area a child is placed in: a tab page's is its page control's.
+Rect area(const Control& parent) {
+    if (parent.kind == ControlKind::TabPage)
+        return area(*FindControl(parent.parent));
+    return parent.place;
+}
+
+TEST(LayoutTest, EachControlComesAfterAParentThatCanHoldIt) {
+    const std::string window = FormWindow().name;
+    std::set<std::string> made = {window};
+    for (const Control& c : FormControls()) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(made.insert(c.name).second) << "a second control of that name";
+        ASSERT_EQ(made.count(c.parent), 1u) << "its parent comes later or is missing";
+        const Control* parent = FindControl(c.parent);
+        if (c.kind == ControlKind::TabPage) {
+            ASSERT_NE(parent, nullptr);
+            EXPECT_EQ(parent->kind, ControlKind::PageControl);
+        } else if (parent) {
+            EXPECT_TRUE(parent->kind == ControlKind::TabPage ||
+                        parent->kind == ControlKind::GroupBox);
+        }
+    }
+}
+
+TEST(LayoutTest, EveryControlLiesInsideItsParent) {
+    const WindowLayout& window = FormWindow();
+    for (const Control& c : FormControls()) {
+        if (c.kind == ControlKind::TabPage)
+            continue;
+        SCOPED_TRACE(c.name);
+        const Control* parent = FindControl(c.parent);
+        const Rect room =
+            parent ? area(*parent) : Rect{0, 0, window.clientWidth, window.clientHeight};
+        EXPECT_GT(c.place.width, 0);
+        EXPECT_GT(c.place.height, 0);
+        EXPECT_GE(c.place.x, 0);
+        EXPECT_GE(c.place.y, 0);
+        EXPECT_LE(c.place.x + c.place.width, room.width);
+        EXPECT_LE(c.place.y + c.place.height, room.height);
+    }
+}
+
+// Unless both are meant to. Labels aside: their size follows their text in
+// the font at hand, which only a window can measure.
+TEST(LayoutTest, NoTwoControlsOfOneParentOverlap) {
+    std::map<std::string, std::vector<const Control*>> siblings;
+    for (const Control& c : FormControls())
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::TabPage)
+            siblings[c.parent].push_back(&c);
+    for (const auto& [parent, controls] : siblings)
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            for (std::size_t j = i + 1; j < controls.size(); ++j)
+                if (!controls[i]->overlaps || !controls[j]->overlaps) {
+                    EXPECT_FALSE(overlap(controls[i]->place, controls[j]->place))
+                        << controls[i]->name << " and " << controls[j]->name;
+                }
+}
+
+TEST(LayoutTest, EveryBuddyIsAFocusableControlBesideItsLabel) {
+    int buddies = 0;
+    for (const Control& c : FormControls()) {
+        if (c.buddy.empty())
+            continue;
+        SCOPED_TRACE(c.name);
+        ++buddies;
+        EXPECT_EQ(c.kind, ControlKind::Label);
+        const Control* buddy = FindControl(c.buddy);
+        ASSERT_NE(buddy, nullptr);
+        EXPECT_EQ(buddy->parent, c.parent);
+        EXPECT_TRUE(TakesFocus(*buddy));
+    }
+    EXPECT_GT(buddies, 0);
+}
+
+// A native window marks a group by its first button and walks it in
+// creation order: the buttons of a group stand together, two or more.
+TEST(LayoutTest, RadioButtonsOfAGroupFollowEachOther) {
+    std::map<std::string, int> groups;
+    std::string previousGroup;
+    for (const Control& c : FormControls()) {
+        if (!TakesFocus(c))
+            continue;
+        if (c.kind == ControlKind::RadioButton) {
+            if (c.parent != previousGroup) {
+                EXPECT_EQ(groups.count(c.parent), 0u) << c.name << " stands apart from its group";
+                previousGroup = c.parent;
+            }
+            ++groups[c.parent];
+        } else {
+            previousGroup.clear();
+        }
+    }
+    EXPECT_FALSE(groups.empty());
+    for (const auto& [group, buttons] : groups)
+        EXPECT_GE(buttons, 2) << group;
+}
+
+TEST(LayoutTest, ListsFontsAndPanelsAreWhole) {
+    EXPECT_FALSE(FormWindow().font.face.empty());
+    EXPECT_GT(FormWindow().font.pixelHeight, 0);
+    int lists = 0, bars = 0;
+    for (const Control& c : FormControls()) {
+        SCOPED_TRACE(c.name);
+        if (!c.font.face.empty()) {
+            EXPECT_GT(c.font.pixelHeight, 0);
+        }
+        EXPECT_EQ(c.kind == ControlKind::DropDownList, !c.entries.empty());
+        EXPECT_GE(c.entry, -1);
+        EXPECT_LT(c.entry, static_cast<int>(c.entries.size()));
+        lists += c.kind == ControlKind::DropDownList;
+        EXPECT_EQ(c.kind == ControlKind::StatusBar, !c.panels.empty());
+        bars += c.kind == ControlKind::StatusBar;
+        for (int width : c.panels)
+            EXPECT_GT(width, 0);
+    }
+    EXPECT_GT(lists, 0);
+    EXPECT_EQ(bars, 1);
+}
+
+} // namespace
+} // namespace qm
