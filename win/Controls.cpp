@@ -1,0 +1,347 @@
+#include "Controls.h"
+
+#include "Bindings.h"
+#include "Settings.h"
+#include "Wide.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace qm {
+
+namespace {
+
+const wchar_t kPageClass[] = L"QmconfPage";
+
+// The page hands what its controls tell it to the main window, which runs
+// the form; it paints like a dialog.
+LRESULT CALLBACK pageProc(HWND page, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return SendMessageW(GetAncestor(page, GA_ROOT), message, w, l);
+    default:
+        return DefWindowProcW(page, message, w, l);
+    }
+}
+
+COLORREF colourOf(Colour c) {
+    switch (c) {
+    case Colour::WindowText:
+        return GetSysColor(COLOR_WINDOWTEXT);
+    case Colour::Window:
+        return GetSysColor(COLOR_WINDOW);
+    case Colour::Light3D:
+        return GetSysColor(COLOR_3DLIGHT);
+    case Colour::ButtonFace:
+        return GetSysColor(COLOR_BTNFACE);
+    case Colour::Maroon:
+        return RGB(0x80, 0, 0);
+    case Colour::Inherit:
+        break;
+    }
+    return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+// The characters an edit takes: the layout's limit, else what the setting's
+// field holds in code page 1251 (one byte a character, the final zero
+// apart).
+int lengthLimit(const Control& c) {
+    if (c.maxLength > 0)
+        return c.maxLength;
+    if (c.name == "Edit21")
+        return static_cast<int>(kSerialSize) - 1;
+    if (const Binding* b = FindBinding(c.name); b && b->kind == BindingKind::Text)
+        return static_cast<int>(TextCapacity(b->setting)) - 1;
+    return 0;
+}
+
+struct ClassAndStyle {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle classOf(const Control& c) {
+    switch (c.kind) {
+    case ControlKind::Button:
+        return {L"BUTTON", BS_PUSHBUTTON, 0};
+    case ControlKind::Edit:
+    case ControlKind::PhoneEdit:
+        return {L"EDIT", ES_AUTOHSCROLL | (c.keepsSelection ? ES_NOHIDESEL : 0u), WS_EX_CLIENTEDGE};
+    case ControlKind::DropDownList:
+        return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+    case ControlKind::CheckBox:
+        // The form runs the box's rule: the box changes only when told.
+        return {L"BUTTON", BS_CHECKBOX | (c.captionLeft ? BS_LEFTTEXT : 0u), 0};
+    case ControlKind::RadioButton:
+        // Never selected by the focus alone: the form selects it.
+        return {L"BUTTON", BS_RADIOBUTTON, 0};
+    case ControlKind::GroupBox:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Label:
+        return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::PageControl:
+        return {WC_TABCONTROLW, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::TabPage:
+        return {kPageClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+    case ControlKind::StatusBar:
+        return {STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0};
+    }
+    throw std::logic_error("No native control for " + c.name);
+}
+
+} // namespace
+
+const wchar_t* PageClassName() {
+    return kPageClass;
+}
+
+void RegisterPageClass() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = pageProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kPageClass;
+    RegisterClassExW(&wc);
+}
+
+Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
+    light3D_ = CreateSolidBrush(GetSysColor(COLOR_3DLIGHT));
+    windowBrush_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+    face_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(FormWindow().font)), 0);
+    controls_.reserve(FormControls().size());
+    for (const Control& c : FormControls())
+        make(c);
+    // A radio pair is one group: the control after the pair opens the next.
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Control& c = *controls_[i].layout;
+        const bool secondOfPair = c.kind == ControlKind::RadioButton && i > 0 &&
+                                  controls_[i - 1].layout->kind == ControlKind::RadioButton &&
+                                  controls_[i - 1].layout->parent == c.parent;
+        if (!secondOfPair && controls_[i].hwnd)
+            SetWindowLongPtrW(controls_[i].hwnd, GWL_STYLE,
+                              GetWindowLongPtrW(controls_[i].hwnd, GWL_STYLE) | WS_GROUP);
+    }
+}
+
+Controls::~Controls() {
+    for (const auto& [key, font] : fonts_)
+        DeleteObject(font);
+    for (HBRUSH brush : {light3D_, windowBrush_, face_})
+        DeleteObject(brush);
+}
+
+int Controls::scaled(int pixels) const {
+    return MulDiv(pixels, dpi_, 96);
+}
+
+HFONT Controls::fontFor(const Font& font) {
+    const Font& f = font.face.empty() ? FormWindow().font : font;
+    const std::string key = f.face + "/" + std::to_string(f.pixelHeight) + (f.bold ? "b" : "");
+    if (const auto found = fonts_.find(key); found != fonts_.end())
+        return found->second;
+    // The raster face has the Cyrillic letters only when asked for them.
+    HFONT made = CreateFontW(-scaled(f.pixelHeight), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                             FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(f.face).c_str());
+    fonts_.emplace(key, made);
+    return made;
+}
+
+Rect Controls::placeOnParent(const Control& c, Hwnd* parent) const {
+    Rect place = c.place;
+    std::string owner = c.parent;
+    // Up through the group boxes to the page or the window.
+    while (const NativeControl* p = find(owner)) {
+        if (p->layout->kind != ControlKind::GroupBox)
+            break;
+        place.x += p->layout->place.x;
+        place.y += p->layout->place.y;
+        owner = p->layout->parent;
+    }
+    const NativeControl* p = find(owner);
+    *parent = p ? p->hwnd : window_;
+    return place;
+}
+
+void Controls::make(const Control& c) {
+    NativeControl made;
+    made.layout = &c;
+    const ClassAndStyle cs = classOf(c);
+    DWORD style = WS_CHILD | cs.style;
+    if (c.shown && c.kind != ControlKind::TabPage)
+        style |= WS_VISIBLE;
+    if (!c.enabled)
+        style |= WS_DISABLED;
+    if (c.tabStop)
+        style |= WS_TABSTOP;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int id = static_cast<int>(controls_.size()) + 100;
+    if (c.kind == ControlKind::TabPage) {
+        const NativeControl& holder = at(c.parent);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        std::wstring caption = Wide(c.text);
+        item.pszText = caption.data();
+        SendMessageW(holder.hwnd, TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
+        RECT area;
+        GetClientRect(holder.hwnd, &area);
+        SendMessageW(holder.hwnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        if (pages_.empty())
+            style |= WS_VISIBLE;
+        made.hwnd =
+            CreateWindowExW(cs.exStyle, cs.className, nullptr, style, area.left, area.top,
+                            area.right - area.left, area.bottom - area.top, holder.hwnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        made.parent = holder.hwnd;
+        pages_.push_back(made.hwnd);
+    } else {
+        Hwnd parent = nullptr;
+        const Rect r = placeOnParent(c, &parent);
+        // A list's height is its dropped list's too.
+        const int height = c.kind == ControlKind::DropDownList ? r.height + 200 : r.height;
+        made.hwnd =
+            CreateWindowExW(cs.exStyle, cs.className, Wide(c.text).c_str(), style, scaled(r.x),
+                            scaled(r.y), scaled(r.width), scaled(height), parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        made.parent = parent;
+    }
+    if (!made.hwnd)
+        throw std::runtime_error("The control " + c.name + " could not be made");
+    made.font = fontFor(c.font);
+    SendMessageW(made.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made.font), FALSE);
+
+    switch (c.kind) {
+    case ControlKind::PageControl:
+        tabs_ = made.hwnd;
+        break;
+    case ControlKind::Edit:
+    case ControlKind::PhoneEdit:
+        if (const int limit = c.kind == ControlKind::PhoneEdit ? 16 : lengthLimit(c))
+            SendMessageW(made.hwnd, EM_LIMITTEXT, limit, 0);
+        break;
+    case ControlKind::DropDownList:
+        for (const std::string& entry : c.entries)
+            SendMessageW(made.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+        SendMessageW(made.hwnd, CB_SETCURSEL, static_cast<WPARAM>(c.entry), 0);
+        made.entry = c.entry;
+        break;
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        SendMessageW(made.hwnd, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    case ControlKind::StatusBar: {
+        std::vector<int> edges;
+        int x = 0;
+        for (const int w : c.panels)
+            edges.push_back(x += scaled(w));
+        SendMessageW(made.hwnd, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+        break;
+    }
+    default:
+        break;
+    }
+    made.paintsLook = c.background == Colour::Light3D || c.background == Colour::Window;
+    made.look = c.background == Colour::Light3D ? Background::Start : Background::Working;
+
+    if (!c.toolTip.empty()) {
+        std::wstring tip = Wide(c.toolTip);
+        TOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = window_;
+        info.uId = reinterpret_cast<UINT_PTR>(made.hwnd);
+        info.lpszText = tip.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    byName_.emplace(c.name, controls_.size());
+    controls_.push_back(made);
+    if (c.kind == ControlKind::Label)
+        fitLabel(controls_.back());
+}
+
+NativeControl* Controls::find(std::string_view name) {
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : &controls_[found->second];
+}
+
+const NativeControl* Controls::find(std::string_view name) const {
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : &controls_[found->second];
+}
+
+NativeControl* Controls::find(Hwnd hwnd) {
+    for (NativeControl& c : controls_)
+        if (c.hwnd == hwnd)
+            return &c;
+    return nullptr;
+}
+
+NativeControl& Controls::at(std::string_view name) {
+    if (NativeControl* c = find(name))
+        return *c;
+    throw std::logic_error("No control " + std::string(name));
+}
+
+const NativeControl& Controls::at(std::string_view name) const {
+    if (const NativeControl* c = find(name))
+        return *c;
+    throw std::logic_error("No control " + std::string(name));
+}
+
+void Controls::fitLabel(const NativeControl& label) const {
+    const int length = GetWindowTextLengthW(label.hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(label.hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    HDC dc = GetDC(label.hwnd);
+    HGDIOBJ old = SelectObject(dc, label.font);
+    SIZE size{};
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    if (!text.empty())
+        GetTextExtentPoint32W(dc, text.c_str(), length, &size);
+    SelectObject(dc, old);
+    ReleaseDC(label.hwnd, dc);
+    SetWindowPos(label.hwnd, nullptr, 0, 0, size.cx, metrics.tmHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HBRUSH Controls::paint(Hwnd control, void* dcHandle) const {
+    HDC dc = static_cast<HDC>(dcHandle);
+    const NativeControl* c = const_cast<Controls*>(this)->find(control);
+    if (!c) // a list's dropped part
+        c = const_cast<Controls*>(this)->find(GetParent(control));
+    if (!c)
+        return nullptr;
+    const Control& l = *c->layout;
+    SetTextColor(
+        dc, colourOf(l.textColour == Colour::Inherit ? FormWindow().textColour : l.textColour));
+    if (c->paintsLook) {
+        const bool start = c->look == Background::Start;
+        SetBkColor(dc, GetSysColor(start ? COLOR_3DLIGHT : COLOR_WINDOW));
+        return start ? light3D_ : windowBrush_;
+    }
+    if (l.kind == ControlKind::Edit || l.kind == ControlKind::PhoneEdit) {
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return windowBrush_;
+    }
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return face_;
+}
+
+} // namespace qm

@@ -1,0 +1,86 @@
+// The window's native controls, made from the layout table: one entry per
+// layout control with its handle, its font and the look it shows now.
+#pragma once
+
+#include "Layout.h"
+#include "View.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct HWND__;
+struct HFONT__;
+struct HBRUSH__;
+
+namespace qm {
+
+using Hwnd = HWND__*;
+
+struct NativeControl {
+    const Control* layout = nullptr;
+    Hwnd hwnd = nullptr;
+    // The page or window the control is a child of: a group box's controls
+    // are its page's children, placed inside the box, so that their
+    // notifications reach the window as every other control's do.
+    Hwnd parent = nullptr;
+    HFONT__* font = nullptr;
+    bool paintsLook = false; // its background follows the Background looks
+    Background look = Background::Working;
+    int entry = -1; // a list's entry as last shown or picked
+};
+
+class Controls {
+public:
+    // Makes every control of the layout in tab order on the window, scaled
+    // from 96 DPI to dpi.
+    Controls(Hwnd window, int dpi);
+    ~Controls();
+    Controls(const Controls&) = delete;
+    Controls& operator=(const Controls&) = delete;
+
+    NativeControl* find(std::string_view name);
+    const NativeControl* find(std::string_view name) const;
+    NativeControl* find(Hwnd hwnd);
+    NativeControl& at(std::string_view name); // throws for an unknown name
+    const NativeControl& at(std::string_view name) const;
+    std::vector<NativeControl>& all() { return controls_; }
+
+    Hwnd window() const { return window_; }
+    Hwnd tabs() const { return tabs_; }
+    Hwnd page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    int dpi() const { return dpi_; }
+    int scaled(int pixels) const;
+
+    // Sizes a label to its caption in its own font.
+    void fitLabel(const NativeControl& label) const;
+    // The brush and colours a control paints its face with, for the
+    // WM_CTLCOLOR* messages; null for the system's usual ones.
+    HBRUSH__* paint(Hwnd control, void* dc) const;
+
+private:
+    HFONT__* fontFor(const Font& font);
+    void make(const Control& c);
+    Rect placeOnParent(const Control& c, Hwnd* parent) const;
+
+    Hwnd window_;
+    int dpi_;
+    Hwnd tabs_ = nullptr;
+    Hwnd tooltip_ = nullptr;
+    std::vector<Hwnd> pages_;
+    std::vector<NativeControl> controls_;
+    std::map<std::string, std::size_t, std::less<>> byName_;
+    std::map<std::string, HFONT__*> fonts_;
+    HBRUSH__* light3D_ = nullptr;
+    HBRUSH__* windowBrush_ = nullptr;
+    HBRUSH__* face_ = nullptr;
+};
+
+// The window class of the tab pages: button-face pages that hand their
+// controls' notifications to the main window.
+const wchar_t* PageClassName();
+void RegisterPageClass();
+
+} // namespace qm

@@ -1,0 +1,266 @@
+// The window as the form's view: each control shown as told, and set only
+// when what it shows changes.
+#include "Native_window.h"
+
+#include "Wide.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+std::wstring windowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+}
+
+bool isEdit(const NativeControl& c) {
+    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
+}
+
+// The pattern of a filter written "Files of a kind (*.ini)": what stands in
+// the brackets.
+std::wstring patternOf(const std::wstring& filter) {
+    const auto open = filter.rfind(L'(');
+    const auto close = filter.rfind(L')');
+    if (open == std::wstring::npos || close == std::wstring::npos || close < open)
+        return L"*.*";
+    return filter.substr(open + 1, close - open - 1);
+}
+
+} // namespace
+
+class NativeWindow::Applying {
+public:
+    explicit Applying(NativeWindow& window) : window_(window) { ++window_.applying_; }
+    ~Applying() { --window_.applying_; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+private:
+    NativeWindow& window_;
+};
+
+std::string NativeWindow::text(std::string_view control) const {
+    return Utf8(windowText(controls_->at(control).hwnd));
+}
+
+void NativeWindow::setText(std::string_view control, const std::string& t) {
+    NativeControl& c = controls_->at(control);
+    const std::wstring wide = Wide(t);
+    if (windowText(c.hwnd) == wide)
+        return;
+    Applying applying(*this);
+    SetWindowTextW(c.hwnd, wide.c_str());
+    if (isEdit(c)) // the caret after the text, as typing it would leave it
+        SendMessageW(c.hwnd, EM_SETSEL, wide.size(), wide.size());
+    if (c.layout->kind == ControlKind::Label)
+        controls_->fitLabel(c);
+}
+
+bool NativeWindow::checked(std::string_view control) const {
+    return SendMessageW(controls_->at(control).hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void NativeWindow::setChecked(std::string_view control, bool on) {
+    NativeControl& c = controls_->at(control);
+    if (checked(control) != on) {
+        Applying applying(*this);
+        SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    if (c.layout->kind != ControlKind::RadioButton || !on)
+        return;
+    // The selected button of a pair is its tab stop, the other is none.
+    for (NativeControl& other : controls_->all()) {
+        if (other.layout->kind != ControlKind::RadioButton ||
+            other.layout->parent != c.layout->parent)
+            continue;
+        const LONG_PTR style = GetWindowLongPtrW(other.hwnd, GWL_STYLE);
+        SetWindowLongPtrW(other.hwnd, GWL_STYLE,
+                          &other == &c ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+    }
+}
+
+int NativeWindow::entry(std::string_view control) const {
+    const LRESULT at = SendMessageW(controls_->at(control).hwnd, CB_GETCURSEL, 0, 0);
+    return at == CB_ERR ? -1 : static_cast<int>(at);
+}
+
+void NativeWindow::setEntry(std::string_view control, int position) {
+    NativeControl& c = controls_->at(control);
+    c.entry = position;
+    if (entry(control) == position)
+        return;
+    Applying applying(*this);
+    // -1 shows no entry.
+    SendMessageW(c.hwnd, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+bool NativeWindow::enabled(std::string_view control) const {
+    return IsWindowEnabled(controls_->at(control).hwnd) != FALSE;
+}
+
+void NativeWindow::setEnabled(std::string_view control, bool on) {
+    const NativeControl& c = controls_->at(control);
+    if (enabled(control) == on)
+        return;
+    Applying applying(*this);
+    const bool hadFocus = GetFocus() == c.hwnd;
+    EnableWindow(c.hwnd, on);
+    // A disabled control keeps no focus: it goes on to the next control, as
+    // the keyboard would move it.
+    if (!on && hadFocus)
+        if (HWND next = GetNextDlgTabItem(hwnd_, c.hwnd, FALSE))
+            SetFocus(next);
+}
+
+bool NativeWindow::shown(std::string_view control) const {
+    return (GetWindowLongPtrW(controls_->at(control).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void NativeWindow::setShown(std::string_view control, bool on) {
+    if (shown(control) == on)
+        return;
+    Applying applying(*this);
+    ShowWindow(controls_->at(control).hwnd, on ? SW_SHOWNA : SW_HIDE);
+}
+
+void NativeWindow::setBackground(std::string_view control, Background look) {
+    NativeControl& c = controls_->at(control);
+    if (!c.paintsLook || c.look == look)
+        return;
+    c.look = look;
+    InvalidateRect(c.hwnd, nullptr, TRUE);
+}
+
+int NativeWindow::caret(std::string_view control) const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(controls_->at(control).hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end);
+}
+
+void NativeWindow::setCaret(std::string_view control, int position) {
+    Applying applying(*this);
+    SendMessageW(controls_->at(control).hwnd, EM_SETSEL, position, position);
+}
+
+Selection NativeWindow::selection(std::string_view control) const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(controls_->at(control).hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end - start)};
+}
+
+int NativeWindow::page() const {
+    return static_cast<int>(SendMessageW(controls_->tabs(), TCM_GETCURSEL, 0, 0));
+}
+
+void NativeWindow::setPage(int p) {
+    if (page() == p)
+        return;
+    Applying applying(*this);
+    SendMessageW(controls_->tabs(), TCM_SETCURSEL, static_cast<WPARAM>(p), 0);
+    showPage(p);
+}
+
+void NativeWindow::showPage(int p) {
+    for (int i = 0; i < controls_->pageCount(); ++i)
+        if (i != p)
+            ShowWindow(controls_->page(i), SW_HIDE);
+    ShowWindow(controls_->page(p), SW_SHOWNA);
+}
+
+std::string NativeWindow::focused() const {
+    const NativeControl* c = controls_->find(GetFocus());
+    return c ? c->layout->name : std::string();
+}
+
+void NativeWindow::setFocus(std::string_view control, FocusWay way) {
+    const NativeControl& c = controls_->at(control);
+    if (!enabled(control) || !shown(control))
+        return;
+    Applying applying(*this);
+    SetFocus(c.hwnd);
+    if (way == FocusWay::Step && isEdit(c))
+        SendMessageW(c.hwnd, EM_SETSEL, 0, -1);
+}
+
+std::string NativeWindow::status() const {
+    const HWND bar = controls_->at("StatusBar1").hwnd;
+    const int length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 1, 0));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return Utf8(text);
+}
+
+void NativeWindow::setStatus(const std::string& t) {
+    if (status() == t)
+        return;
+    SendMessageW(controls_->at("StatusBar1").hwnd, SB_SETTEXTW, 1,
+                 reinterpret_cast<LPARAM>(Wide(t).c_str()));
+}
+
+void NativeWindow::repaint() {
+    RedrawWindow(hwnd_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void NativeWindow::showBox(BoxKind kind, const std::string& t) noexcept {
+    try {
+        if (boxHook) {
+            boxHook(kind, t);
+            return;
+        }
+        MessageBoxW(hwnd_, Wide(t).c_str(), Wide(ProgramTitle()).c_str(),
+                    MB_OK | (kind == BoxKind::Error ? MB_ICONERROR : MB_ICONWARNING));
+    } catch (...) {
+        MessageBoxW(hwnd_, L"", nullptr, MB_OK | MB_ICONERROR);
+    }
+}
+
+std::string NativeWindow::runFileDialog(const FileDialogSetup& dialog) {
+    if (fileDialogHook)
+        return fileDialogHook(dialog);
+    const std::wstring caption = Wide(dialog.filter);
+    std::wstring filter = caption + L'\0' + patternOf(caption) + L'\0';
+    const std::wstring ext = Wide(dialog.defaultExt);
+    std::vector<wchar_t> file(32768, L'\0');
+    const std::wstring start = Wide(dialog.fileName);
+    start.copy(file.data(), std::min(start.size(), file.size() - 1));
+
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd_;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrDefExt = ext.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    const bool open = dialog.kind == FileDialogKind::Open;
+    if (open)
+        ofn.Flags |= OFN_FILEMUSTEXIST;
+    else if (dialog.confirmOverwrite)
+        ofn.Flags |= OFN_OVERWRITEPROMPT;
+    const BOOL chosen = open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+    return chosen ? Utf8(file.data()) : std::string();
+}
+
+void NativeWindow::close() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+} // namespace qm

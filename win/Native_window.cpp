@@ -1,0 +1,381 @@
+#include "Native_window.h"
+
+#include "Wide.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+const wchar_t kWindowClass[] = L"QmconfForm1";
+
+LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(
+            hwnd, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
+    auto* window = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!window)
+        return DefWindowProcW(hwnd, message, w, l);
+    return static_cast<LRESULT>(window->handle(hwnd, message, w, l));
+}
+
+LRESULT CALLBACK phoneProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+    auto* window = reinterpret_cast<NativeWindow*>(data);
+    if (NativeControl* box = window->controls().find(hwnd))
+        if (window->phoneMessage(*box, message, w, l))
+            return 0;
+    return DefSubclassProc(hwnd, message, w, l);
+}
+
+LRESULT CALLBACK radioProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+    auto* window = reinterpret_cast<NativeWindow*>(data);
+    if (NativeControl* button = window->controls().find(hwnd))
+        if (window->radioMessage(*button, message, w, l))
+            return 0;
+    return DefSubclassProc(hwnd, message, w, l);
+}
+
+void registerWindowClass() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExW(&wc);
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+bool isEdit(const NativeControl& c) {
+    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
+}
+
+} // namespace
+
+class NativeWindow::Applying {
+public:
+    explicit Applying(NativeWindow& window) : window_(window) { ++window_.applying_; }
+    ~Applying() { --window_.applying_; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+private:
+    NativeWindow& window_;
+};
+
+NativeWindow::NativeWindow() {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    registerWindowClass();
+    RegisterPageClass();
+
+    const WindowLayout& layout = FormWindow();
+    const int dpi = screenDpi();
+    // A single border, minimise and close only.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame{0, 0, MulDiv(layout.clientWidth, dpi, 96), MulDiv(layout.clientHeight, dpi, 96)};
+    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    // On a screen too small for the usual place the window moves in so that
+    // the whole of it shows.
+    RECT work{0, 0, 0, 0};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int left = layout.left;
+    int top = layout.top;
+    if (work.right > work.left) {
+        left = std::max<int>(work.left, std::min<int>(left, work.right - width));
+        top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
+    }
+    CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, Wide(layout.title).c_str(), style, left, top,
+                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!hwnd_)
+        throw std::runtime_error("The main window could not be made");
+    controls_ = std::make_unique<Controls>(hwnd_, dpi);
+    for (NativeControl& c : controls_->all()) {
+        if (c.layout->kind == ControlKind::PhoneEdit)
+            SetWindowSubclass(c.hwnd, phoneProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        if (c.layout->kind == ControlKind::RadioButton)
+            SetWindowSubclass(c.hwnd, radioProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    form_ = std::make_unique<Form>(*this);
+}
+
+NativeWindow::~NativeWindow() {
+    form_.reset();
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+void NativeWindow::show() {
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    UpdateWindow(hwnd_);
+}
+
+long long NativeWindow::handle(Hwnd hwnd, unsigned message, unsigned long long w, long long l) {
+    switch (message) {
+    case WM_NCCREATE:
+        hwnd_ = hwnd;
+        break;
+    case WM_COMMAND:
+        if (controls_ && l)
+            if (NativeControl* c = controls_->find(reinterpret_cast<HWND>(l)))
+                command(*c, HIWORD(w));
+        return 0;
+    case WM_NOTIFY: {
+        const auto* n = reinterpret_cast<const NMHDR*>(l);
+        if (controls_ && n->hwndFrom == controls_->tabs() && n->code == TCN_SELCHANGE &&
+            !applying_) {
+            const int picked = page();
+            showPage(picked);
+            form_->pageChanged(picked);
+        }
+        return 0;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (controls_)
+            if (HBRUSH brush =
+                    controls_->paint(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w)))
+                return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_NEXTDLGCTL: {
+        // The dialog keys of a window that is no dialog: move the focus.
+        HWND next =
+            LOWORD(l) ? reinterpret_cast<HWND>(w) : GetNextDlgTabItem(hwnd, GetFocus(), w != 0);
+        if (next)
+            SetFocus(next);
+        return 0;
+    }
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        hwnd_ = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd, message, w, l);
+}
+
+void NativeWindow::command(NativeControl& c, int code) {
+    const std::string& name = c.layout->name;
+    switch (c.layout->kind) {
+    case ControlKind::Button:
+        if (code == BN_CLICKED)
+            form_->clicked(name);
+        break;
+    case ControlKind::CheckBox:
+        // The platform's box changes nothing by itself: the click is reported
+        // and the box shows the new state.
+        if (code == BN_CLICKED && !applying_) {
+            const bool on = !checked(name);
+            {
+                Applying applying(*this);
+                SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            form_->toggled(name, on);
+        }
+        break;
+    case ControlKind::RadioButton:
+        if (code == BN_CLICKED && !applying_ && !checked(name))
+            selectRadio(c);
+        break;
+    case ControlKind::Edit:
+    case ControlKind::PhoneEdit:
+        if (code == EN_CHANGE && !applying_)
+            form_->typed(name, text(name));
+        break;
+    case ControlKind::DropDownList:
+        // A pick is reported once the list is closed, or at once when the
+        // arrows change the entry of a closed list.
+        if ((code == CBN_CLOSEUP ||
+             (code == CBN_SELCHANGE && !SendMessageW(c.hwnd, CB_GETDROPPEDSTATE, 0, 0))) &&
+            !applying_) {
+            const int now = static_cast<int>(SendMessageW(c.hwnd, CB_GETCURSEL, 0, 0));
+            if (now != c.entry) {
+                c.entry = now;
+                form_->picked(name, now);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void NativeWindow::selectRadio(NativeControl& button) {
+    setChecked(button.layout->name, true);
+    form_->toggled(button.layout->name, true);
+}
+
+bool NativeWindow::moveInRadioPair(NativeControl& from, bool forward) {
+    std::vector<NativeControl>& all = controls_->all();
+    const std::size_t at = static_cast<std::size_t>(&from - all.data());
+    const std::size_t other = forward ? at + 1 : at - 1;
+    if (other >= all.size() || all[other].layout->kind != ControlKind::RadioButton ||
+        all[other].layout->parent != from.layout->parent) {
+        // The pair wraps round: the other button of the pair.
+        const std::size_t back = forward ? at - 1 : at + 1;
+        if (back >= all.size() || all[back].layout->kind != ControlKind::RadioButton ||
+            all[back].layout->parent != from.layout->parent)
+            return true;
+        return moveInRadioPair(from, !forward);
+    }
+    NativeControl& to = all[other];
+    if (!IsWindowEnabled(to.hwnd))
+        return true;
+    {
+        Applying applying(*this);
+        SetFocus(to.hwnd);
+    }
+    if (!checked(to.layout->name))
+        selectRadio(to);
+    return true;
+}
+
+bool NativeWindow::phoneMessage(NativeControl& box, unsigned message, unsigned long long w,
+                                long long l) {
+    const std::string& name = box.layout->name;
+    switch (message) {
+    case WM_CHAR:
+        if (w == 0x08) {
+            form_->phoneKey(name, PhoneKey::Backspace);
+            return true;
+        }
+        if (w == 0x16) { // Ctrl+V
+            SendMessageW(box.hwnd, WM_PASTE, 0, 0);
+            return true;
+        }
+        if (w == 0x18) { // Ctrl+X
+            SendMessageW(box.hwnd, WM_CUT, 0, 0);
+            return true;
+        }
+        if (w >= 0x20) {
+            form_->phoneTyped(name, static_cast<char32_t>(w));
+            return true;
+        }
+        return false;
+    case WM_KEYDOWN:
+        if (w == VK_DELETE) {
+            if (GetKeyState(VK_SHIFT) & 0x8000)
+                SendMessageW(box.hwnd, WM_CUT, 0, 0);
+            else
+                form_->phoneKey(name, PhoneKey::Delete);
+            return true;
+        }
+        return false;
+    case WM_CUT:
+        SendMessageW(box.hwnd, WM_COPY, 0, 0);
+        form_->phoneKey(name, PhoneKey::Delete);
+        return true;
+    case WM_CLEAR:
+        form_->phoneKey(name, PhoneKey::Delete);
+        return true;
+    case WM_PASTE: {
+        std::wstring pasted;
+        if (OpenClipboard(box.hwnd)) {
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
+                if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                    pasted = chars;
+                    GlobalUnlock(data);
+                }
+            CloseClipboard();
+        }
+        form_->pasted(name, Utf8(pasted));
+        return true;
+    }
+    case WM_LBUTTONUP:
+        // The edit puts the caret where the click was; the form then moves it.
+        DefSubclassProc(box.hwnd, message, w, l);
+        form_->clicked(name);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool NativeWindow::radioMessage(NativeControl& button, unsigned message, unsigned long long w,
+                                long long l) {
+    if (message != WM_SETFOCUS)
+        return false;
+    // The platform's button reports a click when it gets the focus; the
+    // focus alone selects nothing here.
+    Applying applying(*this);
+    DefSubclassProc(button.hwnd, message, w, l);
+    return true;
+}
+
+void NativeWindow::dispatch(const void* message) {
+    MSG m = *static_cast<const MSG*>(message);
+    if (m.message == WM_KEYDOWN && hwnd_) {
+        NativeControl* c = controls_->find(m.hwnd);
+        const bool dropped = c && c->layout->kind == ControlKind::DropDownList &&
+                             SendMessageW(c->hwnd, CB_GETDROPPEDSTATE, 0, 0);
+        if (m.wParam == VK_RETURN && c && !dropped) {
+            // Enter only moves the focus, whatever Shift, Ctrl and Alt.
+            form_->enterPressed(c->layout->name);
+            return;
+        }
+        const bool forward = m.wParam == VK_DOWN || m.wParam == VK_RIGHT;
+        if (c && c->layout->kind == ControlKind::RadioButton &&
+            (forward || m.wParam == VK_UP || m.wParam == VK_LEFT)) {
+            moveInRadioPair(*c, forward);
+            return;
+        }
+        if (m.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+            // Tab selects the whole text of the edit it reaches, as in a dialog.
+            if (HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0)) {
+                SetFocus(next);
+                if (NativeControl* to = controls_->find(next); to && isEdit(*to))
+                    SendMessageW(next, EM_SETSEL, 0, -1);
+            }
+            return;
+        }
+    }
+    if (hwnd_ && IsDialogMessageW(hwnd_, &m))
+        return;
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+}
+
+int RunMessageLoop(NativeWindow& window) {
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0)
+        window.dispatch(&m);
+    return static_cast<int>(m.wParam);
+}
+
+void PumpMessages(NativeWindow& window) {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT)
+            break;
+        window.dispatch(&m);
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,20 @@
+// qmconf.exe: the configuration editor's window on the platform's own
+// controls.
+#include "Native_window.h"
+#include "Wide.h"
+
+#include <windows.h>
+
+#include <exception>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        qm::NativeWindow window;
+        window.show();
+        return qm::RunMessageLoop(window);
+    } catch (const std::exception& error) {
+        MessageBoxW(nullptr, qm::Wide(error.what()).c_str(), qm::Wide(qm::ProgramTitle()).c_str(),
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}

@@ -1,0 +1,137 @@
+#include "Win_driver.h"
+
+#include "Wide.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <stdexcept>
+
+namespace qmtest {
+
+namespace {
+
+// The device commands see no volumes unless a test says otherwise.
+class NoVolumes : public qm::VolumeList {
+public:
+    std::vector<std::string> roots() override { return {}; }
+    std::optional<std::uint32_t> serialOf(const std::string&) override { return std::nullopt; }
+    std::string settingsPath(const std::string& root) const override { return root; }
+};
+
+LPARAM centreOf(HWND control) {
+    RECT r;
+    GetClientRect(control, &r);
+    return MAKELPARAM(r.right / 2, r.bottom / 2);
+}
+
+bool takesInput(HWND control) {
+    return IsWindowEnabled(control) && (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE);
+}
+
+} // namespace
+
+WinDriver::WinDriver() {
+    window.boxHook = [this](qm::BoxKind, const std::string& text) { boxes_.push_back(text); };
+    window.fileDialogHook = [this](const qm::FileDialogSetup&) { return answer_; };
+    window.form().setVolumeSource([] { return std::make_unique<NoVolumes>(); });
+    window.show();
+    qm::PumpMessages(window);
+}
+
+WinDriver::~WinDriver() {
+    qm::PumpMessages(window);
+}
+
+qm::Hwnd WinDriver::hwnd(const std::string& control) {
+    return window.controls().at(control).hwnd;
+}
+
+void WinDriver::post(qm::Hwnd to, unsigned message, unsigned long long w, long long l) {
+    PostMessageW(to, message, static_cast<WPARAM>(w), static_cast<LPARAM>(l));
+    qm::PumpMessages(window);
+}
+
+void WinDriver::click(const std::string& control) {
+    HWND to = hwnd(control);
+    if (!takesInput(to))
+        return; // the mouse reaches no disabled control
+    const LPARAM at = centreOf(to);
+    post(to, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    post(to, WM_LBUTTONUP, 0, at);
+}
+
+void WinDriver::retype(const std::string& control, const std::string& text) {
+    focus(control);
+    ASSERT_EQ(focused(), control);
+    // Ctrl+A, as the technician selects the whole text.
+    SendMessageW(hwnd(control), EM_SETSEL, 0, -1);
+    if (text.empty())
+        post(hwnd(control), WM_KEYDOWN, VK_DELETE, 1);
+    else
+        typeKeys(text);
+}
+
+void WinDriver::typeKeys(const std::string& text) {
+    HWND to = GetFocus();
+    ASSERT_NE(to, nullptr);
+    for (const wchar_t c : qm::Wide(text))
+        post(to, WM_CHAR, c, 1);
+}
+
+void WinDriver::pressEnter() {
+    HWND to = GetFocus();
+    ASSERT_NE(to, nullptr);
+    post(to, WM_KEYDOWN, VK_RETURN, 1);
+    post(to, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+void WinDriver::pickTab(int page) {
+    HWND tabs = window.controls().tabs();
+    RECT r;
+    SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    post(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    post(tabs, WM_LBUTTONUP, 0, at);
+}
+
+void WinDriver::pickEntry(const std::string& control, int entry) {
+    focus(control);
+    HWND list = hwnd(control);
+    if (!takesInput(list))
+        return;
+    for (int step = 0; step < 8 && window.entry(control) != entry; ++step)
+        post(list, WM_KEYDOWN, window.entry(control) < entry ? VK_DOWN : VK_UP, 1);
+}
+
+void WinDriver::focus(const std::string& control) {
+    HWND to = hwnd(control);
+    if (!takesInput(to))
+        return;
+    SetFocus(to);
+    qm::PumpMessages(window);
+}
+
+std::string WinDriver::text(const std::string& control) {
+    return window.text(control);
+}
+
+std::string WinDriver::selectedText(const std::string& control) {
+    HWND edit = hwnd(control);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring all = qm::Wide(window.text(control));
+    return qm::Utf8(all.substr(start, end - start));
+}
+
+std::string WinDriver::focused() {
+    const std::string name = window.focused();
+    return name.empty() ? std::string("(none)") : name;
+}
+
+} // namespace qmtest
