@@ -13,6 +13,10 @@
 #   P:  serial 9526-C208, the board's with its halves swapped: not the board
 # The device tests find them through QMCONF_TEST_BOARD_DRIVE and
 # QMCONF_TEST_NEAR_DRIVE.
+#
+# The window's suite (win_tests) needs a display: an Xvfb of its own, started
+# here and stopped at the end. Its layout cases run once more with the
+# prefix set to 144 DPI.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -29,11 +33,29 @@ cmake --build "$build" --parallel "$(nproc)"
 
 work=$(mktemp -d /tmp/qmconf-wine.XXXXXX)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=""
 cleanup() {
     wineserver -k 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+# A screen of our own, large enough for the window at its place (x 547) and
+# at 1.5 times its size; -noreset keeps it up between the Wine programs.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -noreset -nolisten tcp \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    cat "$work/xvfb.log" >&2
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -1 "$work/display")"
 
 volume() { # folder serial
     mkdir "$1"
@@ -50,6 +72,8 @@ if ! wine wineboot --init >"$work/wineboot.log" 2>&1; then
     echo "wineboot could not make the Wine prefix" >&2
     exit 1
 fi
+# Wine's own fonts (MS Sans Serif, Tahoma, Marlett...) for the window.
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 ln -s "$work/near" "$WINEPREFIX/dosdevices/p:"
 ln -s "$work/board" "$WINEPREFIX/dosdevices/q:"
 cat >"$work/drives.reg" <<'EOF'
@@ -58,6 +82,10 @@ REGEDIT4
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "p:"="floppy"
 "q:"="floppy"
+
+; No window manager to wait for: Wine places its windows itself.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 EOF
 (cd "$work" && wine regedit /S drives.reg >"$work/regedit.log" 2>&1)
 # Wine's mount manager reads the drives when it starts: start afresh.
@@ -66,13 +94,14 @@ wineserver -k 2>/dev/null || true
 export QMCONF_TEST_BOARD_DRIVE=Q QMCONF_TEST_NEAR_DRIVE=P
 status=0
 suites=()
-while IFS= read -r exe; do
-    name=$(basename "$exe" .exe)
+run_suite() { # exe name [gtest arguments]
+    local exe=$1 name=$2
+    shift 2
     echo "== $name (Windows, under Wine)"
     # A hang (a read that waits for ever) counts as a failure, not as CI stuck.
     rc=0
     (cd "$(dirname "$exe")" &&
-        timeout "${QMCONF_WIN_TEST_TIMEOUT:-300}" wine "$exe" --gtest_brief=1 \
+        timeout "${QMCONF_WIN_TEST_TIMEOUT:-300}" wine "$exe" --gtest_brief=1 "$@" \
             >"$work/$name.log" 2>&1) || rc=$?
     grep -v '^Running main() from' "$work/$name.log" || true
     count=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .*/\1/p' "$work/$name.log")
@@ -83,7 +112,27 @@ while IFS= read -r exe; do
         summary+=", FAILED"
     fi
     suites+=("$summary)")
+}
+exes=()
+while IFS= read -r exe; do
+    exes+=("$exe")
+    run_suite "$exe" "$(basename "$exe" .exe)"
 done < <(find "$(realpath "$build")" -name '*_tests.exe' -type f | sort)
+
+# The window's layout once more at 144 DPI: the screen's DPI as Wine reports
+# it is the prefix's LogPixels.
+for exe in "${exes[@]}"; do
+    [ "$(basename "$exe")" = win_tests.exe ] || continue
+    cat >"$work/dpi.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:00000090
+EOF
+    (cd "$work" && wine regedit /S dpi.reg >"$work/regedit-dpi.log" 2>&1)
+    wineserver -k 2>/dev/null || true
+    QMCONF_TEST_DPI=144 run_suite "$exe" win_tests-144dpi --gtest_filter='NativeLayout.*'
+done
 
 if [ ${#suites[@]} -eq 0 ]; then
     echo "no *_tests.exe in $build" >&2
