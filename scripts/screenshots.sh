@@ -7,6 +7,7 @@
 #   tab1..4.png   "ПО УМОЛЧАНИЮ", then each of the four tab pages
 #   serial.png    a blank board's settings loaded with "ИЗ ФАЙЛА" and a
 #                 serial label typed into the serial entry
+#   win-*.png     the Windows window under Wine (scripts/screenshots-win.sh)
 # Run it again whenever the window changes; an unchanged window gives the same
 # files. Run it with no board attached.
 #
@@ -278,3 +279,6 @@ wait "$editor_pid" || fail "the editor ended with an error: $(cat "$work/editor.
 editor_pid=""
 
 echo "Pictures written to $out: start nodevice tab1 tab2 tab3 tab4 serial (.png)"
+
+# The Windows window under Wine, beside it.
+bash scripts/screenshots-win.sh "$out"

@@ -87,7 +87,7 @@ ClassAndStyle classOf(const Control& c) {
     case ControlKind::GroupBox:
         return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Label:
-        return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case ControlKind::PageControl:
         return {WC_TABCONTROLW, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlKind::TabPage:
@@ -317,7 +317,10 @@ void Controls::fitLabel(const NativeControl& label) const {
         GetTextExtentPoint32W(dc, text.c_str(), length, &size);
     SelectObject(dc, old);
     ReleaseDC(label.hwnd, dc);
-    SetWindowPos(label.hwnd, nullptr, 0, 0, size.cx, metrics.tmHeight,
+    // A letter's tail may reach past its advance ("ц"): a little room after
+    // the last one.
+    const int slack = text.empty() ? 0 : scaled(2);
+    SetWindowPos(label.hwnd, nullptr, 0, 0, size.cx + slack, metrics.tmHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
