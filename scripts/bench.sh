@@ -40,3 +40,6 @@ xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
         echo "peak memory $probe: $kb KiB"
     done
 ' _ "$build"
+
+echo "== the Windows window (Wine)"
+bash scripts/bench-win.sh
