@@ -5,7 +5,8 @@
 // a killed process) leaves the old file as it was.
 //
 // Paths are UTF-8. One implementation per platform
-// (platform/File_replace_posix.cpp, File_replace_win32.cpp).
+// (platform/File_replace_posix.cpp, File_replace_win32.cpp) over the steps
+// every platform shares (File_replace.cpp).
 #pragma once
 
 #include <cstddef>

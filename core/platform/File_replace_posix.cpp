@@ -2,10 +2,9 @@
 // flushed, then renamed over it, the folder flushed after.
 #include "File_replace.h"
 
-#include "File.h"
+#include "File_replace_steps.h"
 
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +18,9 @@
 #include <vector>
 
 namespace qm {
+
+using replace::Made;
+using replace::Outcome;
 
 namespace {
 
@@ -105,34 +107,17 @@ mode_t newFileMode() {
     return 0644 & ~022;
 }
 
-std::string randomSuffix() {
-    static unsigned counter = 0;
-    unsigned long long seed = static_cast<unsigned long long>(
-                                  std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                              (static_cast<unsigned long long>(::getpid()) << 32) ^
-                              (++counter * 0x9E3779B97F4A7C15ull);
-    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix;
-    for (std::size_t i = 0; i < kReplacementSuffixSize; ++i) {
-        seed ^= seed >> 29;
-        seed *= 0xBF58476D1CE4E5B9ull;
-        suffix += digits[seed % 36];
-    }
-    return suffix;
-}
-
 // Removes the new files that stores killed before their end left beside the
 // file: only the user's own, and only those no running store holds (each
 // holds its new file's lock until it is renamed).
-void removeLeftovers(const std::string& folder, const std::string& prefix) {
+void removeLeftovers(const std::string& folder, const std::string& fileName) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
         return;
     const int dirFd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.size() != prefix.size() + kReplacementSuffixSize ||
-            name.compare(0, prefix.size(), prefix) != 0)
+        if (!replace::IsNewFileOf(name, fileName))
             continue;
         const Fd fd(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
@@ -148,25 +133,23 @@ bool noRoom(int error) {
     return error == ENOSPC || error == EDQUOT;
 }
 
-enum class Outcome { Done, Failed, NoNewFile };
-
 // The new file beside the target, renamed over it once flushed.
 Outcome replaceThroughNewFile(const std::string& target, const struct stat* old, const void* data,
                               std::size_t size) {
     const std::string folder = folderOf(target);
-    const std::string prefix = ReplacementPrefix(nameOf(target));
-    removeLeftovers(folder, prefix);
+    removeLeftovers(folder, nameOf(target));
 
-    std::string name;
     Fd fd;
-    for (int attempt = 0; attempt < 16 && fd.get() < 0; ++attempt) {
-        name = folder + "/" + prefix + randomSuffix();
-        fd.reset(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (fd.get() < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd.get() < 0)
+    const std::string made = replace::MakeNewFile(nameOf(target), [&](const std::string& newName) {
+        fd.reset(::open((folder + "/" + newName).c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (fd.get() >= 0)
+            return Made::Yes;
+        return errno == EEXIST ? Made::NameTaken : Made::Failed;
+    });
+    if (made.empty())
         return Outcome::NoNewFile;
+    const std::string name = folder + "/" + made;
     // Held until the rename: the next store removes the file only once no
     // store holds it.
     ::flock(fd.get(), LOCK_EX | LOCK_NB);
@@ -268,15 +251,6 @@ bool writeInPlace(const std::string& target, const void* data, std::size_t size)
     return ::fsync(fd.get()) == 0 && fd.close();
 }
 
-// A device or a FIFO: opened and written as it stands, as before.
-bool writeAsItStands(const std::string& path, const void* data, std::size_t size) {
-    File file;
-    if (!file.open(path, File::Mode::Write))
-        return false;
-    const bool written = file.write(data, size) && file.sync();
-    return file.close() && written;
-}
-
 } // namespace
 
 bool ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
@@ -290,22 +264,15 @@ bool ReplaceFileContent(const std::string& path, const void* data, std::size_t s
         return replaceThroughNewFile(target, nullptr, data, size) == Outcome::Done;
     }
     if (!S_ISREG(st.st_mode))
-        return S_ISDIR(st.st_mode) ? false : writeAsItStands(target, data, size);
+        return S_ISDIR(st.st_mode) ? false : replace::WriteAsItStands(target, data, size);
     // A file the user may not write stays as it is, though the folder would
     // let a new one take its place.
     if (::access(target.c_str(), W_OK) != 0)
         return false;
     if (st.st_nlink > 1)
         return writeInPlace(target, data, size);
-    switch (replaceThroughNewFile(target, &st, data, size)) {
-    case Outcome::Done:
-        return true;
-    case Outcome::NoNewFile:
-        return writeInPlace(target, data, size);
-    case Outcome::Failed:
-        break;
-    }
-    return false;
+    return replace::Settle(replaceThroughNewFile(target, &st, data, size),
+                           [&] { return writeInPlace(target, data, size); });
 }
 
 } // namespace qm

@@ -2,7 +2,7 @@
 // flushed, then moved over it with MoveFileExW, written through.
 #include "File_replace.h"
 
-#include "File.h"
+#include "File_replace_steps.h"
 #include "platform/Win32Text.h"
 
 #include <windows.h>
@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace qm {
+
+using replace::Made;
+using replace::Outcome;
 
 namespace {
 
@@ -67,34 +70,18 @@ bool writeAll(HANDLE h, const void* data, std::size_t size) {
     return true;
 }
 
-std::wstring randomSuffix() {
-    static unsigned counter = 0;
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    unsigned long long seed = static_cast<unsigned long long>(now.QuadPart) ^
-                              (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^
-                              (++counter * 0x9E3779B97F4A7C15ull);
-    static const wchar_t digits[] = L"0123456789abcdefghijklmnopqrstuvwxyz";
-    std::wstring suffix;
-    for (std::size_t i = 0; i < kReplacementSuffixSize; ++i) {
-        seed ^= seed >> 29;
-        seed *= 0xBF58476D1CE4E5B9ull;
-        suffix += digits[seed % 36];
-    }
-    return suffix;
-}
-
 // Removes the new files that stores killed before their end left beside the
 // file. A running store holds its new file without sharing, so it cannot be
 // removed meanwhile.
-void removeLeftovers(const std::wstring& folder, const std::wstring& prefix) {
+void removeLeftovers(const std::wstring& folder, const std::string& fileName) {
     WIN32_FIND_DATAW found{};
+    const std::wstring prefix = WideFromUtf8(ReplacementPrefix(fileName));
     const HANDLE search = FindFirstFileW((folder + L"\\" + prefix + L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
         const std::wstring name = found.cFileName;
-        if (name.size() == prefix.size() + kReplacementSuffixSize &&
+        if (replace::IsNewFileOf(Utf8FromWide(name), fileName) &&
             !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
             DeleteFileW((folder + L"\\" + name).c_str());
     } while (FindNextFileW(search, &found));
@@ -104,8 +91,6 @@ void removeLeftovers(const std::wstring& folder, const std::wstring& prefix) {
 bool noRoom(DWORD error) {
     return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }
-
-enum class Outcome { Done, Failed, NoNewFile };
 
 bool moveOver(const std::wstring& from, const std::wstring& to) {
     const DWORD start = GetTickCount();
@@ -125,20 +110,20 @@ bool moveOver(const std::wstring& from, const std::wstring& to) {
 Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, const void* data,
                               std::size_t size) {
     const std::wstring folder = folderOf(target);
-    const std::wstring prefix = WideFromUtf8(ReplacementPrefix(Utf8FromWide(nameOf(target))));
-    removeLeftovers(folder, prefix);
+    const std::string fileName = Utf8FromWide(nameOf(target));
+    removeLeftovers(folder, fileName);
 
-    std::wstring name;
     Handle file;
-    for (int attempt = 0; attempt < 16 && !file.valid(); ++attempt) {
-        name = folder + L"\\" + prefix + randomSuffix();
-        file.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS)
-            break;
-    }
-    if (!file.valid())
+    const std::string made = replace::MakeNewFile(fileName, [&](const std::string& newName) {
+        file.reset(CreateFileW((folder + L"\\" + WideFromUtf8(newName)).c_str(), GENERIC_WRITE, 0,
+                               nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.valid())
+            return Made::Yes;
+        return GetLastError() == ERROR_FILE_EXISTS ? Made::NameTaken : Made::Failed;
+    });
+    if (made.empty())
         return Outcome::NoNewFile;
+    const std::wstring name = folder + L"\\" + WideFromUtf8(made);
     const auto fail = [&](DWORD error) {
         file.close();
         DeleteFileW(name.c_str());
@@ -219,14 +204,6 @@ bool writeInPlace(const std::wstring& target, const void* data, std::size_t size
     return FlushFileBuffers(file.get()) && file.close();
 }
 
-bool writeAsItStands(const std::string& path, const void* data, std::size_t size) {
-    File file;
-    if (!file.open(path, File::Mode::Write))
-        return false;
-    const bool written = file.write(data, size) && file.sync();
-    return file.close() && written;
-}
-
 // The path a store writes: the file a symbolic link leads to, by the name
 // the system gives the open file. Empty when it cannot tell.
 std::wstring finalPath(HANDLE h) {
@@ -258,12 +235,12 @@ bool ReplaceFileContent(const std::string& path, const void* data, std::size_t s
         if (error == ERROR_FILE_NOT_FOUND)
             return replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size) ==
                    Outcome::Done;
-        return writeAsItStands(path, data, size);
+        return replace::WriteAsItStands(path, data, size);
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(probe.get()) != FILE_TYPE_DISK) {
         probe.close();
-        return writeAsItStands(path, data, size);
+        return replace::WriteAsItStands(path, data, size);
     }
     if (!GetFileInformationByHandle(probe.get(), &info) ||
         (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
@@ -274,15 +251,8 @@ bool ReplaceFileContent(const std::string& path, const void* data, std::size_t s
         target = wide;
     if (info.nNumberOfLinks > 1)
         return writeInPlace(target, data, size);
-    switch (replaceThroughNewFile(target, info.dwFileAttributes, data, size)) {
-    case Outcome::Done:
-        return true;
-    case Outcome::NoNewFile:
-        return writeInPlace(target, data, size);
-    case Outcome::Failed:
-        break;
-    }
-    return false;
+    return replace::Settle(replaceThroughNewFile(target, info.dwFileAttributes, data, size),
+                           [&] { return writeInPlace(target, data, size); });
 }
 
 } // namespace qm
