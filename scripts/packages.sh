@@ -24,7 +24,7 @@ WINDOWS_PACKAGES=(
     cmake ninja-build
     g++-mingw-w64-x86-64-posix googletest
     wine wine64
-    nsis zip pandoc
+    nsis zip unzip pandoc
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.
