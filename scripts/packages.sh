@@ -25,6 +25,7 @@ WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix googletest
     wine wine64
     nsis zip unzip pandoc
+    xvfb xauth
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.

@@ -88,8 +88,12 @@ lnk_points_to() { # lnk name: whether the shortcut's target ends in name
     strings -a "$1" | grep -qiF "$2" || strings -el "$1" | grep -qiF "$2"
 }
 window_starts() { # folder: qmconf.exe there stays up (its window shown) until killed
-    local rc=0
-    (cd "$1" && timeout 10 wine ./qmconf.exe >"$work/window.log" 2>&1) || rc=$?
+    local rc=0 screen=()
+    # Without a desktop Wine has no display driver and no window can open:
+    # Wine starts afresh on a virtual screen.
+    [ -n "${DISPLAY:-}" ] || screen=(xvfb-run -a)
+    wineserver -k 2>/dev/null || true
+    (cd "$1" && "${screen[@]}" timeout 10 wine ./qmconf.exe >"$work/window.log" 2>&1) || rc=$?
     wineserver -k 2>/dev/null || true
     [ $rc -eq 124 ]
 }
