@@ -138,7 +138,13 @@ check "uninstall entry gone" test -z "$(reg_value "$key" DisplayVersion)"
 check "PATH entry gone" test "$(path_count)" = 0
 check "the user's board archive stays" cmp -s image/tests/data/board_set.ini "$planted"
 
-# 4. The zip, as from a USB stick.
+# 4. Without /PATH=1 (and no earlier choice) PATH stays as it was.
+check "installer runs silently without /PATH" run "$work/setup3.log" "$setup1" /S
+check "PATH untouched by default" test "$(path_count)" = 0
+check "uninstaller runs silently again" run "$work/uninstall2.log" "$dir/uninstall.exe" /S
+check "install folder gone again" test ! -e "$dir"
+
+# 5. The zip, as from a USB stick.
 mkdir "$work/usb"
 unzip -q "$zipfile" -d "$work/usb"
 usb="$work/usb/qmconf-$version"
