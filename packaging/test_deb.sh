@@ -79,6 +79,12 @@ released=$(grep -om1 '<release [^>]*version="[^"]*"' "$root/usr/share/metainfo/$
     sed 's/.*version="//; s/"$//')
 [ "$logged" = "$version" ] || fail "changelog is at $logged, the package at $version"
 [ "$released" = "$version" ] || fail "AppStream release is $released, the package $version"
+# The same version as the project's, which the Windows installer, its zip and
+# the programs' version resources carry, and as the program reports.
+project=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+[ "$project" = "$version" ] || fail "the project is at $project, the package at $version"
+reported=$("$root/usr/bin/qmconf-cli" --version)
+[ "$reported" = "qmconf-cli $version" ] || fail "qmconf-cli --version says $reported, the package $version"
 # The licence in the copyright file is the one at the root of the sources.
 diff <(sed -n '/^Permission/,$p' "$source_dir/LICENSE") \
     <(sed -n '/^ Permission/,$p' "$root/usr/share/doc/qmconf/copyright" | sed 's/^ //; s/^\.$//') \

@@ -24,7 +24,8 @@ WINDOWS_PACKAGES=(
     cmake ninja-build
     g++-mingw-w64-x86-64-posix googletest
     wine wine64
-    fonts-wine xvfb
+    fonts-wine xvfb xauth
+    nsis zip unzip pandoc
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.

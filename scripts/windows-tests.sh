@@ -140,4 +140,5 @@ if [ ${#suites[@]} -eq 0 ]; then
 fi
 printf -v joined '%s, ' "${suites[@]}"
 echo "Windows suites run under Wine: ${joined%, }"
+bash scripts/windows-package-test.sh "$build" || status=1
 exit $status
