@@ -213,7 +213,7 @@ int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld,
     }
     if (result != ImageResult::Success) {
         reportFailure(result, path, errors);
-        return kExitAccess;
+        return result == ImageResult::WrittenUnchecked ? kExitUnchecked : kExitAccess;
     }
     out << "Настройки записаны в " << ShownPath(path) << '\n';
     return kExitOk;

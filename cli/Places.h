@@ -20,6 +20,9 @@ constexpr int kExitOk = 0;
 constexpr int kExitFinding = 1; // not a valid image, different, refused
 constexpr int kExitUsage = 2;
 constexpr int kExitAccess = 3; // a file or the board cannot be read or written
+// Written, but the target could not be read back to be checked (another
+// program held it): the settings are there, unverified.
+constexpr int kExitUnchecked = 4;
 
 // The messages of the roads, on the error output: "qmconf-cli: " + text + path.
 class ErrorOutput : public MessageSink {

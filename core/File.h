@@ -50,8 +50,10 @@ public:
     }
 
     // Reads until size bytes are in or the file ends; returns the count.
-    // A read error ends the reading early.
+    // A read error ends the reading early, and readFailed() tells it apart
+    // from the end of the file.
     std::size_t read(void* buffer, std::size_t size);
+    bool readFailed() const { return readFailed_; }
 
     // Writes all size bytes; false when any of them could not be written.
     bool write(const void* data, std::size_t size);
@@ -73,10 +75,21 @@ public:
 
     // Whether the path names an existing regular file (a directory does not count).
     static bool isRegular(const std::string& path);
+    // Whether anything at all is at the path (a link that leads nowhere counts).
+    static bool exists(const std::string& path);
+    // Removes the file at the path (a link itself, not what it leads to);
+    // false when it cannot be removed.
+    static bool remove(const std::string& path);
+    // Whether the path's last part is a name the platform keeps for a device
+    // in every folder: on Windows AUX, CON, NUL, PRN, COM0-9, LPT0-9 (with
+    // any extension: "com1.ini"), CONIN$, CONOUT$; none elsewhere. Such a path
+    // is not to be opened at all: a serial port can keep an open waiting.
+    static bool namesDevice(const std::string& path);
 
 private:
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;
+    bool readFailed_ = false;
 };
 
 } // namespace qm

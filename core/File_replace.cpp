@@ -1,7 +1,6 @@
 // The platform-neutral steps of ReplaceFileContent.
 #include "File_replace_steps.h"
 
-#include "File.h"
 #include "File_replace.h"
 
 #include <chrono>
@@ -62,24 +61,37 @@ bool IsNewFileOf(const std::string& entry, const std::string& name) {
            entry.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool Settle(Outcome throughNewFile, const std::function<bool()>& writeInPlace) {
+Replaced Settle(Outcome throughNewFile, const std::function<Replaced()>& writeInPlace) {
     switch (throughNewFile) {
     case Outcome::Done:
-        return true;
+        return Replaced::Done;
     case Outcome::NoNewFile:
         return writeInPlace();
+    case Outcome::Unflushed:
+        return Replaced::Damaged;
     case Outcome::Failed:
         break;
     }
-    return false;
+    return Replaced::Unchanged;
 }
 
-bool WriteAsItStands(const std::string& path, const void* data, std::size_t size) {
-    File file;
-    if (!file.open(path, File::Mode::Write))
-        return false;
-    const bool written = file.write(data, size) && file.sync();
-    return file.close() && written;
+Replaced WriteInPlace(InPlaceFile& file, const void* data, std::size_t size) {
+    const std::optional<std::uint64_t> length = file.length();
+    std::string old;
+    if (!length || *length > kMaxInPlace || !file.fits(*length, size) ||
+        !file.readAll(old, *length))
+        return Replaced::Unchanged;
+    const std::size_t written = file.writeAt0(data, size);
+    if (written == size && (old.size() == size || file.setLength(size)) && file.flush())
+        return Replaced::Done;
+    if (written == 0 && old.size() == file.length().value_or(0))
+        return Replaced::Unchanged; // not a byte went in
+    // The old bytes that were written over go back, then the old length.
+    const std::size_t over = written < old.size() ? written : old.size();
+    const bool back = file.writeAt0(old.data(), over) == over;
+    const std::optional<std::uint64_t> now = file.length();
+    const bool lengthBack = now && (*now == old.size() || file.setLength(old.size()));
+    return back && lengthBack && file.flush() ? Replaced::Unchanged : Replaced::Damaged;
 }
 
 } // namespace qm::replace

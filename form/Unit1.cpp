@@ -61,7 +61,7 @@ void Form::StoreImage(const std::string& path, const std::function<void()>& befo
     if (result == ImageResult::Success)
         view_.setStatus("Настройки записаны в " + path);
     else
-        reportFailure(result, path);
+        reportFailure(result, path); // a store not checked is reported as such
 }
 
 void Form::LoadImage(const std::string& path, std::string* imageRead) {

@@ -21,8 +21,9 @@ enum class ImageResult {
         // its image would fail the checksum test on load (T)
     S3, // T cannot be rewritten with the text part of the image (T)
     S4, // T cannot be read back for the second time (T)
-    S5, // the target cannot be opened, written, flushed or closed, or does
-        // not hold the image when read back (P)
+    S5, // the target cannot be opened, written, flushed or closed, is no
+        // regular file on a disk, or does not hold the image when read back;
+        // it holds its old content (P)
     L1, // the source cannot be opened or read, or gives under 512 bytes (P)
     L2, // checksum mismatch, or no terminated "CRC=" number in 2048 bytes (P)
     L3, // T cannot be had: its lock cannot be made, or T cannot be
@@ -33,6 +34,14 @@ enum class ImageResult {
     // storing or loading, so that they wait rather than hunt for a fault.
     S1Busy,
     L3Busy,
+    // The image replaced the target and was flushed to it, but it could not
+    // be read back to be checked: another program held the target for the
+    // whole wait, or it was gone right after (a pulled board). The settings
+    // were written.
+    WrittenUnchecked,
+    // The target could not be written and its old content could not be put
+    // back either: it may hold neither (P).
+    S5Damaged,
 };
 
 // Both procedures hold the lock of T (Temp_lock.h) for their whole run,
@@ -44,12 +53,14 @@ enum class ImageResult {
 // message when it cannot create T; the store then ends in S1). WriteError
 // from the writer is passed on. The record and the modified flag are not
 // changed. A visible serial entry has its label written as SET99 and, only
-// when the store ends in success, is emptied (its change rule then empties
-// the label), hidden and disabled. T is left holding the text part of the
-// image. The target is never cut: the image replaces it whole once it is on
-// the medium (ReplaceFileContent), so a store that fails or is cut short
-// leaves the old image as it was; a target that is a regular file is then
-// read back past the cache and must hold the image (else S5).
+// when the image reached the target (Success, WrittenUnchecked), is emptied
+// (its change rule then empties the label), hidden and disabled. T is left
+// holding the text part of the image. The target is never cut: the image
+// replaces it whole once it is on the medium (ReplaceFileContent), and is
+// then read back past the cache. A store that ends in S1 to S5 leaves the
+// target as it was: one the medium does not hold the image in after all has
+// its old content put back (S5Damaged when that fails). Only a regular file
+// on a disk is written.
 //
 // beforeTarget, when given, runs once every step before the target has
 // passed, right before the target is opened and still under the lock: what

@@ -24,4 +24,20 @@ constexpr std::chrono::milliseconds kSourceLockWait{2000};
 // cannot be opened, locked within the wait, or read.
 std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer);
 
+// What a store's read-back of the target it has just written found.
+enum class ReadBack {
+    Read,   // n bytes read
+    Held,   // another program kept the file from being read for all of the wait
+    Failed, // it could not be opened or read otherwise (gone, a pulled board)
+};
+
+// Reads the first bytes of the target a store has just written into buffer
+// (kImageSize bytes; n is the count read) past the file cache, as the next
+// load and the board read it. Another program that holds the file is waited
+// for up to kSourceLockWait: on Windows one that lets no one read it (a
+// program that holds it while letting others read and write, such as an
+// editor, lets the read-back through), elsewhere one that holds its
+// exclusive flock.
+ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t& n);
+
 } // namespace qm

@@ -13,8 +13,17 @@ struct Row {
 constexpr const char kBusyNote[] =
     ". Другая программа сейчас записывает или читает настройки: подождите и повторите.";
 
-// The store numbers its five open failures in the order of its steps; the
-// load uses only the numbers 2 and 3.
+// The target written, but not read back to be checked.
+constexpr const char kUncheckedNote[] =
+    ". Проверить запись не удалось: файл занят другой программой или недоступен.";
+
+// The store failed and could not put back what the target held.
+constexpr const char kDamagedNote[] =
+    ". Прежнее содержимое вернуть не удалось: файл может быть повреждён.";
+
+// The store numbers its five open failures in the order of its steps, and
+// its read-back of the target as the sixth; the load uses only the numbers
+// 2 and 3.
 const Row kRows[] = {
     {ImageResult::S1, {"Ошибка при записи ", "1. Не удаётся открыть ", true}},
     {ImageResult::S2, {"Ошибка при записи ", "2. Не удаётся открыть ", true}},
@@ -27,6 +36,10 @@ const Row kRows[] = {
     {ImageResult::L4, {"Не удалось прочитать ", nullptr, false}},
     {ImageResult::S1Busy, {"Ошибка при записи ", "1. Не удаётся открыть ", true, kBusyNote}},
     {ImageResult::L3Busy, {"Ошибка при чтении ", "3. Не удаётся открыть ", true, kBusyNote}},
+    {ImageResult::WrittenUnchecked,
+     {"Настройки записаны в ", "6. Не удаётся проверить ", false, kUncheckedNote}},
+    {ImageResult::S5Damaged,
+     {"Ошибка при записи ", "5. Не удаётся восстановить ", false, kDamagedNote}},
 };
 
 } // namespace

@@ -10,10 +10,14 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace qm {
 
 namespace {
+
+// The longest target whose content is held to be put back.
+constexpr std::size_t kMaxPutBack = 1 << 20;
 
 // Passes the writer's messages on and notes that there was one: the writer
 // shows a message exactly when it could not create its file.
@@ -42,21 +46,81 @@ bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
     return true;
 }
 
-bool writeTarget(const std::string& path, const std::uint8_t* image) {
+// What the target held before the store, to be put back should the medium
+// not keep the image: its bytes, or that there was no file.
+struct OldContent {
+    enum class State { NoFile, Bytes, Unknown } state = State::Unknown;
+    std::string bytes;
+};
+
+OldContent oldContentOf(const std::string& path) {
+    OldContent old;
+    File file;
+    if (!File::isRegular(path)) {
+        old.state = File::exists(path) ? OldContent::State::Unknown : OldContent::State::NoFile;
+        return old;
+    }
+    if (!file.open(path, File::Mode::Read))
+        return old;
+    // A settings image is 2048 bytes; a target far longer is not held to be put back.
+    std::string bytes(kMaxPutBack + 1, '\0');
+    bytes.resize(file.read(&bytes[0], bytes.size()));
+    if (bytes.size() <= kMaxPutBack) {
+        old.state = OldContent::State::Bytes;
+        old.bytes = std::move(bytes);
+    }
+    return old;
+}
+
+bool holds(const std::string& path, const void* bytes, std::size_t size) {
+    std::uint8_t back[kImageSize];
+    std::size_t n = 0;
+    return ReadTargetBack(path, back, n) == ReadBack::Read &&
+           n == (size < kImageSize ? size : kImageSize) && std::memcmp(back, bytes, n) == 0;
+}
+
+// The target's old content back in its place, checked as the image was.
+bool putBack(const std::string& path, const OldContent& old) {
+    switch (old.state) {
+    case OldContent::State::NoFile:
+        return File::remove(path);
+    case OldContent::State::Bytes:
+        return ReplaceFileContent(path, old.bytes.data(), old.bytes.size()) == Replaced::Done &&
+               holds(path, old.bytes.data(), old.bytes.size());
+    case OldContent::State::Unknown:
+        break;
+    }
+    return false;
+}
+
+ImageResult writeTarget(const std::string& path, const std::uint8_t* image) {
+    // A device by its kept name gets nothing, and is not even looked at.
+    if (File::namesDevice(path))
+        return ImageResult::S5;
+    const OldContent old = oldContentOf(path);
     // The old image stays whole until the new one is on the medium: a store
     // cut short by a full volume, a pulled board or a killed editor must not
     // cost the chair its settings. Every step counts: a store reported as
     // written must have reached the board, which the technician unplugs as
     // soon as the status line says so.
-    if (!ReplaceFileContent(path, image, kImageSize))
-        return false;
-    if (!File::isRegular(path))
-        return true; // a device or a FIFO cannot be read back
-    // Read back past the cache, as the next load (and the board) reads it: a
-    // volume that accepted the bytes but does not hold them fails the store.
+    switch (ReplaceFileContent(path, image, kImageSize)) {
+    case Replaced::Unchanged:
+        return ImageResult::S5;
+    case Replaced::Damaged:
+        return ImageResult::S5Damaged;
+    case Replaced::Done:
+        break;
+    }
+    // Read back past the cache, as the next load (and the board) reads it.
     std::uint8_t back[kImageSize];
-    return ReadSourceExclusive(path, back) == kImageSize &&
-           std::memcmp(back, image, kImageSize) == 0;
+    std::size_t n = 0;
+    if (ReadTargetBack(path, back, n) != ReadBack::Read)
+        return ImageResult::WrittenUnchecked;
+    if (n == kImageSize && std::memcmp(back, image, kImageSize) == 0)
+        return ImageResult::Success;
+    // A volume that took the bytes but does not hold them: the store fails,
+    // and the target gets back what it held.
+    return putBack(path, old) ? ImageResult::S5 : ImageResult::S5Damaged;
 }
 
 } // namespace
@@ -122,8 +186,9 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
 
     if (beforeTarget)
         beforeTarget();
-    if (!writeTarget(path, image))
-        return ImageResult::S5;
+    const ImageResult result = writeTarget(path, image);
+    if (result != ImageResult::Success && result != ImageResult::WrittenUnchecked)
+        return result;
     // The label is on the target: the writer wrote SET99 because the entry
     // is visible, and nothing here changes the entry. Only now has the entry
     // done its work; after any failure it stays, label and all, so the next
@@ -133,7 +198,7 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
         entry.hide();
         entry.disable();
     }
-    return ImageResult::Success;
+    return result;
 }
 
 } // namespace qm

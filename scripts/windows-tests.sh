@@ -12,7 +12,8 @@
 #   Q:  the board, serial C208-9526
 #   P:  serial 9526-C208, the board's with its halves swapped: not the board
 # The device tests find them through QMCONF_TEST_BOARD_DRIVE and
-# QMCONF_TEST_NEAR_DRIVE.
+# QMCONF_TEST_NEAR_DRIVE. Where the machine allows (root, FUSE), R: and S:
+# are small exFAT volumes for the full-volume tests (QMCONF_TEST_FULL_DRIVES).
 #
 # The window's suite (win_tests) needs a display: an Xvfb of its own, started
 # here and stopped at the end. Its layout cases run once more with the
@@ -21,6 +22,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/utf8-locale.sh
+source scripts/exfat-volumes.sh
 
 bash scripts/deps.sh "${WINDOWS_PACKAGES[@]}"
 
@@ -36,6 +38,7 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 xvfb_pid=""
 cleanup() {
     wineserver -k 2>/dev/null || true
+    exfat_volumes_down
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -88,6 +91,16 @@ REGEDIT4
 "Managed"="N"
 EOF
 (cd "$work" && wine regedit /S drives.reg >"$work/regedit.log" 2>&1)
+# Two small exFAT volumes for the full-volume tests, R: with 4 KiB clusters
+# and S: with 512-byte ones, where they can be made.
+full_drives=""
+for drive in r:4096 s:512; do
+    if exfat_volume_up "$work/exfat-${drive#*:}" "${drive#*:}"; then
+        ln -s "$work/exfat-${drive#*:}/root" "$WINEPREFIX/dosdevices/${drive%%:*}:"
+        full_drives+="${drive^^} "
+    fi
+done
+export QMCONF_TEST_FULL_DRIVES="${full_drives% }"
 # Wine's mount manager reads the drives when it starts: start afresh.
 wineserver -k 2>/dev/null || true
 

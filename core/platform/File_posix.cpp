@@ -93,6 +93,7 @@ File::~File() {
 
 bool File::open(const std::string& path, Mode mode, Target target) {
     close();
+    readFailed_ = false;
     // Non-blocking open, so that a FIFO at the path cannot hang the window;
     // blocking mode is restored once the file is open.
     const int flags =
@@ -125,6 +126,7 @@ std::size_t File::read(void* buffer, std::size_t size) {
         const ssize_t n = ::read(fdOf(handle_), out + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
+        readFailed_ = n < 0;
         if (n <= 0)
             break;
         done += static_cast<std::size_t>(n);
@@ -184,6 +186,19 @@ bool File::close() {
 bool File::isRegular(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool File::exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool File::remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool File::namesDevice(const std::string&) {
+    return false; // devices have their own folder here, /dev
 }
 
 } // namespace qm

@@ -11,6 +11,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -26,8 +28,6 @@ namespace {
 
 // A chain of symbolic links longer than the kernel follows is refused.
 constexpr int kMaxLinks = 40;
-// A file larger than this is not read to be put back on a failed write in place.
-constexpr off_t kMaxRestore = 1 << 20;
 
 class Fd {
 public:
@@ -153,7 +153,10 @@ Outcome replaceThroughNewFile(const std::string& target, const struct stat* old,
     // Held until the rename: the next store removes the file only once no
     // store holds it.
     ::flock(fd.get(), LOCK_EX | LOCK_NB);
-    const auto fail = [&name](int error) {
+    // Closed before it is removed: a full exFAT volume (exfat-fuse) refuses
+    // to remove a file still open after a write that found no room.
+    const auto fail = [&name, &fd](int error) {
+        fd.reset();
         ::unlink(name.c_str());
         return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
     };
@@ -181,94 +184,109 @@ Outcome replaceThroughNewFile(const std::string& target, const struct stat* old,
         return fail(errno);
     fd.close();
 
-    // The rename itself must reach the medium too.
+    // The rename itself must reach the medium too. Past the rename the old
+    // file is gone: a folder that cannot be flushed leaves the target in
+    // neither state for sure.
     const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0)
-        return Outcome::Failed;
-    if (::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
-        return Outcome::Failed;
+    if (dir.get() < 0 ||
+        (::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP))
+        return Outcome::Unflushed;
     return Outcome::Done;
 }
 
-bool fitsInPlace(int fd, const struct stat& st, std::size_t size) {
-    const auto held = static_cast<unsigned long long>(st.st_blocks) * 512;
-    if (held >= size)
-        return true;
-    struct statvfs vfs {};
-    if (::fstatvfs(fd, &vfs) != 0)
-        return true; // unknown: the write finds out, and the old bytes go back
-    const unsigned long long block = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;
-    const unsigned long long needed = (size + block - 1) / block * block - held;
-    return static_cast<unsigned long long>(vfs.f_bavail) * block >= needed;
-}
+class PosixInPlace : public replace::InPlaceFile {
+public:
+    explicit PosixInPlace(int fd) : fd_(fd) {}
 
-bool pwriteAt0(int fd, const void* data, std::size_t size, std::size_t& done) {
-    done = 0;
-    ssize_t n;
-    do {
-        n = ::pwrite(fd, data, size, 0);
-    } while (n < 0 && errno == EINTR);
-    if (n > 0)
-        done = static_cast<std::size_t>(n);
-    return done == size;
-}
+    std::optional<std::uint64_t> length() override {
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
+            return std::nullopt;
+        blocks_ = static_cast<unsigned long long>(st.st_blocks) * 512;
+        return static_cast<std::uint64_t>(st.st_size);
+    }
+
+    bool fits(std::uint64_t, std::size_t size) override {
+        if (blocks_ >= size)
+            return true;
+        struct statvfs vfs {};
+        if (::fstatvfs(fd_, &vfs) != 0)
+            return true; // unknown: the write finds out, and the old bytes go back
+        const unsigned long long block = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;
+        const unsigned long long needed = (size + block - 1) / block * block - blocks_;
+        return static_cast<unsigned long long>(vfs.f_bavail) * block >= needed;
+    }
+
+    bool readAll(std::string& bytes, std::uint64_t length) override {
+        bytes.resize(static_cast<std::size_t>(length));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n =
+                ::pread(fd_, &bytes[done], bytes.size() - done, static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+    std::size_t writeAt0(const void* data, std::size_t size) override {
+        // One write: a short one means no room or a size limit, where a
+        // second would fail, or end the process at the limit.
+        ssize_t n;
+        do {
+            n = ::pwrite(fd_, data, size, 0);
+        } while (n < 0 && errno == EINTR);
+        return n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+
+    bool setLength(std::uint64_t length) override {
+        return ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
+    }
+
+    bool flush() override { return ::fsync(fd_) == 0; }
+
+private:
+    int fd_;
+    unsigned long long blocks_ = 0; // what the file holds on the volume
+};
 
 // The file written over in place: every name of it keeps the new content.
-bool writeInPlace(const std::string& target, const void* data, std::size_t size) {
-    bool readable = true;
+Replaced writeInPlace(const std::string& target, const void* data, std::size_t size) {
+    // Read as well as written: what goes back after a failed write must be known.
     Fd fd(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0 && errno == EACCES) {
-        readable = false; // a file the user may write but not read
-        fd.reset(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    }
-    struct stat st {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        !fitsInPlace(fd.get(), st, size))
-        return false;
-
-    std::vector<char> old;
-    if (readable && st.st_size <= kMaxRestore) {
-        old.resize(static_cast<std::size_t>(st.st_size));
-        if (::pread(fd.get(), old.data(), old.size(), 0) != static_cast<ssize_t>(old.size()))
-            return false;
-    }
-    std::size_t done = 0;
-    if (!pwriteAt0(fd.get(), data, size, done)) {
-        // Cut short (the volume full after all, a size limit): the bytes
-        // that were written over are put back, so the file is as it was.
-        if (done > 0 && !old.empty()) {
-            std::size_t back = 0;
-            pwriteAt0(fd.get(), old.data(), old.size(), back);
-            // Only a write that lengthened the file needs it cut back.
-            if (old.size() >= size || ::ftruncate(fd.get(), static_cast<off_t>(old.size())) == 0)
-                ::fsync(fd.get());
-        }
-        return false;
-    }
-    if (static_cast<std::size_t>(st.st_size) > size &&
-        ::ftruncate(fd.get(), static_cast<off_t>(size)) != 0)
-        return false;
-    return ::fsync(fd.get()) == 0 && fd.close();
+    if (fd.get() < 0)
+        return Replaced::Unchanged;
+    PosixInPlace file(fd.get());
+    const Replaced result = replace::WriteInPlace(file, data, size);
+    if (!fd.close() && result == Replaced::Done)
+        return Replaced::Damaged; // the flush went through; the close says otherwise
+    return result;
 }
 
 } // namespace
 
-bool ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
+Replaced ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
     const std::string target = followLinks(path);
     if (target.empty() || nameOf(target).empty())
-        return false;
+        return Replaced::Unchanged;
     struct stat st {};
     if (::lstat(target.c_str(), &st) != 0) {
         if (errno != ENOENT)
-            return false;
-        return replaceThroughNewFile(target, nullptr, data, size) == Outcome::Done;
+            return Replaced::Unchanged;
+        return replace::Settle(replaceThroughNewFile(target, nullptr, data, size),
+                               [] { return Replaced::Unchanged; });
     }
+    // A device (a serial port, a terminal, /dev/null), a FIFO, a socket or a
+    // folder: the image is for a file on a disk, and nothing else gets it.
     if (!S_ISREG(st.st_mode))
-        return S_ISDIR(st.st_mode) ? false : replace::WriteAsItStands(target, data, size);
+        return Replaced::Unchanged;
     // A file the user may not write stays as it is, though the folder would
     // let a new one take its place.
     if (::access(target.c_str(), W_OK) != 0)
-        return false;
+        return Replaced::Unchanged;
     if (st.st_nlink > 1)
         return writeInPlace(target, data, size);
     return replace::Settle(replaceThroughNewFile(target, &st, data, size),

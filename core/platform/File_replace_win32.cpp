@@ -2,11 +2,13 @@
 // flushed, then moved over it with MoveFileExW, written through.
 #include "File_replace.h"
 
+#include "File.h"
 #include "File_replace_steps.h"
 #include "platform/Win32Text.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,6 @@ namespace {
 // How long the move waits for a reader that holds the target without sharing
 // (another editor's load): a load takes milliseconds.
 constexpr DWORD kBusyWaitMs = 2000;
-constexpr LONGLONG kMaxRestore = 1 << 20;
 
 class Handle {
 public:
@@ -148,60 +149,77 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
     return Outcome::Done;
 }
 
-bool writeAt0(HANDLE h, const void* data, std::size_t size, std::size_t& done) {
-    done = 0;
-    LARGE_INTEGER zero{};
-    if (!SetFilePointerEx(h, zero, nullptr, FILE_BEGIN))
-        return false;
-    DWORD put = 0;
-    const BOOL ok = WriteFile(h, data, static_cast<DWORD>(size), &put, nullptr);
-    done = put;
-    return ok && put == size;
-}
+class Win32InPlace : public replace::InPlaceFile {
+public:
+    Win32InPlace(HANDLE h, std::wstring folder) : h_(h), folder_(std::move(folder)) {}
 
-bool setSize(HANDLE h, LONGLONG size) {
-    LARGE_INTEGER at{};
-    at.QuadPart = size;
-    return SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-}
+    std::optional<std::uint64_t> length() override {
+        LARGE_INTEGER length{};
+        if (!GetFileSizeEx(h_, &length))
+            return std::nullopt;
+        return static_cast<std::uint64_t>(length.QuadPart);
+    }
+
+    bool fits(std::uint64_t length, std::size_t size) override {
+        ULARGE_INTEGER free{};
+        return length >= size || !GetDiskFreeSpaceExW(folder_.c_str(), &free, nullptr, nullptr) ||
+               free.QuadPart >= size - length;
+    }
+
+    bool readAll(std::string& bytes, std::uint64_t length) override {
+        bytes.resize(static_cast<std::size_t>(length));
+        if (bytes.empty())
+            return true;
+        LARGE_INTEGER zero{};
+        DWORD got = 0;
+        return SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN) &&
+               ReadFile(h_, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) &&
+               got == bytes.size();
+    }
+
+    std::size_t writeAt0(const void* data, std::size_t size) override {
+        LARGE_INTEGER zero{};
+        if (!SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN))
+            return 0;
+        const auto* in = static_cast<const char*>(data);
+        std::size_t done = 0;
+        while (done < size) {
+            DWORD put = 0;
+            if (!WriteFile(h_, in + done, static_cast<DWORD>(size - done), &put, nullptr) ||
+                put == 0)
+                break;
+            done += put;
+        }
+        return done;
+    }
+
+    bool setLength(std::uint64_t length) override {
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(length);
+        return SetFilePointerEx(h_, at, nullptr, FILE_BEGIN) && SetEndOfFile(h_);
+    }
+
+    bool flush() override { return FlushFileBuffers(h_) != 0; }
+
+private:
+    HANDLE h_;
+    std::wstring folder_;
+};
 
 // The file written over in place: every name of it keeps the new content.
-bool writeInPlace(const std::wstring& target, const void* data, std::size_t size) {
+Replaced writeInPlace(const std::wstring& target, const void* data, std::size_t size) {
+    // Shared as a program that holds the file may let others share it: for
+    // reading and writing, not for renaming it.
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     Handle file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER length{};
-    if (!file.valid() || !GetFileSizeEx(file.get(), &length))
-        return false;
-    if (length.QuadPart < static_cast<LONGLONG>(size)) {
-        ULARGE_INTEGER free{};
-        if (GetDiskFreeSpaceExW(folderOf(target).c_str(), &free, nullptr, nullptr) &&
-            free.QuadPart < size - static_cast<ULONGLONG>(length.QuadPart))
-            return false;
-    }
-    std::vector<char> old;
-    if (length.QuadPart <= kMaxRestore) {
-        old.resize(static_cast<std::size_t>(length.QuadPart));
-        DWORD got = 0;
-        if (!old.empty() &&
-            (!ReadFile(file.get(), old.data(), static_cast<DWORD>(old.size()), &got, nullptr) ||
-             got != old.size()))
-            return false;
-    }
-    std::size_t done = 0;
-    if (!writeAt0(file.get(), data, size, done)) {
-        // Cut short: the bytes written over are put back.
-        if (done > 0 && !old.empty()) {
-            std::size_t back = 0;
-            writeAt0(file.get(), old.data(), old.size(), back);
-            setSize(file.get(), static_cast<LONGLONG>(old.size()));
-            FlushFileBuffers(file.get());
-        }
-        return false;
-    }
-    if (!setSize(file.get(), static_cast<LONGLONG>(size)))
-        return false;
-    return FlushFileBuffers(file.get()) && file.close();
+    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK)
+        return Replaced::Unchanged;
+    Win32InPlace inPlace(file.get(), folderOf(target));
+    const Replaced result = replace::WriteInPlace(inPlace, data, size);
+    if (!file.close() && result == Replaced::Done)
+        return Replaced::Damaged;
+    return result;
 }
 
 // The path a store writes: the file a symbolic link leads to, by the name
@@ -222,33 +240,35 @@ std::wstring finalPath(HANDLE h) {
 
 } // namespace
 
-bool ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
+Replaced ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
     const std::wstring wide = WideFromUtf8(path);
-    if (wide.empty() || nameOf(wide).empty())
-        return false;
+    if (wide.empty() || nameOf(wide).empty() || File::namesDevice(path))
+        return Replaced::Unchanged;
     // Opened for its kind and its names only, which no other open refuses.
     Handle probe(CreateFileW(wide.c_str(), 0,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!probe.valid()) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND)
-            return replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size) ==
-                   Outcome::Done;
-        return replace::WriteAsItStands(path, data, size);
+        if (GetLastError() != ERROR_FILE_NOT_FOUND)
+            return Replaced::Unchanged;
+        return replace::Settle(replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size),
+                               [] { return Replaced::Unchanged; });
     }
+    // A serial port, a printer, the console, a pipe: the image is for a file
+    // on a disk, and nothing else gets it.
+    if (GetFileType(probe.get()) != FILE_TYPE_DISK)
+        return Replaced::Unchanged;
     BY_HANDLE_FILE_INFORMATION info{};
-    if (GetFileType(probe.get()) != FILE_TYPE_DISK) {
-        probe.close();
-        return replace::WriteAsItStands(path, data, size);
-    }
     if (!GetFileInformationByHandle(probe.get(), &info) ||
-        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
-        return false;
+        (info.dwFileAttributes &
+         (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE)))
+        return Replaced::Unchanged;
     std::wstring target = finalPath(probe.get());
     probe.close();
     if (target.empty())
         target = wide;
+    if (File::namesDevice(Utf8FromWide(target)))
+        return Replaced::Unchanged;
     if (info.nNumberOfLinks > 1)
         return writeInPlace(target, data, size);
     return replace::Settle(replaceThroughNewFile(target, info.dwFileAttributes, data, size),

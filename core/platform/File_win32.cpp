@@ -62,6 +62,30 @@ HANDLE openPrivate(const std::wstring& path, File::Mode mode) {
     return h;
 }
 
+// A name Windows keeps for a device in every folder, with any extension:
+// "AUX", "com1.ini", "NUL.txt", "CONIN$". Trailing dots and blanks, which
+// Windows drops from a name, do not make it another.
+bool deviceName(std::wstring name) {
+    while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+        name.pop_back();
+    const std::size_t dot = name.find(L'.');
+    std::wstring stem = name.substr(0, dot);
+    while (!stem.empty() && stem.back() == L' ')
+        stem.pop_back();
+    for (wchar_t& c : stem)
+        if (c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+    if (stem == L"CON" || stem == L"PRN" || stem == L"AUX" || stem == L"NUL" || stem == L"CONIN$" ||
+        stem == L"CONOUT$" || stem == L"CLOCK$")
+        return true;
+    // COM1 to COM9 and LPT1 to LPT9, and COM0, LPT0 and the superscript
+    // digits, which Windows also takes for ports.
+    if (stem.size() != 4 || (stem.compare(0, 3, L"COM") != 0 && stem.compare(0, 3, L"LPT") != 0))
+        return false;
+    const wchar_t d = stem[3];
+    return (d >= L'0' && d <= L'9') || d == L'\u00B9' || d == L'\u00B2' || d == L'\u00B3';
+}
+
 } // namespace
 
 File::~File() {
@@ -70,6 +94,7 @@ File::~File() {
 
 bool File::open(const std::string& path, Mode mode, Target target) {
     close();
+    readFailed_ = false;
     const std::wstring wide = WideFromUtf8(path);
     if (wide.empty())
         return false;
@@ -96,7 +121,11 @@ std::size_t File::read(void* buffer, std::size_t size) {
     while (done < size) {
         const DWORD chunk = static_cast<DWORD>(size - done > 0x10000000 ? 0x10000000 : size - done);
         DWORD got = 0;
-        if (!ReadFile(handleOf(handle_), out + done, chunk, &got, nullptr) || got == 0)
+        if (!ReadFile(handleOf(handle_), out + done, chunk, &got, nullptr)) {
+            readFailed_ = true;
+            break;
+        }
+        if (got == 0)
             break;
         done += got;
     }
@@ -151,6 +180,21 @@ bool File::isRegular(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
            !(attributes & FILE_ATTRIBUTE_DEVICE);
+}
+
+bool File::exists(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    return !wide.empty() && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool File::remove(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    return !wide.empty() && DeleteFileW(wide.c_str()) != 0;
+}
+
+bool File::namesDevice(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    return deviceName(wide.substr(wide.find_last_of(L"\\/:") + 1)); // npos + 1 is 0
 }
 
 } // namespace qm

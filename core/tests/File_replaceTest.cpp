@@ -60,7 +60,7 @@ TEST(FileReplaceTest, TheFileHoldsTheNewBytesAndNothingElseStays) {
                 continue;
             }
         }
-        ASSERT_TRUE(ReplaceFileContent(dir.file(c.path), bytes.data(), bytes.size()));
+        ASSERT_EQ(ReplaceFileContent(dir.file(c.path), bytes.data(), bytes.size()), Replaced::Done);
         EXPECT_EQ(ReadAll(file), bytes);
         EXPECT_EQ(entriesOf(dir.path()), c.entriesAfter);
         if (c.before == Before::SecondName) {
@@ -76,9 +76,11 @@ TEST(FileReplaceTest, TheFileHoldsTheNewBytesAndNothingElseStays) {
 TEST(FileReplaceTest, NoPlaceForTheFileFails) {
     TempDir dir;
     const std::string bytes(2048, 'n');
-    EXPECT_FALSE(ReplaceFileContent(dir.file("missing/chair.ini"), bytes.data(), bytes.size()));
+    EXPECT_EQ(ReplaceFileContent(dir.file("missing/chair.ini"), bytes.data(), bytes.size()),
+              Replaced::Unchanged);
     fs::create_directory(fs::u8path(dir.file("folder")));
-    EXPECT_FALSE(ReplaceFileContent(dir.file("folder"), bytes.data(), bytes.size()));
+    EXPECT_EQ(ReplaceFileContent(dir.file("folder"), bytes.data(), bytes.size()),
+              Replaced::Unchanged);
     EXPECT_EQ(entriesOf(dir.path()), (std::set<std::string>{"folder"}));
 }
 

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fcntl.h>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,7 +37,7 @@ TEST(FileReplacePosixTest, TheFileKeepsItsModeOwnerAndGroup) {
         WriteAll(file, "old");
         ASSERT_EQ(::chown(file.c_str(), c.owner, c.group), 0);
         ASSERT_EQ(::chmod(file.c_str(), c.mode), 0);
-        ASSERT_TRUE(ReplaceFileContent(file, bytes.data(), bytes.size()));
+        ASSERT_EQ(ReplaceFileContent(file, bytes.data(), bytes.size()), Replaced::Done);
         struct stat st {};
         ASSERT_EQ(::stat(file.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, c.mode);
@@ -49,12 +52,58 @@ TEST(FileReplacePosixTest, ANewFileFollowsTheCreationMask) {
     TempDir dir;
     const mode_t previous = ::umask(027);
     const std::string bytes(2048, 'n');
-    const bool replaced = ReplaceFileContent(dir.file("new.ini"), bytes.data(), bytes.size());
+    const Replaced replaced = ReplaceFileContent(dir.file("new.ini"), bytes.data(), bytes.size());
     ::umask(previous);
-    ASSERT_TRUE(replaced);
+    ASSERT_EQ(replaced, Replaced::Done);
     struct stat st {};
     ASSERT_EQ(::stat(dir.file("new.ini").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// The end of a pipe or a terminal that another program reads, or nothing.
+struct Reader {
+    std::string path; // what the store is given
+    int fd = -1;      // where what reaches it can be read, without waiting
+    ~Reader() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// A device, a pipe, a terminal: nothing but a file on a disk gets the image,
+// and whoever reads at the other end gets nothing.
+TEST(FileReplacePosixTest, AnythingButAFileOnADiskGetsNothing) {
+    TempDir dir;
+    const std::function<void(Reader&)> cases[] = {
+        [](Reader& r) { r.path = "/dev/null"; },
+        [&](Reader& r) {
+            r.path = dir.file("fifo");
+            ASSERT_EQ(::mkfifo(r.path.c_str(), 0600), 0);
+            r.fd = ::open(r.path.c_str(), O_RDONLY | O_NONBLOCK);
+        },
+        [](Reader& r) { // a terminal, as a serial port is one
+            r.fd = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+            ASSERT_GE(r.fd, 0);
+            ASSERT_EQ(::grantpt(r.fd), 0);
+            ASSERT_EQ(::unlockpt(r.fd), 0);
+            r.path = ::ptsname(r.fd);
+        },
+        [&](Reader& r) {
+            r.path = dir.file("link");
+            ASSERT_EQ(::symlink("/dev/null", r.path.c_str()), 0);
+        },
+    };
+    const std::string bytes(2048, 'n');
+    for (const auto& arrange : cases) {
+        Reader reader;
+        arrange(reader);
+        SCOPED_TRACE(reader.path);
+        EXPECT_EQ(ReplaceFileContent(reader.path, bytes.data(), bytes.size()), Replaced::Unchanged);
+        char got[16];
+        if (reader.fd >= 0) {
+            EXPECT_LE(::read(reader.fd, got, sizeof got), 0) << "it reached the reader";
+        }
+    }
 }
 
 } // namespace

@@ -84,9 +84,11 @@ bool clearFlags(int fd, int flags) {
     return fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~flags) == 0;
 }
 
-} // namespace
-
-std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
+// The read of both: false with held set when another program held the file
+// for the whole wait.
+bool readExclusive(const std::string& path, std::uint8_t* buffer, std::size_t& n, bool& held) {
+    n = 0;
+    held = false;
     std::memset(buffer, 0, kImageSize);
 
     bool direct = true;
@@ -97,22 +99,24 @@ std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
         fd = openSource(path, 0);
     }
     if (fd < 0)
-        return 0;
+        return false;
     const Descriptor source(fd);
 
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
-        return 0;
+        return false;
 
     // Held by another program: waited for, then not read, as when Windows
     // keeps refusing the open without sharing. A file system without flock
     // support is read unlocked.
-    if (!lockWithin(fd, kSourceLockWait))
-        return 0;
+    if (!lockWithin(fd, kSourceLockWait)) {
+        held = true;
+        return false;
+    }
 
     const std::unique_ptr<void, FreeBlock> block(std::aligned_alloc(kDirectBlock, kDirectBlock));
     if (!block)
-        return 0;
+        return false;
 
     ssize_t got = -1;
     if (direct) {
@@ -126,11 +130,26 @@ std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
         got = readOnce(fd, block.get());
     }
-    if (got <= 0)
-        return 0;
-    const std::size_t n = std::min(static_cast<std::size_t>(got), kImageSize);
+    if (got < 0)
+        return false;
+    n = std::min(static_cast<std::size_t>(got), kImageSize);
     std::memcpy(buffer, block.get(), n);
-    return n;
+    return true;
+}
+
+} // namespace
+
+std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
+    std::size_t n = 0;
+    bool held = false;
+    return readExclusive(path, buffer, n, held) ? n : 0;
+}
+
+ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t& n) {
+    bool held = false;
+    if (readExclusive(path, buffer, n, held))
+        return ReadBack::Read;
+    return held ? ReadBack::Held : ReadBack::Failed;
 }
 
 } // namespace qm

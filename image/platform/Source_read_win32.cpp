@@ -62,12 +62,12 @@ DWORD transferSize(HANDLE h) {
     return sector > kDefaultTransfer ? sector : kDefaultTransfer;
 }
 
-// Opens without sharing, retrying while another program has the file open
-// (a sharing violation) for up to wait.
-HANDLE openWithin(const std::wstring& path, std::chrono::milliseconds wait) {
+// Opens with the sharing given, retrying while another program has the file
+// open in a way that refuses it (a sharing violation) for up to wait.
+HANDLE openWithin(const std::wstring& path, DWORD share, std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+        const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                                      FILE_FLAG_NO_BUFFERING, nullptr);
         if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
             std::chrono::steady_clock::now() >= deadline)
@@ -76,30 +76,54 @@ HANDLE openWithin(const std::wstring& path, std::chrono::milliseconds wait) {
     }
 }
 
-} // namespace
-
-std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
+// Reads the first bytes of the file past the cache; false when it cannot be
+// opened within the wait (held set when another program held it) or read.
+bool readPastCache(const std::string& path, DWORD share, std::uint8_t* buffer, std::size_t& n,
+                   bool& held) {
+    n = 0;
+    held = false;
     std::memset(buffer, 0, kImageSize);
     const std::wstring wide = WideFromUtf8(path);
     if (wide.empty())
-        return 0;
-    // No sharing: fails while another program has the file open, and keeps
-    // others out until it is closed.
-    const Handle file(openWithin(wide, kSourceLockWait));
-    if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK)
-        return 0;
+        return false;
+    const Handle file(openWithin(wide, share, kSourceLockWait));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        held = GetLastError() == ERROR_SHARING_VIOLATION;
+        return false;
+    }
+    if (GetFileType(file.get()) != FILE_TYPE_DISK)
+        return false;
 
     const DWORD transfer = transferSize(file.get());
     // Page-aligned, hence aligned to any sector size.
     const PageBlock block(transfer);
     if (block.get() == nullptr)
-        return 0;
+        return false;
     DWORD got = 0;
     if (!ReadFile(file.get(), block.get(), transfer, &got, nullptr))
-        return 0;
-    const std::size_t n = got < kImageSize ? got : kImageSize;
+        return false;
+    n = got < kImageSize ? got : kImageSize;
     std::memcpy(buffer, block.get(), n);
-    return n;
+    return true;
+}
+
+} // namespace
+
+std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer) {
+    // No sharing: fails while another program has the file open, and keeps
+    // others out until it is closed.
+    std::size_t n = 0;
+    bool held = false;
+    return readPastCache(path, 0, buffer, n, held) ? n : 0;
+}
+
+ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t& n) {
+    // Shared with whoever may hold the file: only the bytes matter here.
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    bool held = false;
+    if (readPastCache(path, share, buffer, n, held))
+        return ReadBack::Read;
+    return held ? ReadBack::Held : ReadBack::Failed;
 }
 
 } // namespace qm

@@ -174,6 +174,28 @@ TEST_F(DurableStoreTest, NoRoomForANewFileWritesInPlace) {
     EXPECT_EQ(entriesOf(closed), (std::set<std::string>{"chair.ini"}));
 }
 
+// A file of two names is written in place; another program that holds it
+// (its exclusive lock) for longer than the read-back waits keeps the store
+// from checking it. The settings are written, and the store says that, not
+// that it failed; the serial entry has done its work.
+TEST_F(DurableStoreTest, StoreThatCannotBeReadBackSaysWrittenUnchecked) {
+    const std::string file = dir.file("chair.ini");
+    WriteAll(file, DefaultsImage());
+    fs::create_hard_link(file, dir.file("other.ini"));
+    CopyText(settings.SET01, kLongTextSize, "new.apn");
+    entry.visible = true;
+    entry.text = "QM 4";
+    CopyText(settings.serial, kSerialSize, "QM 4");
+    const std::string newImage = ReferenceImage(SettingsFileText(settings, true));
+    LockHolder other(file);
+    ASSERT_TRUE(other.locked());
+    EXPECT_EQ(WriteImage(file, entry, messages), ImageResult::WrittenUnchecked);
+    other.release();
+    EXPECT_EQ(ReadAll(file), newImage);
+    EXPECT_EQ(ReadAll(dir.file("other.ini")), newImage);
+    EXPECT_FALSE(entry.visible);
+}
+
 // A reader holding the source a moment is waited for; two readers of one
 // file, again and again at the same time, never turn each other away.
 TEST_F(DurableStoreTest, ReadersOfOneFileWaitForEachOther) {

@@ -58,7 +58,8 @@ bool ScratchMount::makeReadOnly() {
     return ok_ && ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
-BoardVolume::BoardVolume(Kind kind, const std::string& folder, const std::string& mountPoint)
+BoardVolume::BoardVolume(Kind kind, const std::string& folder, const std::string& mountPoint,
+                         unsigned clusterBytes)
     : mountPoint_(mountPoint) {
     if (::geteuid() != 0) {
         why_ = "a loop device and a mount need root";
@@ -70,9 +71,13 @@ BoardVolume::BoardVolume(Kind kind, const std::string& folder, const std::string
         why_ = "exfatprogs or exfat-fuse is not installed";
         return;
     }
-    const std::string make = exfat ? "truncate -s 4M " + image + " && mkfs.exfat " + image +
-                                         " >/dev/null && tune.exfat -I 0xC2089526 " + image +
-                                         " >/dev/null"
+    // Clusters as small as a sector need the alignment of the data as small.
+    const std::string clusters = clusterBytes ? "-c " + std::to_string(clusterBytes) + " -b " +
+                                                    std::to_string(clusterBytes) + " "
+                                              : std::string();
+    const std::string make = exfat ? "truncate -s 4M " + image + " && mkfs.exfat " + clusters +
+                                         image + " >/dev/null && tune.exfat -I 0xC2089526 " +
+                                         image + " >/dev/null"
                                    : "mkfs.vfat -C -i C2089526 " + image + " 2048 >/dev/null";
     if (Shell(make) != 0) {
         why_ = "the file system could not be made";

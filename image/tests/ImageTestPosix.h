@@ -31,12 +31,14 @@ private:
 // A real board volume with the board's serial number 0xC2089526, on a loop
 // device over an image file in folder, mounted at mountPoint as a desktop
 // mounts a board: exFAT through FUSE (exfatprogs, exfat-fuse), or FAT by the
-// kernel's vfat driver. Needs root; when it cannot be had, ok() is false and
-// why() says what failed.
+// kernel's vfat driver. An exFAT volume has clusters of clusterBytes where
+// given. Needs root; when it cannot be had, ok() is false and why() says
+// what failed.
 class BoardVolume {
 public:
     enum class Kind { ExFat, Vfat };
-    BoardVolume(Kind kind, const std::string& folder, const std::string& mountPoint);
+    BoardVolume(Kind kind, const std::string& folder, const std::string& mountPoint,
+                unsigned clusterBytes = 0);
     ~BoardVolume();
     BoardVolume(const BoardVolume&) = delete;
     BoardVolume& operator=(const BoardVolume&) = delete;

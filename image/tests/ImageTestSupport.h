@@ -10,9 +10,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace qm {
+enum class ImageResult;
+// An outcome by its name in a failed check: "S5", "WrittenUnchecked".
+void PrintTo(ImageResult result, std::ostream* os);
+} // namespace qm
 
 namespace qmtest {
 

@@ -24,6 +24,23 @@ private:
     std::intptr_t handle_;
 };
 
+// Another program holding a file: file_holder.exe (beside the test
+// program) run with its arguments, until it ends or the object goes, which
+// ends it. ready() is true once it has said its first word ("held",
+// "watching"), that is, once it holds or watches the file.
+class HoldingProgram {
+public:
+    HoldingProgram(const std::string& mode, const std::string& path, unsigned milliseconds);
+    ~HoldingProgram();
+    HoldingProgram(const HoldingProgram&) = delete;
+    HoldingProgram& operator=(const HoldingProgram&) = delete;
+    bool ready() const { return ready_; }
+
+private:
+    std::intptr_t process_;
+    bool ready_ = false;
+};
+
 // Makes dir the current directory for the life of the object.
 class CurrentDirectory {
 public:
