@@ -191,6 +191,10 @@ int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld,
         path = BoardSettingsPath(destination, errors);
         if (path.empty())
             return kExitAccess;
+    }
+    // The board's set.ini named by its path (E:\set.ini, a mount point) is
+    // the board all the same.
+    if (destination.kind == Place::Kind::Board || IsBoardSettingsPath(*BoardVolumes(), path)) {
         // What the board holds when the store writes it is about to be lost.
         keepBoard = [&path, keepOld] {
             if (!BoardArchive().keepBeforeWrite(path) && keepOld)

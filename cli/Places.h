@@ -94,11 +94,13 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors);
 
 // Stores the global record as a settings image at the destination, the
 // board's old set.ini kept in the board archive right before it is
-// overwritten (WriteImage's beforeTarget); the window's success text on out.
-// A board whose old set.ini cannot be kept is not written, unless keepOld is
-// false. A record that can make no image the board could check is not
-// stored (kExitFinding, with its reason). kExitOk, or kExitAccess after
-// reporting on the error output.
+// overwritten (WriteImage's beforeTarget), whether the destination is
+// `board` or names the board's set.ini by its path; the window's success
+// text on out. A board whose old set.ini cannot be kept is not written,
+// unless keepOld is false. A record that can make no image the board could
+// check is not stored (kExitFinding, with its reason). kExitOk; or, after
+// reporting on the error output, kExitAccess, or kExitUnchecked for a store
+// that was written but could not be read back to be checked.
 int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld, std::ostream& out,
                      ErrorOutput& errors);
 

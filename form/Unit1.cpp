@@ -120,7 +120,13 @@ void Form::BitBtn11Click() {
 
 void Form::BitBtn8Click() {
     const std::string path = view_.runFileDialog(kSaveDialog1);
-    if (!path.empty())
+    if (path.empty())
+        return;
+    // The board's own set.ini, chosen by its drive or mount point, is the
+    // board all the same: what it holds is kept before it is overwritten.
+    if (IsBoardSettingsPath(*volumes_(), path))
+        StoreImage(path, [&] { archive_.keepBeforeWrite(path); });
+    else
         StoreImage(path);
 }
 

@@ -1,5 +1,7 @@
 #include "Device_path.h"
 
+#include "File_place.h"
+
 namespace qm {
 
 std::string FindDevicePath(VolumeList& volumes, MessageSink& messages) {
@@ -10,6 +12,26 @@ std::string FindDevicePath(VolumeList& volumes, MessageSink& messages) {
     }
     messages.showMessage("Не удалось соединиться с устройством ", "");
     return kNoDevice;
+}
+
+bool IsBoardSettingsPath(VolumeList& volumes, const std::string& path) {
+    const std::optional<FilePlace> place = PlaceOfFile(path);
+    static const char kName[] = "set.ini";
+    if (!place || place->name.size() != sizeof kName - 1)
+        return false;
+    for (std::size_t i = 0; i < place->name.size(); ++i) {
+        const char c = place->name[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kName[i])
+            return false;
+    }
+    for (const std::string& root : volumes.roots()) {
+        if (!SameFolder(root, place->folder))
+            continue;
+        const std::optional<std::uint32_t> serial = volumes.serialOf(root);
+        if (serial && *serial == kBoardSerial)
+            return true;
+    }
+    return false;
 }
 
 } // namespace qm

@@ -45,4 +45,11 @@ std::unique_ptr<VolumeList> SystemVolumes();
 // устройством " (with an empty path) once through messages and yields "0".
 std::string FindDevicePath(VolumeList& volumes, MessageSink& messages);
 
+// Whether a store to path writes the board's set.ini, whatever name the path
+// gives it: the file named set.ini (in any letter case) in the root of a
+// volume whose serial is kBoardSerial, reached by its drive letter
+// ("E:\set.ini"), its mount point ("/media/tech/QMBOARD/set.ini") or a link.
+// Only volumes whose root holds the file are asked for their serial.
+bool IsBoardSettingsPath(VolumeList& volumes, const std::string& path);
+
 } // namespace qm

@@ -121,5 +121,32 @@ TEST_F(BoardTest, NotWrittenWhenItsOldImageCannotBeKept) {
     EXPECT_TRUE(holds(listed.err, "архив плат не удаётся прочитать")) << listed.err;
 }
 
+// The board's set.ini named by its path (its drive letter, its mount point)
+// is the board: its old image is kept first, and a board whose image cannot
+// be kept is not written unless the technician says so.
+TEST_F(BoardTest, WrittenByItsPathItIsKeptFirst) {
+    BoardStandIn board(dir.path());
+    if (!board.missing.empty())
+        GTEST_SKIP() << board.missing;
+    const std::string delivered = ReadAll(board.settingsPath);
+    WriteAll(file("шаблон.ini"), DefaultsImage());
+
+    {
+        WriteAll(file("данные"), "a file where the data folder belongs");
+        const DataHomeEnv unusable(file("данные"));
+        const CliRun refused = run({"set", "шаблон.ini", board.settingsPath, "SET08=300"});
+        EXPECT_EQ(refused.status, 3);
+        EXPECT_TRUE(holds(refused.err, "прежний образ платы не удаётся сохранить")) << refused.err;
+        EXPECT_EQ(ReadAll(board.settingsPath), delivered);
+    }
+    const CliRun set = run({"set", "шаблон.ini", board.settingsPath, "SET08=300"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(ReadAll(board.settingsPath), ImageWith({{"SET08", "300"}}));
+    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].occasion, qm::Occasion::BeforeWrite);
+    EXPECT_EQ(ReadAll(kept[0].path), delivered);
+}
+
 } // namespace
 } // namespace qmtest

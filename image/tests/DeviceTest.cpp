@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <utility>
 
 using namespace qm;
@@ -96,6 +97,47 @@ TEST(FindDevicePathTest, EveryWalkAsksTheVolumesAgain) {
     EXPECT_EQ(FindDevicePath(volumes, messages), "0");
     EXPECT_EQ(volumes.asked, (std::vector<std::string>{"C:\\", "C:\\"}));
     EXPECT_EQ(messages.shown, (std::vector<qmtest::Message>{kNoDeviceMessage, kNoDeviceMessage}));
+}
+
+} // namespace
+
+namespace {
+
+// The board's set.ini by whatever name a path gives it: only set.ini in the
+// root of a volume with the board's serial is the board; the roots are real
+// folders, told apart by identity, not by spelling.
+TEST(IsBoardSettingsPathTest, TellsTheBoardsSetIniByItsPath) {
+    qmtest::TempDir dir;
+    const std::string board = dir.file("board"), near = dir.file("near");
+    std::filesystem::create_directories(std::filesystem::u8path(board + "/sub"));
+    std::filesystem::create_directories(std::filesystem::u8path(near));
+    qmtest::WriteAll(board + "/set.ini", "the board's");
+    const struct {
+        std::string path;
+        bool board;
+    } cases[] = {
+        {board + "/set.ini", true},
+        {board + "/SET.INI", true},
+        {board + "/sub/../set.ini", true},
+        {near + "/../board/set.ini", true},
+        {board + "/sub/set.ini", false}, // not in the volume's root
+        {board + "/other.ini", false},
+        {near + "/set.ini", false}, // a volume without the board's serial
+        {board, false},
+    };
+    FakeVolumes volumes({{near, 0x9526C208}, {board, kBoardSerial}});
+    for (const auto& c : cases)
+        EXPECT_EQ(IsBoardSettingsPath(volumes, c.path), c.board) << c.path;
+    // Only the volume that holds the file is asked for its serial.
+    EXPECT_EQ(volumes.asked, (std::vector<std::string>{board, board, board, board, near}));
+
+    // A link that a store follows to the board's set.ini writes the board.
+    std::error_code noLinks;
+    std::filesystem::create_symlink(std::filesystem::u8path(board + "/set.ini"),
+                                    std::filesystem::u8path(near + "/chair.ini"), noLinks);
+    if (!noLinks) {
+        EXPECT_TRUE(IsBoardSettingsPath(volumes, near + "/chair.ini"));
+    }
 }
 
 } // namespace
