@@ -4,13 +4,17 @@
 // one folder per board below it. Every folder of the archive is the user's
 // own and private (0700 on POSIX systems), every copy is a new file that only
 // the user can read (0600); no folder or file is ever reached through a
-// symbolic link, and no existing file is ever opened for writing.
+// symbolic link, and no existing file is ever opened for writing. A copy is
+// made whole or not at all: written under a hidden name of its own, flushed,
+// and only then given its name, so that a process killed meanwhile leaves no
+// empty or partial copy under a copy's name.
 // One implementation per platform (platform/Archive_folder_posix.cpp,
 // Archive_folder_win32.cpp). Nothing here throws but std::bad_alloc.
 #pragma once
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +36,10 @@ std::string ArchivePath(const std::string& dataHome, const std::string& board = 
 // The local time of t; false when the system cannot give it.
 bool LocalTime(std::time_t t, std::tm& local);
 
+// What a new file is made of, read piece by piece: up to size bytes into
+// buffer at each call; how many it gave, 0 at the end, nothing on a read error.
+using ByteSource = std::function<std::optional<std::size_t>(char* buffer, std::size_t size)>;
+
 struct FolderFile {
     std::string name;
     std::uint64_t size = 0;
@@ -48,13 +56,18 @@ public:
     virtual std::vector<std::string> folders() = 0;
 
     enum class Created { Yes, NameTaken, Failed };
-    // Makes a new file of that name holding bytes and flushes it to the
-    // medium. NameTaken when anything, a link included, has the name already;
-    // Failed when it cannot be made or written, and then nothing is left.
-    virtual Created createFile(const std::string& name, const std::string& bytes) = 0;
-    // Up to max bytes of a regular file of the folder; nothing for a link or
-    // when it cannot be read.
-    virtual std::optional<std::string> readFile(const std::string& name, std::size_t max) = 0;
+    // Makes a new file of that name holding all that source gives, flushed
+    // to the medium before it takes the name, which it takes only where
+    // nothing has it yet. NameTaken when anything, a link included, has the
+    // name already; Failed when it cannot be made, read from source, written
+    // or flushed. Either way nothing is left of it. Hidden files that makes
+    // killed before their end left are removed first, those that a running
+    // make holds excepted.
+    virtual Created createFile(const std::string& name, const ByteSource& source) = 0;
+    // Up to max bytes of a regular file of the folder from offset on; nothing
+    // for a link or when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& name, std::size_t max,
+                                                std::uint64_t offset = 0) = 0;
     virtual bool removeFile(const std::string& name) = 0;
 };
 

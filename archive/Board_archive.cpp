@@ -5,6 +5,7 @@
 #include "Settings_image.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace qm {
 
@@ -16,12 +17,15 @@ struct Copy {
 };
 
 // The copies the archive made in a board's folder, oldest first; whatever
-// else the user put there is left out.
+// else the user put there is left out, and so is an empty copy, which holds
+// nothing of a board (an earlier version, killed while it made a copy, could
+// leave one).
 std::vector<Copy> copiesIn(ArchiveFolder& folder) {
     std::vector<Copy> copies;
     for (FolderFile& file : folder.files())
         if (std::optional<ArchiveName> name = ParseArchiveName(file.name))
-            copies.push_back({std::move(*name), std::move(file)});
+            if (file.size > 0)
+                copies.push_back({std::move(*name), std::move(file)});
     std::sort(copies.begin(), copies.end(),
               [](const Copy& a, const Copy& b) { return a.name < b.name; });
     return copies;
@@ -31,6 +35,9 @@ std::vector<Copy> copiesIn(ArchiveFolder& folder) {
 // (a clock set back could make it sort first). The shared folders hold the
 // copies of many boards: one board's reads must not push out another's.
 void prune(ArchiveFolder& folder, const std::string& board, const std::string& justMade) {
+    for (const FolderFile& file : folder.files())
+        if (file.size == 0 && ParseArchiveName(file.name))
+            folder.removeFile(file.name);
     if (board == kBlankBoardFolder || board == kUnknownBoardFolder)
         return;
     const std::vector<Copy> copies = copiesIn(folder);
@@ -83,6 +90,47 @@ bool matches(const BoardLabel& board, const std::string& label) {
 // link) moves on to the next sequence number, but not for ever.
 constexpr unsigned kMaxNameTries = 100;
 
+// The bytes of a string as a source.
+ByteSource bytesOf(const std::string& bytes) {
+    auto at = std::make_shared<std::size_t>(0);
+    return [&bytes, at](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+        const std::size_t n = std::min(size, bytes.size() - *at);
+        std::copy_n(bytes.data() + *at, n, buffer);
+        *at += n;
+        return n;
+    };
+}
+
+// The bytes of a file as a source; every read error fails it.
+ByteSource fileBytes(const std::string& path) {
+    auto file = std::make_shared<File>();
+    const bool open = file->open(path, File::Mode::Read);
+    return [file, open](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+        const std::size_t n = open ? file->read(buffer, size) : 0;
+        if (!open || file->readFailed())
+            return std::nullopt;
+        return n;
+    };
+}
+
+// Whether a source gives exactly the bytes of a copy in the folder.
+bool sameBytes(ArchiveFolder& folder, const std::string& copy, const ByteSource& source) {
+    std::string chunk(64 * 1024, '\0');
+    std::uint64_t offset = 0;
+    for (;;) {
+        const std::optional<std::size_t> got = source(&chunk[0], chunk.size());
+        if (!got)
+            return false;
+        const std::optional<std::string> held =
+            folder.readFile(copy, *got + (*got ? 0 : 1), offset);
+        if (!held || held->size() != *got || held->compare(0, *got, chunk, 0, *got) != 0)
+            return false;
+        if (*got == 0)
+            return true;
+        offset += *got;
+    }
+}
+
 } // namespace
 
 std::string BoardArchive::dataHome() const {
@@ -97,43 +145,46 @@ std::string BoardArchive::path() const {
 BoardArchive::Kept BoardArchive::keep(const std::string& bytes, Occasion occasion,
                                       std::time_t now) noexcept {
     try {
-        std::tm local{};
-        if (!LocalTime(now, local))
-            return Kept::Failed;
-        const std::string board = BoardFolderName(bytes);
-        const std::unique_ptr<ArchiveFolder> folder = OpenArchiveFolder(dataHome(), board, true);
-        if (!folder)
-            return Kept::Failed;
-
-        const std::vector<Copy> copies = copiesIn(*folder);
-        if (!copies.empty()) {
-            const std::optional<std::string> newest =
-                folder->readFile(copies.back().file.name, bytes.size() + 1);
-            if (newest && *newest == bytes)
-                return Kept::SameAsNewest;
-        }
-
-        // Copies of the same second are numbered on, so that the newest
-        // always sorts last whatever their occasions.
-        ArchiveName name{StampOf(local), occasion, 1};
-        for (const Copy& copy : copies)
-            if (copy.name.stamp == name.stamp)
-                name.sequence = std::max(name.sequence, copy.name.sequence + 1);
-        for (unsigned tries = 0; tries < kMaxNameTries; ++tries, ++name.sequence) {
-            switch (folder->createFile(name.fileName(), bytes)) {
-            case ArchiveFolder::Created::Yes:
-                prune(*folder, board, name.fileName());
-                return Kept::Yes;
-            case ArchiveFolder::Created::NameTaken:
-                continue;
-            case ArchiveFolder::Created::Failed:
-                return Kept::Failed;
-            }
-        }
-        return Kept::Failed;
+        return keepFrom(
+            bytes, [&bytes] { return bytesOf(bytes); }, occasion, now);
     } catch (...) {
         return Kept::Failed;
     }
+}
+
+BoardArchive::Kept BoardArchive::keepFrom(const std::string& head,
+                                          const std::function<ByteSource()>& source,
+                                          Occasion occasion, std::time_t now) {
+    std::tm local{};
+    if (!LocalTime(now, local))
+        return Kept::Failed;
+    const std::string board = BoardFolderName(head);
+    const std::unique_ptr<ArchiveFolder> folder = OpenArchiveFolder(dataHome(), board, true);
+    if (!folder)
+        return Kept::Failed;
+
+    const std::vector<Copy> copies = copiesIn(*folder);
+    if (!copies.empty() && sameBytes(*folder, copies.back().file.name, source()))
+        return Kept::SameAsNewest;
+
+    // Copies of the same second are numbered on, so that the newest
+    // always sorts last whatever their occasions.
+    ArchiveName name{StampOf(local), occasion, 1};
+    for (const Copy& copy : copies)
+        if (copy.name.stamp == name.stamp)
+            name.sequence = std::max(name.sequence, copy.name.sequence + 1);
+    for (unsigned tries = 0; tries < kMaxNameTries; ++tries, ++name.sequence) {
+        switch (folder->createFile(name.fileName(), source())) {
+        case ArchiveFolder::Created::Yes:
+            prune(*folder, board, name.fileName());
+            return Kept::Yes;
+        case ArchiveFolder::Created::NameTaken:
+            continue;
+        case ArchiveFolder::Created::Failed:
+            return Kept::Failed;
+        }
+    }
+    return Kept::Failed;
 }
 
 void BoardArchive::keepRead(const std::string& image) noexcept {
@@ -145,13 +196,21 @@ bool BoardArchive::keepBeforeWrite(const std::string& boardPath) noexcept {
         // No set.ini (or none that a write could replace): nothing to lose.
         if (!File::isRegular(boardPath))
             return true;
-        File file;
-        if (!file.open(boardPath, File::Mode::Read))
-            return false;
-        std::string bytes(kMaxKeptBytes, '\0');
-        bytes.resize(file.read(bytes.data(), bytes.size()));
-        file.close();
-        return keep(bytes, Occasion::BeforeWrite, std::time(nullptr)) != Kept::Failed;
+        // Its start names the board; all of it is kept, however long.
+        std::string head(kImageSize, '\0');
+        {
+            File file;
+            if (!file.open(boardPath, File::Mode::Read))
+                return false;
+            head.resize(file.read(&head[0], head.size()));
+            if (file.readFailed())
+                return false;
+        }
+        if (head.empty())
+            return true; // an empty set.ini holds nothing to lose
+        return keepFrom(
+                   head, [&boardPath] { return fileBytes(boardPath); }, Occasion::BeforeWrite,
+                   std::time(nullptr)) != Kept::Failed;
     } catch (...) {
         return false;
     }

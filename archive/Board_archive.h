@@ -8,11 +8,13 @@
 // succeeds changes nothing of the read or the write it accompanies.
 #pragma once
 
+#include "Archive_folder.h"
 #include "Archive_names.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,9 +23,6 @@ namespace qm {
 
 // The newest files each board's folder keeps; older ones are removed.
 constexpr std::size_t kKeptPerBoard = 100;
-// The most of a board's set.ini that is kept before a write (a set.ini is an
-// image of 2048 bytes; anything far longer is no settings file of the board).
-constexpr std::size_t kMaxKeptBytes = 64 * 1024;
 
 // One copy in the archive, as a listing shows it.
 struct ArchiveEntry {
@@ -46,11 +45,12 @@ public:
 
     // After a successful read from the board: the image as read.
     void keepRead(const std::string& image) noexcept;
-    // Just before the board's set.ini at boardPath is overwritten: whatever
-    // it holds (its first kMaxKeptBytes), readable as an image or not, when
-    // it is an existing regular file. True when what it holds is in the
-    // archive now (kept, or the board's newest copy already) or there is no
-    // such file; false when it could not be read or kept.
+    // Just before the board's set.ini at boardPath is overwritten: all it
+    // holds, however long, readable as an image or not, when it is an
+    // existing regular file that is not empty. True when what it holds is
+    // in the archive now (kept, or the board's newest copy already) or there
+    // is nothing to lose (no such file, or an empty one); false when it could
+    // not be read or kept.
     bool keepBeforeWrite(const std::string& boardPath) noexcept;
 
     enum class Kept {
@@ -77,6 +77,10 @@ public:
 
 private:
     std::string dataHome() const;
+    // Keeps what source gives (afresh at each call), whose first bytes are
+    // head, as a copy made at time now.
+    Kept keepFrom(const std::string& head, const std::function<ByteSource()>& source,
+                  Occasion occasion, std::time_t now);
 
     std::optional<std::string> dataHome_;
 };

@@ -3,16 +3,21 @@
 // be swapped for a link between a check and its use.
 #include "Archive_folder.h"
 
-#include "File.h"
+#include "Archive_names.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <pwd.h>
+#include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+#include <vector>
 
 namespace qm {
 
@@ -20,6 +25,7 @@ namespace {
 
 constexpr mode_t kFolderMode = 0700;
 constexpr mode_t kFileMode = 0600;
+constexpr unsigned kMaxPartTries = 100;
 
 class Descriptor {
 public:
@@ -110,29 +116,41 @@ public:
         return result;
     }
 
-    Created createFile(const std::string& name, const std::string& bytes) override {
-        const int fd = ::openat(fd_.get(), name.c_str(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
-        if (fd < 0)
-            return errno == EEXIST ? Created::NameTaken : Created::Failed;
-        File file;
-        file.adopt(fd);
+    Created createFile(const std::string& name, const ByteSource& source) override {
+        removeLeftovers();
+        // Under its hidden name the copy is held (flock) until it has its
+        // name or is gone, so that no other make removes it meanwhile.
+        static unsigned made = 0;
+        std::string part;
+        Descriptor fd;
+        for (unsigned attempt = 0; fd.get() < 0; ++attempt) {
+            if (attempt == kMaxPartTries)
+                return Created::Failed;
+            part = PartName(name, std::to_string(::getpid()) + "-" + std::to_string(++made));
+            fd.reset(::openat(fd_.get(), part.c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode));
+            if (fd.get() < 0 && errno != EEXIST)
+                return Created::Failed;
+        }
+        ::flock(fd.get(), LOCK_EX | LOCK_NB);
         // The mask of the process must not leave the copy readable to others
         // or unreadable to the user.
-        bool ok = ::fchmod(fd, kFileMode) == 0 && file.write(bytes) && file.sync();
-        ok = file.close() && ok;
-        if (ok)
-            return Created::Yes;
-        // A copy cut short (a full disk) is worse than none.
-        ::unlinkat(fd_.get(), name.c_str(), 0);
-        return Created::Failed;
+        Created created = Created::Failed;
+        if (::fchmod(fd.get(), kFileMode) == 0 && copy(source, fd.get()) && ::fsync(fd.get()) == 0)
+            created = publish(part, name);
+        // Linked, the copy has two names; renamed, this finds none.
+        ::unlinkat(fd_.get(), part.c_str(), 0);
+        ::fsync(fd_.get()); // the name, or its absence, on the medium too
+        return created;
     }
 
-    std::optional<std::string> readFile(const std::string& name, std::size_t max) override {
+    std::optional<std::string> readFile(const std::string& name, std::size_t max,
+                                        std::uint64_t offset) override {
         Descriptor fd(
             ::openat(fd_.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
-        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            ::lseek(fd.get(), static_cast<off_t>(offset), SEEK_SET) < 0)
             return std::nullopt;
         std::string bytes;
         char chunk[4096];
@@ -154,6 +172,66 @@ public:
     }
 
 private:
+    // Hidden copies that makes killed before their end left: those no
+    // running make holds.
+    void removeLeftovers() {
+        std::vector<std::string> parts;
+        walk([&](const std::string& entry, const struct stat& st) {
+            if (S_ISREG(st.st_mode) && IsPartName(entry))
+                parts.push_back(entry);
+        });
+        for (const std::string& part : parts) {
+            const Descriptor fd(
+                ::openat(fd_.get(), part.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+            if (fd.get() >= 0 && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+                ::unlinkat(fd_.get(), part.c_str(), 0);
+        }
+    }
+
+    static bool copy(const ByteSource& source, int fd) {
+        char chunk[64 * 1024];
+        for (;;) {
+            const std::optional<std::size_t> got = source(chunk, sizeof chunk);
+            if (!got)
+                return false;
+            if (*got == 0)
+                return true;
+            for (std::size_t done = 0; done < *got;) {
+                const ssize_t n = ::write(fd, chunk + done, *got - done);
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    return false;
+                done += static_cast<std::size_t>(n);
+            }
+        }
+    }
+
+    // The hidden copy under its name, never over anything that has it: a
+    // second link, where the file system has links; else a rename that
+    // refuses to replace.
+    Created publish(const std::string& part, const std::string& name) {
+        if (::linkat(fd_.get(), part.c_str(), fd_.get(), name.c_str(), 0) == 0)
+            return Created::Yes;
+        if (errno == EEXIST)
+            return Created::NameTaken;
+        if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EMLINK &&
+            errno != ENOSYS)
+            return Created::Failed;
+        if (::syscall(SYS_renameat2, fd_.get(), part.c_str(), fd_.get(), name.c_str(),
+                      RENAME_NOREPLACE) == 0)
+            return Created::Yes;
+        if (errno == EEXIST)
+            return Created::NameTaken;
+        if (errno != EINVAL && errno != ENOSYS)
+            return Created::Failed;
+        struct stat st {};
+        if (::fstatat(fd_.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            return Created::NameTaken;
+        return ::renameat(fd_.get(), part.c_str(), fd_.get(), name.c_str()) == 0 ? Created::Yes
+                                                                                 : Created::Failed;
+    }
+
     template <class Visit> void walk(Visit visit) {
         const int fd = ::openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)

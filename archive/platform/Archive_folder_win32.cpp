@@ -3,8 +3,7 @@
 // symbolic link or junction) is never entered, read or written through.
 #include "Archive_folder.h"
 
-#include "File.h"
-
+#include "Archive_names.h"
 #include "platform/Win32Text.h"
 
 #include <windows.h>
@@ -13,10 +12,14 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace qm {
 
 namespace {
+
+constexpr unsigned kMaxPartTries = 100;
 
 class Handle {
 public:
@@ -26,6 +29,10 @@ public:
     Handle& operator=(const Handle&) = delete;
     HANDLE get() const { return h_; }
     bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    void reset(HANDLE h) {
+        close();
+        h_ = h;
+    }
     bool close() {
         if (!valid())
             return true;
@@ -89,37 +96,51 @@ public:
         return result;
     }
 
-    Created createFile(const std::string& name, const std::string& bytes) override {
+    Created createFile(const std::string& name, const ByteSource& source) override {
         const std::wstring path = pathOf(name);
         if (path.empty())
             return Created::Failed;
-        // CREATE_NEW opens nothing that exists, a link included.
-        const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            return GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS
-                       ? Created::NameTaken
-                       : Created::Failed;
-        File file;
-        file.adopt(reinterpret_cast<std::intptr_t>(h));
-        bool ok = file.write(bytes) && file.sync();
-        ok = file.close() && ok;
-        if (ok)
-            return Created::Yes;
-        // A copy cut short (a full disk) is worse than none.
-        DeleteFileW(path.c_str());
-        return Created::Failed;
+        removeLeftovers();
+        // Under its hidden name the copy is held without sharing until it
+        // has its name or is gone, so that no other make removes it.
+        static unsigned made = 0;
+        std::wstring part;
+        Handle file(INVALID_HANDLE_VALUE);
+        for (unsigned attempt = 0; !file.valid(); ++attempt) {
+            if (attempt == kMaxPartTries)
+                return Created::Failed;
+            part = pathOf(PartName(name, std::to_string(GetCurrentProcessId()) + "-" +
+                                             std::to_string(++made)));
+            // CREATE_NEW opens nothing that exists, a link included.
+            file.reset(CreateFileW(part.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+            if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS &&
+                GetLastError() != ERROR_ALREADY_EXISTS)
+                return Created::Failed;
+        }
+        Created created = Created::Failed;
+        if (copy(source, file.get()) && FlushFileBuffers(file.get()))
+            created = publish(file, part, path);
+        if (file.valid())
+            dispose(file.get());
+        if (created != Created::Yes)
+            DeleteFileW(part.c_str()); // where the handle could not see to it
+        return created;
     }
 
-    std::optional<std::string> readFile(const std::string& name, std::size_t max) override {
+    std::optional<std::string> readFile(const std::string& name, std::size_t max,
+                                        std::uint64_t offset) override {
         const std::wstring path = pathOf(name);
         if (path.empty())
             return std::nullopt;
         Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
         BY_HANDLE_FILE_INFORMATION info{};
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(offset);
         if (!file.valid() || !GetFileInformationByHandle(file.get(), &info) ||
-            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)))
+            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) ||
+            !SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN))
             return std::nullopt;
         std::string bytes;
         char chunk[4096];
@@ -141,6 +162,71 @@ public:
     }
 
 private:
+    // Hidden copies that makes killed before their end left; one a running
+    // make holds cannot be removed.
+    void removeLeftovers() {
+        std::vector<std::string> parts;
+        walk([&](const WIN32_FIND_DATAW& data, const std::string& entry) {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPartName(entry))
+                parts.push_back(entry);
+        });
+        for (const std::string& part : parts)
+            DeleteFileW(pathOf(part).c_str());
+    }
+
+    static bool copy(const ByteSource& source, HANDLE h) {
+        std::vector<char> chunk(64 * 1024);
+        for (;;) {
+            const std::optional<std::size_t> got = source(chunk.data(), chunk.size());
+            if (!got)
+                return false;
+            if (*got == 0)
+                return true;
+            for (std::size_t done = 0; done < *got;) {
+                DWORD put = 0;
+                if (!WriteFile(h, chunk.data() + done, static_cast<DWORD>(*got - done), &put,
+                               nullptr) ||
+                    put == 0)
+                    return false;
+                done += put;
+            }
+        }
+    }
+
+    // The hidden copy under its name, never over anything that has it:
+    // renamed through its own handle, else (a system without that) closed
+    // and moved.
+    static Created publish(Handle& file, const std::wstring& part, const std::wstring& path) {
+        std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + path.size() * sizeof(wchar_t));
+        auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+        rename->ReplaceIfExists = FALSE;
+        rename->RootDirectory = nullptr;
+        rename->FileNameLength = static_cast<DWORD>(path.size() * sizeof(wchar_t));
+        std::copy(path.begin(), path.end(), rename->FileName);
+        if (SetFileInformationByHandle(file.get(), FileRenameInfo, rename,
+                                       static_cast<DWORD>(buffer.size()))) {
+            file.close();
+            return Created::Yes;
+        }
+        if (nameTaken(GetLastError()))
+            return Created::NameTaken;
+        file.close();
+        if (MoveFileExW(part.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+            return Created::Yes;
+        return nameTaken(GetLastError()) ? Created::NameTaken : Created::Failed;
+    }
+
+    static bool nameTaken(DWORD error) {
+        return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+    }
+
+    // The file of an open handle removed once it is closed.
+    static void dispose(HANDLE h) {
+        FILE_DISPOSITION_INFO remove{};
+        remove.DeleteFile = TRUE;
+        SetFileInformationByHandle(h, FileDispositionInfo, &remove, sizeof remove);
+    }
+
     std::wstring pathOf(const std::string& name) const {
         const std::wstring wide = WideFromUtf8(name);
         return wide.empty() ? std::wstring() : path_ + L"\\" + wide;

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <set>
 
 namespace qmtest {
 namespace {
@@ -127,7 +128,8 @@ TEST_F(BoardArchiveTest, WhereNothingCanBeKeptNothingIs) {
 }
 
 TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
-    const std::string big = Pattern(70000);
+    // Far past the 64 KiB an earlier version kept of it: kept whole.
+    const std::string big = Pattern(200000);
     const struct {
         std::function<void(const std::string&)> arrange; // at the board's set.ini
         std::string board;                               // "": nothing kept
@@ -138,9 +140,9 @@ TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
         {[](const std::string& p) { WriteAll(p, BoardImage("QM 2")); }, "QM 2", BoardImage("QM 2")},
         {[](const std::string& p) { WriteAll(p, Damaged(BoardImage("QM 2"))); }, "unknown",
          Damaged(BoardImage("QM 2"))},
-        {[&](const std::string& p) { WriteAll(p, big); }, "unknown",
-         big.substr(0, qm::kMaxKeptBytes)},
-        {[](const std::string& p) { WriteAll(p, ""); }, "unknown", ""},
+        {[&](const std::string& p) { WriteAll(p, big); }, "unknown", big},
+        // An empty set.ini holds nothing to lose, and an empty copy nothing to list.
+        {[](const std::string& p) { WriteAll(p, ""); }, "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -155,6 +157,28 @@ TEST_F(BoardArchiveTest, BeforeWriteKeepsWhatTheBoardHolds) {
             EXPECT_EQ(ReadAll(entries[0].path), c.kept);
         }
     }
+}
+
+// What a copy killed on its way left: an empty copy (an earlier version made
+// copies in place) and a hidden part. Neither is listed, counted or compared
+// with, and the next copy clears both.
+TEST_F(BoardArchiveTest, WhatAKilledCopyLeftIsNeverListedAndGoes) {
+    const std::string folder = folderOf("QM 1");
+    fs::create_directories(fs::u8path(folder));
+    WriteAll(folder + "/2026-12-08_04-03-27_read.ini", BoardImage("QM 1", "a"));
+    WriteAll(folder + "/2026-12-08_04-03-28_before-write.ini", "");
+    WriteAll(folder + "/.2026-12-08_04-03-29_read.ini.77-1.part",
+             BoardImage("QM 1").substr(0, 900));
+    const std::vector<qm::ArchiveEntry> listed = archive.list();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].file, "2026-12-08_04-03-27_read.ini");
+
+    ASSERT_EQ(archive.keep(BoardImage("QM 1", "b"), Occasion::Read, at(5)), Kept::Yes);
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(fs::u8path(folder)))
+        left.insert(e.path().filename().u8string());
+    EXPECT_EQ(left, (std::set<std::string>{"2026-12-08_04-03-27_read.ini",
+                                           "2026-12-08_04-03-32_read.ini"}));
 }
 
 // Archives made before kept "QM 1" and "QM_1" in one folder "QM_1": each

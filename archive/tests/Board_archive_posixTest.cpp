@@ -3,13 +3,22 @@
 #include "Board_archive.h"
 
 #include "Archive_folder.h"
+#include "ImageTestPosix.h"
 #include "ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <iostream>
 #include <iterator>
+#include <random>
+#include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace qmtest {
@@ -106,6 +115,81 @@ TEST(Board_archive_posix, NothingIsReachedThroughALink) {
         if (c.kept == Kept::Yes) {
             EXPECT_EQ(ReadAll(board + "/" + copyAtZero(2)), image);
         }
+    }
+}
+
+// What a board's folder holds besides its copies: nothing once a copy is
+// made, whatever a killed one left.
+std::set<std::string> othersIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        if (!qm::ParseArchiveName(e.path().filename().string()))
+            names.insert(e.path().filename().string());
+    return names;
+}
+
+// A copy cut short where the process may write no more (RLIMIT_FSIZE): the
+// write fails there, or the process is killed right there (SIGXFSZ). No
+// empty or partial copy is listed, and the next copy is whole and clears
+// what the cut one left.
+TEST(Board_archive_posix, ACopyCutShortLeavesNoCopy) {
+    const std::string image = BoardImage("QM 3");
+    for (const rlim_t limit : {0, 1, 1000, 2047}) {
+        for (const bool killed : {true, false}) {
+            SCOPED_TRACE(std::to_string(limit) +
+                         (killed ? " bytes, killed" : " bytes, write fails"));
+            TempDir dir;
+            WriteAll(dir.file("set.ini"), image);
+            const qm::BoardArchive archive(dir.file("data"));
+            const int result = InChildProcess([&] {
+                const rlimit noCore{0, 0}, size{limit, limit};
+                if (::setrlimit(RLIMIT_CORE, &noCore) != 0 ||
+                    std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN) == SIG_ERR ||
+                    ::setrlimit(RLIMIT_FSIZE, &size) != 0)
+                    return 100;
+                return qm::BoardArchive(dir.file("data")).keepBeforeWrite(dir.file("set.ini")) ? 1
+                                                                                               : 0;
+            });
+            ASSERT_NE(result, 100) << "the size limit could not be set";
+            EXPECT_EQ(result, killed ? -1 : 0);
+            EXPECT_TRUE(archive.list().empty());
+
+            EXPECT_TRUE(qm::BoardArchive(dir.file("data")).keepBeforeWrite(dir.file("set.ini")));
+            const std::vector<qm::ArchiveEntry> kept = archive.list();
+            ASSERT_EQ(kept.size(), 1u);
+            EXPECT_EQ(ReadAll(kept[0].path), image);
+            EXPECT_EQ(othersIn(qm::ArchivePath(dir.file("data"), "QM 3")), std::set<std::string>{});
+        }
+    }
+}
+
+// Thirty kills at random moments while copies are made, one after another,
+// of two contents in turn: every copy listed is one of them, whole.
+TEST(Board_archive_posix, KillsWhileCopyingLeaveOnlyWholeCopies) {
+    const unsigned seed = std::random_device()();
+    std::cout << "kill seed " << seed << "\n";
+    std::mt19937 random(seed);
+    TempDir dir;
+    const std::string contents[] = {BoardImage("QM 5", "a"),
+                                    BoardImage("QM 5", "b") + Pattern(50000)};
+    for (int kill = 0; kill < 30; ++kill) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (unsigned i = 0;; ++i) {
+                WriteAll(dir.file("set.ini"), contents[i % 2]);
+                qm::BoardArchive(dir.file("data")).keepBeforeWrite(dir.file("set.ini"));
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+    }
+    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive(dir.file("data")).list();
+    std::cout << kept.size() << " copies listed after 30 kills\n";
+    for (const qm::ArchiveEntry& e : kept) {
+        const std::string bytes = ReadAll(e.path);
+        EXPECT_TRUE(bytes == contents[0] || bytes == contents[1]) << e.file << ", " << bytes.size();
     }
 }
 
