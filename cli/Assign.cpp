@@ -1,6 +1,7 @@
 #include "Assign.h"
 
 #include "Field_rules.h"
+#include "Held_notes.h"
 #include "Phone_rules.h"
 #include "Setting_rules.h"
 #include "Settings.h"
@@ -132,6 +133,15 @@ std::string givenLiteral(const Assignment& a) {
     return JsonString(a.value);
 }
 
+// What the source holds otherwise than the record read from it; the
+// defaults hold exactly what the record does.
+std::optional<HeldNote> heldNote(const SettingRule& rule, const Loaded& loaded,
+                                 const Settings& record) {
+    if (loaded.image.empty())
+        return std::nullopt;
+    return HeldNoteOf(rule, loaded.image, record);
+}
+
 std::string upperKey(std::string key) {
     for (char& c : key)
         if (c >= 'a' && c <= 'z')
@@ -161,7 +171,8 @@ int SetCommand(const Place& source, const Place& destination,
             return kExitFinding;
         }
     ResetSettings();
-    if (LoadSource(source, errors).state != Loaded::State::Loaded)
+    const Loaded loaded = LoadSource(source, errors);
+    if (loaded.state != Loaded::State::Loaded)
         return kExitAccess;
     // Every value as the window would store it once it has shown the source,
     // then the assignments.
@@ -171,8 +182,15 @@ int SetCommand(const Place& source, const Place& destination,
     LabelEntry entry(LabelIsBlank(settings));
     std::vector<std::string> notes;
     for (const SettingRule& rule : SettingRules()) {
+        if (keys.count(SettingKey(rule.setting)))
+            continue;
         const std::string before = ValueLiteral(rule, held), after = ValueLiteral(rule, settings);
-        if (before != after && !keys.count(SettingKey(rule.setting)))
+        const std::optional<HeldNote> note = heldNote(rule, loaded, held);
+        if (note)
+            notes.push_back(SettingKey(rule.setting) + ": " + note->source + ", записано " + after +
+                            (before != after ? ", как записало бы окно" : "") +
+                            (note->why.empty() ? "" : "; " + note->why));
+        else if (before != after)
             notes.push_back(SettingKey(rule.setting) + ": в источнике " + before + ", записано " +
                             after + ", как записало бы окно");
     }
@@ -201,8 +219,15 @@ int SetCommand(const Place& source, const Place& destination,
 int CopyCommand(const Place& source, const Place& destination, bool keepOld, std::ostream& out,
                 ErrorOutput& errors) {
     ResetSettings();
-    if (LoadSource(source, errors).state != Loaded::State::Loaded)
+    const Loaded loaded = LoadSource(source, errors);
+    if (loaded.state != Loaded::State::Loaded)
         return kExitAccess;
+    // Every value as held, where the record can hold it.
+    for (const SettingRule& rule : SettingRules())
+        if (const std::optional<HeldNote> note = heldNote(rule, loaded, settings))
+            errors.stream() << "qmconf-cli: " << SettingKey(rule.setting) << ": " << note->source
+                            << ", записано " << ValueLiteral(rule, settings)
+                            << (note->why.empty() ? "" : "; " + note->why) << '\n';
     LabelEntry entry(LabelIsBlank(settings));
     return StoreDestination(destination, entry, keepOld, out, errors);
 }

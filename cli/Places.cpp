@@ -162,6 +162,7 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
             BoardArchive().keepRead(image);
         loaded.state = Loaded::State::Loaded;
         loaded.label = LabelHeldIn(image);
+        loaded.image = std::move(image);
         return loaded;
     }
     if (result == ImageResult::L1) {

@@ -83,6 +83,7 @@ struct Loaded {
     State state = State::CannotRead;
     std::string path; // the file's path; the path of set.ini on the board
     LabelHeld label = LabelHeld::None;
+    std::string image; // the bytes read, when loaded from a file or the board
 };
 
 // What the bytes of an image hold under ID.

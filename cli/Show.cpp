@@ -1,10 +1,13 @@
 #include "Show.h"
 
 #include "Field_rules.h"
+#include "Held_notes.h"
 #include "Read_file.h"
 #include "Setting_rules.h"
 #include "Settings.h"
 #include "Values.h"
+
+#include <optional>
 
 namespace qm {
 
@@ -46,10 +49,27 @@ std::string labelJson(const Settings& record, LabelHeld held) {
     return held == LabelHeld::Label ? JsonString(LabelText(record)) : std::string("null");
 }
 
-void showText(const Settings& record, LabelHeld held, bool checksumOk, std::ostream& out) {
+// What the source holds otherwise than the record read from it; nothing for
+// the defaults, which have no text.
+std::optional<HeldNote> noteOf(const SettingRule& rule, const std::string& text,
+                               const Settings& record) {
+    return text.empty() ? std::nullopt : HeldNoteOf(rule, text, record);
+}
+
+std::string heldJson(const HeldNote& note) {
+    std::string held = "[";
+    for (std::size_t i = 0; i < note.held.size(); ++i)
+        held += (i ? ", " : "") + JsonString(note.held[i]);
+    return "{\"held\": " + held + "], \"note\": " + JsonString(NoteText(note)) + "}";
+}
+
+void showText(const Settings& record, LabelHeld held, bool checksumOk, const std::string& text,
+              std::ostream& out) {
     const Settings shown = AsShown(record);
     for (const SettingRule& rule : SettingRules()) {
         out << heading(rule) << ": " << ValueLiteral(rule, record);
+        if (const std::optional<HeldNote> note = noteOf(rule, text, record))
+            out << " (" << NoteText(*note) << ')';
         const std::string becomes = ValueLiteral(rule, shown);
         if (becomes != ValueLiteral(rule, record))
             out << ", окно сохранит " << becomes;
@@ -59,7 +79,8 @@ void showText(const Settings& record, LabelHeld held, bool checksumOk, std::ostr
     out << "Контрольная сумма: " << (checksumOk ? "сходится" : "не сходится") << '\n';
 }
 
-void showJson(const Settings& record, LabelHeld held, bool checksumOk, std::ostream& out) {
+void showJson(const Settings& record, LabelHeld held, bool checksumOk, const std::string& text,
+              std::ostream& out) {
     const Settings shown = AsShown(record);
     out << "{\"serial\": " << labelJson(record, held) << ", \"serial_state\": \"" << stateOf(held)
         << '"';
@@ -73,21 +94,37 @@ void showJson(const Settings& record, LabelHeld held, bool checksumOk, std::ostr
         out << "  " << jsonHead(rules[i]) << ", \"value\": " << value;
         if (becomes != value)
             out << ", \"normalized\": " << becomes;
+        if (const std::optional<HeldNote> note = noteOf(rules[i], text, record))
+            out << ", \"source\": " << heldJson(*note);
         out << '}' << (i + 1 < rules.size() ? ",\n" : "\n");
     }
     out << "]}\n";
 }
 
-// Loads a source whole, for a comparison: anything short of a valid image
+// A source loaded whole, for a comparison: anything short of a valid image
 // cannot be compared.
-bool loadWhole(const Place& source, Settings& record, LabelHeld& held, ErrorOutput& errors) {
+struct Side {
+    Settings record{};
+    LabelHeld label = LabelHeld::None;
+    std::string text; // the image read; empty for the defaults
+};
+
+bool loadWhole(const Place& source, Side& side, ErrorOutput& errors) {
     ResetSettings();
     const Loaded loaded = LoadSource(source, errors);
     if (loaded.state != Loaded::State::Loaded)
         return false;
-    record = settings;
-    held = loaded.label;
+    side.record = settings;
+    side.label = loaded.label;
+    side.text = loaded.image;
     return true;
+}
+
+// A side's value as text output shows it: with what its source holds
+// otherwise, where it does.
+std::string sideText(const SettingRule& rule, const Side& side,
+                     const std::optional<HeldNote>& note) {
+    return ValueLiteral(rule, side.record) + (note ? " (" + NoteText(*note) + ")" : "");
 }
 
 // The labels as the sources hold them: two files without one are alike,
@@ -105,6 +142,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
     const Loaded loaded = LoadSource(source, errors);
     bool checksumOk = true;
     LabelHeld held = loaded.label;
+    std::string text = loaded.image;
     switch (loaded.state) {
     case Loaded::State::Loaded:
         break;
@@ -116,6 +154,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
         ResetSettings();
         ReadSettingsText(probe.bytes);
         held = LabelHeldIn(probe.bytes);
+        text = probe.bytes;
         checksumOk = probe.state == ImageProbe::State::Valid;
         break;
     }
@@ -125,38 +164,51 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
         return kExitAccess;
     }
     if (json)
-        showJson(settings, held, checksumOk, out);
+        showJson(settings, held, checksumOk, text, out);
     else
-        showText(settings, held, checksumOk, out);
+        showText(settings, held, checksumOk, text, out);
     return checksumOk ? kExitOk : kExitFinding;
 }
 
 int DiffCommand(const Place& a, const Place& b, bool json, std::ostream& out, ErrorOutput& errors) {
-    Settings first{}, second{};
-    LabelHeld heldA = LabelHeld::None, heldB = LabelHeld::None;
-    if (!loadWhole(a, first, heldA, errors) || !loadWhole(b, second, heldB, errors))
+    Side first, second;
+    if (!loadWhole(a, first, errors) || !loadWhole(b, second, errors))
         return kExitAccess;
     bool differ = false;
     if (json)
         out << '[';
     for (const SettingRule& rule : SettingRules()) {
-        const std::string va = ValueLiteral(rule, first), vb = ValueLiteral(rule, second);
-        if (va == vb)
+        const std::string va = ValueLiteral(rule, first.record),
+                          vb = ValueLiteral(rule, second.record);
+        const std::optional<HeldNote> na = noteOf(rule, first.text, first.record);
+        const std::optional<HeldNote> nb = noteOf(rule, second.text, second.record);
+        // Equal as read, but held otherwise by either source: the sources
+        // differ where the window cannot show it.
+        const bool heldAlike = (!na && !nb) || (na && nb && na->held == nb->held);
+        if (va == vb && heldAlike)
             continue;
-        if (json)
+        if (json) {
             out << (differ ? ",\n " : "\n ") << jsonHead(rule) << ", \"a\": " << va
-                << ", \"b\": " << vb << '}';
-        else
-            out << heading(rule) << "\n< " << va << "\n> " << vb << '\n';
+                << ", \"b\": " << vb;
+            if (na)
+                out << ", \"a_source\": " << heldJson(*na);
+            if (nb)
+                out << ", \"b_source\": " << heldJson(*nb);
+            out << '}';
+        } else {
+            out << heading(rule) << "\n< " << sideText(rule, first, na) << "\n> "
+                << sideText(rule, second, nb) << '\n';
+        }
         differ = true;
     }
-    const std::string la = heldLabel(first, heldA), lb = heldLabel(second, heldB);
+    const std::string la = heldLabel(first.record, first.label);
+    const std::string lb = heldLabel(second.record, second.label);
     if (la != lb) {
         if (json)
             out << (differ ? ",\n " : "\n ") << "{\"key\": \"ID\", \"caption\": \"Метка платы\", "
-                << "\"a\": " << labelJson(first, heldA) << ", \"b\": " << labelJson(second, heldB)
-                << ", \"a_state\": \"" << stateOf(heldA) << "\", \"b_state\": \"" << stateOf(heldB)
-                << "\"}";
+                << "\"a\": " << labelJson(first.record, first.label)
+                << ", \"b\": " << labelJson(second.record, second.label) << ", \"a_state\": \""
+                << stateOf(first.label) << "\", \"b_state\": \"" << stateOf(second.label) << "\"}";
         else
             out << "ID  Метка платы\n< " << la << "\n> " << lb << '\n';
         differ = true;

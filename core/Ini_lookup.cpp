@@ -60,10 +60,12 @@ std::string_view nextLine(std::string_view& text) {
     return line;
 }
 
-} // namespace
-
-std::optional<std::string> IniValue(std::string_view text, std::string_view section,
-                                    std::string_view key) {
+// Calls visit with every line of the section's first occurrence that names
+// key: the part after its "=" (blanks at the line's end dropped), or nothing
+// for a line without one. visit returns whether to go on.
+template <class Visit>
+void forEachKeyLine(std::string_view text, std::string_view section, std::string_view key,
+                    Visit visit) {
     bool inSection = false;
     while (!text.empty()) {
         const std::string_view line = trimBack(trimFront(nextLine(text)));
@@ -72,7 +74,7 @@ std::optional<std::string> IniValue(std::string_view text, std::string_view sect
         const std::size_t close = line.rfind(']');
         if (line.front() == '[' && close != std::string_view::npos) {
             if (inSection)
-                return std::nullopt; // only the first occurrence is searched
+                return; // only the first occurrence is searched
             inSection = sameName(upToZero(trimBack(trimFront(line.substr(1, close - 1)))), section);
             continue;
         }
@@ -81,12 +83,42 @@ std::optional<std::string> IniValue(std::string_view text, std::string_view sect
         const std::size_t eq = line.find('=');
         if (!sameName(upToZero(trimBack(line.substr(0, eq))), key))
             continue;
-        if (eq == std::string_view::npos)
-            return std::nullopt; // the key stands without a value
-        const std::string_view value = unquote(upToZero(trimFront(line.substr(eq + 1))));
-        return std::string(value.substr(0, kMaxIniValue));
+        const std::optional<std::string_view> value =
+            eq == std::string_view::npos ? std::nullopt
+                                         : std::optional<std::string_view>(line.substr(eq + 1));
+        if (!visit(value))
+            return;
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> IniValue(std::string_view text, std::string_view section,
+                                    std::string_view key) {
+    std::optional<std::string> found;
+    forEachKeyLine(text, section, key, [&found](std::optional<std::string_view> value) {
+        // The key standing without a value gives nothing, first as it is.
+        if (value)
+            found = std::string(unquote(upToZero(trimFront(*value))).substr(0, kMaxIniValue));
+        return false;
+    });
+    return found;
+}
+
+std::vector<IniKeyLine> IniKeyLines(std::string_view text, std::string_view section,
+                                    std::string_view key) {
+    std::vector<IniKeyLine> lines;
+    forEachKeyLine(text, section, key, [&lines](std::optional<std::string_view> value) {
+        IniKeyLine line;
+        if (value) {
+            line.hasValue = true;
+            line.held = std::string(unquote(trimFront(*value)));
+            line.read = std::string(unquote(upToZero(trimFront(*value))).substr(0, kMaxIniValue));
+        }
+        lines.push_back(std::move(line));
+        return true;
+    });
+    return lines;
 }
 
 } // namespace qm

@@ -26,6 +26,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -35,6 +36,21 @@ constexpr std::size_t kMaxIniValue = 2047;
 // The value of key in section, or nothing when the section has no such key
 // or the key has no "=". The text is not kept; every call scans it anew.
 std::optional<std::string> IniValue(std::string_view text, std::string_view section,
+                                    std::string_view key);
+
+// One line of a section that names a key.
+struct IniKeyLine {
+    bool hasValue = false; // the line has an "="
+    // The value as the line holds it: blanks before it dropped and a pair of
+    // quotation marks around it taken off, but whole past a zero byte and
+    // past kMaxIniValue characters.
+    std::string held;
+    std::string read; // what a lookup reads of it (IniValue's rules)
+};
+
+// Every line of the section's first occurrence that names key, in order; the
+// first is the one IniValue reads. What a source holds, against what is read.
+std::vector<IniKeyLine> IniKeyLines(std::string_view text, std::string_view section,
                                     std::string_view key);
 
 } // namespace qm

@@ -6,6 +6,7 @@
 #include "Settings.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qm {
 
@@ -27,9 +28,19 @@ std::string textOrDefault(std::string_view text, const char* key, const char* fa
     return IniValue(text, kSection, key).value_or(fallback);
 }
 
-} // namespace
+// A number value of a settings file in the reader's forms: its sign, its
+// digits' value (held at kHeldLimit) and whether it was hexadecimal; nothing
+// for any other text.
+struct IniNumber {
+    bool negative = false;
+    bool hex = false;
+    std::uint64_t magnitude = 0;
+};
 
-std::int32_t ParseIniNumber(std::string_view text) {
+constexpr std::uint64_t kHeldLimit = std::uint64_t(1) << 40;
+
+std::optional<IniNumber> parseIniNumber(std::string_view text) {
+    IniNumber number;
     std::size_t i = 0;
     // "0x" at the very start of a longer text stands for "$".
     const bool zeroX = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -39,49 +50,57 @@ std::int32_t ParseIniNumber(std::string_view text) {
         while (i < text.size() && text[i] == ' ')
             ++i;
 
-    bool hex = zeroX;
-    if (!hex && i < text.size()) {
+    number.hex = zeroX;
+    if (!number.hex && i < text.size()) {
         if (text[i] == '$' || text[i] == 'x' || text[i] == 'X') {
-            hex = true;
+            number.hex = true;
             i += 1;
         } else if (text[i] == '0' && i + 1 < text.size() &&
                    (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-            hex = true;
+            number.hex = true;
             i += 2;
         }
     }
-
-    if (hex) {
-        if (i >= text.size())
-            return 0;
-        std::uint64_t v = 0;
-        for (; i < text.size(); ++i) {
-            if (!isHexDigit(text[i]))
-                return 0;
-            v = v * 16 + static_cast<std::uint64_t>(hexValue(text[i]));
-            if (v > 0xFFFFFFFFull)
-                return 0;
-        }
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
-    }
-
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+    if (!number.hex && i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        number.negative = text[i] == '-';
         ++i;
     }
     if (i >= text.size())
-        return 0;
-    const std::int64_t limit = negative ? 2147483648ll : 2147483647ll;
-    std::int64_t v = 0;
+        return std::nullopt;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return 0;
-        v = v * 10 + (text[i] - '0');
-        if (v > limit)
-            return 0;
+        const char c = text[i];
+        if (number.hex ? !isHexDigit(c) : (c < '0' || c > '9'))
+            return std::nullopt;
+        number.magnitude = std::min(number.magnitude * (number.hex ? 16 : 10) +
+                                        static_cast<std::uint64_t>(hexValue(c)),
+                                    kHeldLimit);
     }
-    return static_cast<std::int32_t>(negative ? -v : v);
+    return number;
+}
+
+} // namespace
+
+std::int32_t ParseIniNumber(std::string_view text) {
+    const std::optional<IniNumber> number = parseIniNumber(text);
+    if (!number)
+        return 0;
+    if (number->hex)
+        return number->magnitude > 0xFFFFFFFFull
+                   ? 0
+                   : static_cast<std::int32_t>(static_cast<std::uint32_t>(number->magnitude));
+    const std::uint64_t limit = number->negative ? 2147483648ull : 2147483647ull;
+    if (number->magnitude > limit)
+        return 0;
+    const auto v = static_cast<std::int64_t>(number->magnitude);
+    return static_cast<std::int32_t>(number->negative ? -v : v);
+}
+
+std::optional<std::int64_t> IniNumberHeld(std::string_view text) {
+    const std::optional<IniNumber> number = parseIniNumber(text);
+    if (!number)
+        return std::nullopt;
+    const auto v = static_cast<std::int64_t>(number->magnitude);
+    return number->negative ? -v : v;
 }
 
 void ReadSettingsText(std::string_view text) {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,11 @@ void ReadSettingsText(std::string_view text);
 // with an optional sign in the signed 32-bit range, or a hexadecimal number
 // after "$", "x", "X", "0x" or "0X" that fits 32 bits. Nothing may follow.
 std::int32_t ParseIniNumber(std::string_view text);
+
+// The number a settings file value stands for in the forms ParseIniNumber
+// takes, before it is brought to 32 bits (held at ±2^40 beyond that): what
+// the source holds, against what the record can. Nothing for a text that is
+// no number in those forms.
+std::optional<std::int64_t> IniNumberHeld(std::string_view text);
 
 } // namespace qm

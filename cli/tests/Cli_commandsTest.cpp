@@ -99,6 +99,24 @@ const Case kCases[] = {
      "{\"key\": \"ID\", \"caption\": \"Метка платы\", \"a\": null, \"b\": \"Кресло №17\", "
      "\"a_state\": \"none\", \"b_state\": \"label\"}",
      ""},
+    // 65636 is read as 100: the window shows 100, and both commands say so.
+    {"ShowHeldOtherwise",
+     {"show", "обёрнут.ini"},
+     0,
+     "деньги 1: 100 (в источнике 65636; в поле от 0 до 65535 это число не помещается)\n",
+     ""},
+    {"ShowHeldOtherwiseAsJson",
+     {"show", "--json", "обёрнут.ini"},
+     0,
+     "\"value\": 100, \"source\": {\"held\": [\"65636\"], \"note\": \"в источнике 65636; в поле от "
+     "0 до 65535 это число не помещается\"}}",
+     ""},
+    {"DiffHeldOtherwise",
+     {"diff", "обёрнут.ini", "шаблон.ini"},
+     1,
+     "SET08  Прайс деньги/время, деньги 1\n< 100 (в источнике 65636; в поле от 0 до 65535 это "
+     "число не помещается)\n> 100\n",
+     ""},
     {"DiffOfABadImage", {"diff", "испорчен.ini", "шаблон.ini"}, 3, "", "Ошибка контрольной суммы"},
     {"CopyOfABadImage", {"copy", "испорчен.ini", "копия.ini"}, 3, "", "Ошибка контрольной суммы"},
     {"Copy", {"copy", "другой.ini", "копия.ini"}, 0, "Настройки записаны в копия.ini\n", ""},
@@ -114,6 +132,7 @@ class CommandsTest : public CliTest, public ::testing::WithParamInterface<Case> 
 TEST_P(CommandsTest, EndsWithItsStatusOutputAndError) {
     WriteAll(file("шаблон.ini"), DefaultsImage());
     WriteAll(file("другой.ini"), ImageWith({{"SET08", "300"}}));
+    WriteAll(file("обёрнут.ini"), ImageWith({{"SET08", "65636"}}));
     WriteAll(file("короткий.ini"), DefaultsImage().substr(0, 300));
     WriteAll(file("испорчен.ini"), Damaged(DefaultsImage()));
     WriteAll(file("кресло.ini"), ImageWith({{"ID", "\xFF"}, {"SET08", "6000"}, {"SET05", ""}}));

@@ -168,3 +168,68 @@ TEST_F(CliTest, BlankBoardTakesItsLabelOnce) {
 
 } // namespace
 } // namespace qmtest
+
+namespace qmtest {
+namespace {
+
+// A source that holds what the window's record cannot: set and copy say, for
+// every such value, what the source holds, what they wrote and why.
+struct HeldCase {
+    const char* name;
+    std::string text;  // the source's settings text
+    const char* held;  // "KEY: <what the source holds>, записано "
+    std::string value; // what copy writes
+    const char* why;   // "; <why>", or "" where held says it
+};
+
+std::string defaultsWithout(const std::string& line) {
+    std::string text = DefaultsTextWith({});
+    return text.erase(text.find(line), line.size());
+}
+
+std::string defaultsWithAfter(const std::string& line, const std::string& added) {
+    std::string text = DefaultsTextWith({});
+    return text.insert(text.find(line) + line.size(), added);
+}
+
+TEST_F(CliTest, SetAndCopyNoteWhatTheSourceHoldsOtherwise) {
+    const HeldCase cases[] = {
+        {"wrapped", DefaultsTextWith({{"SET08", "65636"}}), "SET08: в источнике 65636, записано ",
+         "100", "; в поле от 0 до 65535 это число не помещается"},
+        {"wrapped far", DefaultsTextWith({{"SET10", "999999"}}),
+         "SET10: в источнике 999999, записано ", "16959",
+         "; в поле от 0 до 65535 это число не помещается"},
+        {"negative", DefaultsTextWith({{"SET10", "-1"}}), "SET10: в источнике -1, записано ",
+         "65535", "; в поле от 0 до 65535 это число не помещается"},
+        {"no number", DefaultsTextWith({{"SET10", "12 \xF0\xF3\xE1"}}),
+         "SET10: в источнике \"12 руб\", записано ", "0", "; это не число"},
+        {"missing", defaultsWithout("SET08=100\r\n"), "SET08: нет в источнике, записано ", "0", ""},
+        {"zero byte", DefaultsTextWith({{"SET02", std::string("mt\0s", 4)}}),
+         "SET02: в источнике \"mt\\u0000s\", записано ", "\"mt\"",
+         "; текст обрывается на нулевом байте"},
+        {"too long", DefaultsTextWith({{"SET02", std::string(40, 'm')}}),
+         "SET02: в источнике \"mmmm", "\"" + std::string(31, 'm') + "\"",
+         "; не помещается в поле (наибольшая длина — 31)"},
+        {"twice", defaultsWithAfter("SET08=100\r\n", "SET08=200\r\n"),
+         "SET08: в источнике 2 раза: 100 и 200, записано ", "100", "; прочитан первый"},
+    };
+    for (const HeldCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(file("источник.ini"), ReferenceImage(c.text));
+        const CliRun copied = run({"copy", "источник.ini", "копия.ini"});
+        EXPECT_EQ(copied.status, 0);
+        EXPECT_NE(copied.err.find(c.held), std::string::npos) << copied.err;
+        EXPECT_NE(copied.err.find(c.value + c.why + "\n"), std::string::npos) << copied.err;
+        EXPECT_EQ(std::count(copied.err.begin(), copied.err.end(), '\n'), 1) << copied.err;
+        const CliRun set = run({"set", "источник.ini", "новый.ini", "SET12=5"});
+        EXPECT_EQ(set.status, 0);
+        EXPECT_NE(set.err.find(c.held), std::string::npos) << set.err;
+        EXPECT_NE(set.err.find(std::string(c.why) + "\n"), std::string::npos) << set.err;
+    }
+    // Only the spelling differs: the value is held as written.
+    WriteAll(file("источник.ini"), ImageWith({{"SET08", "0x64"}, {"SET10", " 7"}}));
+    EXPECT_EQ(run({"copy", "источник.ini", "копия.ini"}).err, "");
+}
+
+} // namespace
+} // namespace qmtest

@@ -1,4 +1,6 @@
 #include "Read_file.h"
+
+#include "Ini_lookup.h"
 #include "Set_def.h"
 #include "Settings.h"
 #include "TestSupport.h"
@@ -12,6 +14,7 @@
 using namespace qm;
 using namespace qmtest;
 using namespace std::string_view_literals;
+using namespace std::string_literals;
 
 namespace {
 
@@ -130,6 +133,34 @@ TEST(ParseIniNumberTest, LeadingSpacesBeforeTheNumber) {
     EXPECT_EQ(ParseIniNumber(" 0x1A"), 26);
     EXPECT_EQ(ParseIniNumber("12 "), 0);
     EXPECT_EQ(ParseIniNumber("- 12"), 0);
+}
+
+// What a value stands for, before the reader brings it to 32 bits: the
+// number the source holds where the record cannot hold it.
+TEST(ParseIniNumberTest, TheNumberHeldBeforeItIsCut) {
+    const struct {
+        const char* text;
+        std::optional<std::int64_t> held;
+    } cases[] = {
+        {"65636", 65636},   {"99999999999", 99999999999}, {"-1", -1},
+        {" 0x64", 100},     {"$FFFFFFFFF", 0xFFFFFFFFF},  {"12 rub", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IniNumberHeld(c.text), c.held) << c.text;
+}
+
+// Every line of a key as it stands, against what a lookup reads of it.
+TEST(IniKeyLinesTest, WhatEachLineHoldsAndWhatIsRead) {
+    const std::string text = "[SYSTEM]\r\nSET01= \"ab\"\r\nset01=a\0b\r\nSET01\r\n"
+                             "[OTHER]\r\nSET01=x\r\n"s;
+    const std::vector<IniKeyLine> lines = IniKeyLines(text, "system", "SET01");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].held, "ab");
+    EXPECT_EQ(lines[1].held, std::string("a\0b", 3));
+    EXPECT_EQ(lines[1].read, "a");
+    EXPECT_FALSE(lines[2].hasValue);
+    EXPECT_TRUE(IniKeyLines(text, "SYSTEM", "SET02").empty());
 }
 
 struct LookupCase {
