@@ -1,6 +1,7 @@
 // A name Windows keeps for a device (a serial port, the console, the null
 // device) gets nothing, with or without an extension, and no file of that
-// name is made: the store fails as for a target it cannot open.
+// name is made: the store fails as for a target it cannot open. Nor is such
+// a name opened to be read, which could wait for ever.
 #include "CliTest.h"
 
 namespace qmtest {
@@ -14,6 +15,11 @@ TEST_F(StoreTest, DevicesByTheirKeptNamesGetNothing) {
         EXPECT_EQ(copied.status, 3) << name;
         EXPECT_EQ(copied.err, "qmconf-cli: Ошибка при записи " + name +
                                   "\nqmconf-cli: 5. Не удаётся открыть " + name + "\n");
+        // Nor is one read: a serial port keeps a read waiting.
+        const CliRun shown = run({"show", name});
+        EXPECT_EQ(shown.status, 3) << name;
+        EXPECT_EQ(shown.err, "qmconf-cli: Ошибка при чтении " + name +
+                                 "\nqmconf-cli: 2. Не удаётся открыть " + name + "\n");
     }
     // The folder holds only what the store's temporary file left.
     for (const auto& entry :

@@ -175,7 +175,7 @@ bool File::close() {
 
 bool File::isRegular(const std::string& path) {
     const std::wstring wide = WideFromUtf8(path);
-    if (wide.empty())
+    if (wide.empty() || namesDevice(path))
         return false;
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&

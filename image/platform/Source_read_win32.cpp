@@ -1,6 +1,7 @@
 // Exclusive, unbuffered read of the image source on Windows.
 #include "Source_read.h"
 
+#include "File.h"
 #include "Settings_image.h"
 #include "platform/Win32Text.h"
 
@@ -84,7 +85,8 @@ bool readPastCache(const std::string& path, DWORD share, std::uint8_t* buffer, s
     held = false;
     std::memset(buffer, 0, kImageSize);
     const std::wstring wide = WideFromUtf8(path);
-    if (wide.empty())
+    // A serial port opened to be read can keep the read waiting for ever.
+    if (wide.empty() || File::namesDevice(path))
         return false;
     const Handle file(openWithin(wide, share, kSourceLockWait));
     if (file.get() == INVALID_HANDLE_VALUE) {
