@@ -34,9 +34,8 @@ TEST(FileReplaceWin32Test, DevicesByTheirKeptNamesGetNothing) {
 TEST(FileReplaceWin32Test, APipeThatAProgramReadsGetsNothing) {
     const std::wstring name =
         L"\\\\.\\pipe\\qmconf-replace-" + std::to_wstring(GetCurrentProcessId());
-    const HANDLE server =
-        CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096,
-                         4096, 0, nullptr);
+    const HANDLE server = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
+                                           PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
     const std::string bytes(2048, 'n');
     EXPECT_EQ(ReplaceFileContent(Utf8FromWide(name), bytes.data(), bytes.size()),

@@ -94,8 +94,19 @@ void ImageTest::markRecord() {
 namespace qm {
 
 void PrintTo(ImageResult result, std::ostream* os) {
-    static const char* const kNames[] = {"Success", "S1", "S2", "S3", "S4", "S5", "L1", "L2",
-                                         "L3",      "L4", "S1Busy", "L3Busy", "WrittenUnchecked",
+    static const char* const kNames[] = {"Success",
+                                         "S1",
+                                         "S2",
+                                         "S3",
+                                         "S4",
+                                         "S5",
+                                         "L1",
+                                         "L2",
+                                         "L3",
+                                         "L4",
+                                         "S1Busy",
+                                         "L3Busy",
+                                         "WrittenUnchecked",
                                          "S5Damaged"};
     const auto n = static_cast<std::size_t>(result);
     *os << (n < sizeof kNames / sizeof kNames[0] ? kNames[n] : "?");

@@ -21,8 +21,8 @@ namespace {
 using StoreHeldWin32Test = ImageTest;
 
 struct HolderCase {
-    const char* mode;  // file_holder's sharing
-    unsigned ms;       // how long it holds the file: past the store's waits, or within them
+    const char* mode; // file_holder's sharing
+    unsigned ms;      // how long it holds the file: past the store's waits, or within them
     ImageResult result;
     bool newImage; // the file holds the new image afterwards, else the old
 };
