@@ -130,6 +130,10 @@ int archiveCommand(const std::vector<std::string>& labels, std::ostream& out, Er
 
 } // namespace
 
+bool WritesJson(const std::vector<std::string>& arguments) {
+    return wordsOf(arguments).json;
+}
+
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.empty())
         return usageError(err, "не указана команда");
