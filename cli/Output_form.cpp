@@ -56,7 +56,8 @@ TextForm FormFor(const StreamPlace& place, const OutputWish& wish) {
             form.mark = true;
             return form;
         }
-        if (startsWith(place.fileHead, "\xFF\xFE")) {
+        if (startsWith(place.fileHead, "\xFF\xFE") ||
+            (place.fileHead.empty() && place.fileEmptyAtStart)) {
             form.kind = TextForm::Kind::Utf16Le;
             return form;
         }

@@ -71,7 +71,13 @@ bool pipeFile(HANDLE handle) {
     return m > 0 && m < MAX_PATH && sameText(std::wstring_view(path).substr(0, cut), longTemp);
 }
 
-StreamPlace placeOf(HANDLE handle) {
+bool emptyFile(HANDLE handle) {
+    LARGE_INTEGER size{};
+    return GetFileType(handle) == FILE_TYPE_DISK && GetFileSizeEx(handle, &size) &&
+           size.QuadPart == 0;
+}
+
+StreamPlace placeOf(HANDLE handle, bool emptyAtStart) {
     StreamPlace place;
     place.ansiCodePage = GetACP();
     place.consoleCodePage = GetConsoleOutputCP(); // 0 without a console
@@ -83,8 +89,8 @@ StreamPlace placeOf(HANDLE handle) {
         place.kind = StreamPlace::Kind::Console;
     } else if (type == FILE_TYPE_DISK && !pipeFile(handle)) {
         place.kind = StreamPlace::Kind::File;
-        LARGE_INTEGER size{};
-        place.fileEmpty = GetFileSizeEx(handle, &size) && size.QuadPart == 0;
+        place.fileEmpty = emptyFile(handle);
+        place.fileEmptyAtStart = emptyAtStart;
         if (!place.fileEmpty)
             place.fileHead = headOf(handle);
     }
@@ -194,7 +200,7 @@ bool writeConsole(HANDLE handle, const std::wstring& wide) {
 class Sink : public std::streambuf {
 public:
     Sink(HANDLE handle, bool json, Decision& decision)
-        : handle_(handle), json_(json), decision_(decision) {}
+        : handle_(handle), json_(json), emptyAtStart_(emptyFile(handle)), decision_(decision) {}
 
     bool emit(bool all) {
         const std::size_t n = all ? waiting_.size() : WholeUtf8(waiting_);
@@ -205,7 +211,7 @@ public:
         if (failed_)
             return false;
         if (!decision_.form)
-            decision_.form = FormFor(placeOf(handle_), decision_.wish);
+            decision_.form = FormFor(placeOf(handle_, emptyAtStart_), decision_.wish);
         TextForm form = *decision_.form;
         decision_.form->mark = false; // one mark, before the first text of the place
         if (form.kind == TextForm::Kind::ConsoleWide)
@@ -235,6 +241,7 @@ protected:
 private:
     HANDLE handle_;
     bool json_;
+    bool emptyAtStart_;
     Decision& decision_;
     std::string waiting_;
     bool failed_ = false;

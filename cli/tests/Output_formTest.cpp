@@ -29,11 +29,20 @@ StreamPlace pipe(unsigned consoleCodePage, bool shared) {
     return place;
 }
 
-StreamPlace file(const std::string& head) {
+// A file holding something (head: its first bytes as read, "" when they
+// cannot be read).
+StreamPlace file(const std::string& head, bool emptyAtStart = false) {
     StreamPlace place = pipe(866, true);
     place.kind = StreamPlace::Kind::File;
-    place.fileEmpty = head.empty();
+    place.fileEmpty = false;
+    place.fileEmptyAtStart = emptyAtStart;
     place.fileHead = head;
+    return place;
+}
+
+StreamPlace newFile() {
+    StreamPlace place = file("", true);
+    place.fileEmpty = true;
     return place;
 }
 
@@ -55,14 +64,16 @@ const FormCase kForms[] = {
     {"ConsoleWhateverItsCodePage", console(), {false, false}, Kind::ConsoleWide, 0, false, false},
     {"ConsoleEvenForUtf8OrJson", console(), {true, true}, Kind::ConsoleWide, 0, false, false},
     {"JsonAsAscii", pipe(866, true), {false, true}, Kind::Utf8, 0, false, true},
-    {"JsonToAFileWithoutMark", file(""), {false, true}, Kind::Utf8, 0, false, true},
+    {"JsonToAFileWithoutMark", newFile(), {false, true}, Kind::Utf8, 0, false, true},
     {"JsonAsUtf8WhenAsked", pipe(866, true), {true, true}, Kind::Utf8, 0, false, false},
     {"Utf8WhenAsked", pipe(866, true), {true, false}, Kind::Utf8, 0, false, false},
-    {"Utf8WhenAskedToAFile", file(""), {true, false}, Kind::Utf8, 0, false, false},
-    {"NewFileInUnicodeWithMark", file(""), {false, false}, Kind::Utf16Le, 0, true, false},
+    {"Utf8WhenAskedToAFile", newFile(), {true, false}, Kind::Utf8, 0, false, false},
+    {"NewFileInUnicodeWithMark", newFile(), {false, false}, Kind::Utf16Le, 0, true, false},
     {"AddedToUnicode", file("\xFF\xFEx"), {false, false}, Kind::Utf16Le, 0, false, false},
     {"AddedToUtf8", file("\xEF\xBB\xBFx"), {false, false}, Kind::Utf8, 0, false, false},
     {"AddedAsEchoWrites", file("x\r\n"), {false, false}, Kind::CodePage, 866, false, false},
+    {"AddedToUnreadable", file(""), {false, false}, Kind::CodePage, 866, false, false},
+    {"BegunByTheOtherStream", file("", true), {false, false}, Kind::Utf16Le, 0, false, false},
     {"PipeInTheSharedConsolesCodePage", pipe(866, true), {}, Kind::CodePage, 866, false, false},
     {"PipeOfAUtf8Console", pipe(65001, true), {}, Kind::Utf8, 0, false, false},
     {"PipeFromAConsoleOfItsOwnInAnsi", pipe(866, false), {}, Kind::CodePage, 1251, false, false},
