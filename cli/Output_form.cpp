@@ -56,8 +56,7 @@ TextForm FormFor(const StreamPlace& place, const OutputWish& wish) {
             form.mark = true;
             return form;
         }
-        if (startsWith(place.fileHead, "\xFF\xFE") ||
-            (place.fileHead.empty() && place.fileEmptyAtStart)) {
+        if (startsWith(place.fileHead, "\xFF\xFE")) {
             form.kind = TextForm::Kind::Utf16Le;
             return form;
         }

@@ -21,7 +21,6 @@ struct StreamPlace {
     };
     Kind kind = Kind::Other;
     bool fileEmpty = true;        // File: nothing in it yet
-    bool fileEmptyAtStart = true; // File: nothing in it when the program started
     std::string fileHead;         // File: its first bytes, when it holds some and they can be read
     unsigned consoleCodePage = 0; // the console's output code page; 0 without a console
     bool consoleShared = false;   // another program is attached to that console (a shell)
@@ -58,8 +57,6 @@ struct TextForm {
 //   Notepad (of every Windows) and cmd's type read right;
 // - a file added to (">>"): the form of what it holds, by its mark (UTF-16LE
 //   or UTF-8); without one, as cmd's own echo writes into it, the pipe's form;
-//   a file empty at the start whose beginning cannot be read was begun by the
-//   program's other stream ("> file 2>&1"): UTF-16LE, without a second mark;
 // - a pipe or anything else: the output code page of the console the program
 //   shares with its shell, which find, findstr, more, for /f and PowerShell
 //   (its [Console]::OutputEncoding) decode with; without a console shared

@@ -71,13 +71,14 @@ bool pipeFile(HANDLE handle) {
     return m > 0 && m < MAX_PATH && sameText(std::wstring_view(path).substr(0, cut), longTemp);
 }
 
-bool emptyFile(HANDLE handle) {
-    LARGE_INTEGER size{};
-    return GetFileType(handle) == FILE_TYPE_DISK && GetFileSizeEx(handle, &size) &&
-           size.QuadPart == 0;
-}
+// What the program's other standard stream has written to a file so far:
+// its bytes in all and the first of them.
+struct Written {
+    unsigned long long bytes = 0;
+    std::string head;
+};
 
-StreamPlace placeOf(HANDLE handle, bool emptyAtStart) {
+StreamPlace placeOf(HANDLE handle, const Written& other) {
     StreamPlace place;
     place.ansiCodePage = GetACP();
     place.consoleCodePage = GetConsoleOutputCP(); // 0 without a console
@@ -89,10 +90,16 @@ StreamPlace placeOf(HANDLE handle, bool emptyAtStart) {
         place.kind = StreamPlace::Kind::Console;
     } else if (type == FILE_TYPE_DISK && !pipeFile(handle)) {
         place.kind = StreamPlace::Kind::File;
-        place.fileEmpty = emptyFile(handle);
-        place.fileEmptyAtStart = emptyAtStart;
+        LARGE_INTEGER size{};
+        place.fileEmpty = GetFileSizeEx(handle, &size) && size.QuadPart == 0;
         if (!place.fileEmpty)
             place.fileHead = headOf(handle);
+        // A file that cannot be read back but holds just what the other
+        // stream wrote is the one it writes ("> file 2>&1" of a Linux shell
+        // under Wine gives such handles).
+        if (!place.fileEmpty && place.fileHead.empty() && other.bytes > 0 &&
+            static_cast<unsigned long long>(size.QuadPart) == other.bytes)
+            place.fileHead = other.head;
     }
     return place;
 }
@@ -199,8 +206,8 @@ bool writeConsole(HANDLE handle, const std::wstring& wide) {
 // of the place it leads to.
 class Sink : public std::streambuf {
 public:
-    Sink(HANDLE handle, bool json, Decision& decision)
-        : handle_(handle), json_(json), emptyAtStart_(emptyFile(handle)), decision_(decision) {}
+    Sink(HANDLE handle, bool json, Decision& decision, Written& written, const Written& other)
+        : handle_(handle), json_(json), decision_(decision), written_(written), other_(other) {}
 
     bool emit(bool all) {
         const std::size_t n = all ? waiting_.size() : WholeUtf8(waiting_);
@@ -211,15 +218,18 @@ public:
         if (failed_)
             return false;
         if (!decision_.form)
-            decision_.form = FormFor(placeOf(handle_, emptyAtStart_), decision_.wish);
+            decision_.form = FormFor(placeOf(handle_, other_), decision_.wish);
         TextForm form = *decision_.form;
         decision_.form->mark = false; // one mark, before the first text of the place
-        if (form.kind == TextForm::Kind::ConsoleWide)
+        if (form.kind == TextForm::Kind::ConsoleWide) {
             failed_ = !writeConsole(handle_, widened(text));
-        else if (json_ && form.asciiJson)
-            failed_ = !writeAll(handle_, encoded(AsciiJson(text), form));
-        else
-            failed_ = !writeAll(handle_, encoded(text, form));
+            return !failed_;
+        }
+        const std::string bytes = encoded(json_ && form.asciiJson ? AsciiJson(text) : text, form);
+        failed_ = !writeAll(handle_, bytes);
+        if (written_.head.size() < 3)
+            written_.head += bytes.substr(0, 3 - written_.head.size());
+        written_.bytes += bytes.size();
         return !failed_;
     }
 
@@ -241,8 +251,9 @@ protected:
 private:
     HANDLE handle_;
     bool json_;
-    bool emptyAtStart_;
     Decision& decision_;
+    Written& written_;
+    const Written& other_;
     std::string waiting_;
     bool failed_ = false;
 };
@@ -264,14 +275,15 @@ std::vector<std::string> Utf8Arguments(int, char**) {
 struct Terminal::Streams {
     Streams(bool json, HANDLE outHandle, HANDLE errHandle, bool shared)
         : outDecision{{utf8Asked(), json}, {}}, errDecision{{utf8Asked(), false}, {}},
-          outSink(outHandle, json, outDecision),
-          errSink(errHandle, false, shared ? outDecision : errDecision), out(&outSink),
-          err(&errSink) {
+          outSink(outHandle, json, outDecision, outWritten, errWritten),
+          errSink(errHandle, false, shared ? outDecision : errDecision, errWritten, outWritten),
+          out(&outSink), err(&errSink) {
         err.tie(&out);
         err.setf(std::ios::unitbuf);
     }
 
     Decision outDecision, errDecision;
+    Written outWritten, errWritten;
     Sink outSink, errSink;
     std::ostream out, err;
 };

@@ -31,17 +31,16 @@ StreamPlace pipe(unsigned consoleCodePage, bool shared) {
 
 // A file holding something (head: its first bytes as read, "" when they
 // cannot be read).
-StreamPlace file(const std::string& head, bool emptyAtStart = false) {
+StreamPlace file(const std::string& head) {
     StreamPlace place = pipe(866, true);
     place.kind = StreamPlace::Kind::File;
     place.fileEmpty = false;
-    place.fileEmptyAtStart = emptyAtStart;
     place.fileHead = head;
     return place;
 }
 
 StreamPlace newFile() {
-    StreamPlace place = file("", true);
+    StreamPlace place = file("");
     place.fileEmpty = true;
     return place;
 }
@@ -73,7 +72,6 @@ const FormCase kForms[] = {
     {"AddedToUtf8", file("\xEF\xBB\xBFx"), {false, false}, Kind::Utf8, 0, false, false},
     {"AddedAsEchoWrites", file("x\r\n"), {false, false}, Kind::CodePage, 866, false, false},
     {"AddedToUnreadable", file(""), {false, false}, Kind::CodePage, 866, false, false},
-    {"BegunByTheOtherStream", file("", true), {false, false}, Kind::Utf16Le, 0, false, false},
     {"PipeInTheSharedConsolesCodePage", pipe(866, true), {}, Kind::CodePage, 866, false, false},
     {"PipeOfAUtf8Console", pipe(65001, true), {}, Kind::Utf8, 0, false, false},
     {"PipeFromAConsoleOfItsOwnInAnsi", pipe(866, false), {}, Kind::CodePage, 1251, false, false},
