@@ -4,6 +4,7 @@
 #include "Board_archive.h"
 #include "Board_volumes.h"
 #include "Cp1251.h"
+#include "Patterns.h"
 #include "Places.h"
 #include "Show.h"
 #include "Values.h"
@@ -130,6 +131,10 @@ int archiveCommand(const std::vector<std::string>& labels, std::ostream& out, Er
 
 } // namespace
 
+bool WritesJson(const std::vector<std::string>& arguments) {
+    return wordsOf(arguments).json;
+}
+
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.empty())
         return usageError(err, "не указана команда");
@@ -154,7 +159,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return usageError(err, "--json есть только у show и diff");
     if (words.noArchive && command != "set" && command != "copy")
         return usageError(err, "--no-archive есть только у set и copy");
-    const std::vector<std::string>& operands = words.operands;
+    const std::vector<std::string> operands = ExpandSources(command, words.operands);
     const auto count = operands.size();
     // Sources and destinations are files, the board or the defaults; the
     // streams are none of them.

@@ -12,6 +12,9 @@ namespace qm {
 // and returns the exit status. The results go to out, every error to err.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+// Whether the command line asks for JSON on the output (--json).
+bool WritesJson(const std::vector<std::string>& arguments);
+
 // The text of --help.
 const char* UsageText();
 

@@ -1,8 +1,10 @@
-// The terminal of the command line: its arguments as UTF-8, and its output
-// as UTF-8. One implementation per platform (platform/Console_posix.cpp,
-// Console_win32.cpp).
+// The terminal of the command line: its arguments as UTF-8, and its standard
+// output and error output as streams of UTF-8 text. One implementation per
+// platform (platform/Console_posix.cpp, Console_win32.cpp).
 #pragma once
 
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,19 +15,26 @@ namespace qm {
 // system's code page; elsewhere argv as it stands.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// While it lives, the console shows the UTF-8 the program writes. Windows:
-// the console's output code page becomes UTF-8 and goes back to what it was
-// when the object goes, as the console and its code page are those of the
-// shell the program runs in; elsewhere there is nothing to do.
-class Utf8Console {
+// The standard output and error output. Windows: each brought to where it
+// leads in the form that reads right there (Output_form.h), the console's
+// own code page left as it is; elsewhere std::cout and std::cerr, in UTF-8.
+// The error output is written at once, after what is waiting on the output,
+// so that the two keep their order on a console and in one file.
+class Terminal {
 public:
-    Utf8Console();
-    ~Utf8Console();
-    Utf8Console(const Utf8Console&) = delete;
-    Utf8Console& operator=(const Utf8Console&) = delete;
+    // json: the output carries JSON.
+    explicit Terminal(bool json);
+    ~Terminal(); // writes what is left
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    std::ostream& out();
+    std::ostream& err();
+
+    struct Streams;
 
 private:
-    [[maybe_unused]] unsigned previousCodePage_ = 0; // to set back (Windows); 0 for none
+    std::unique_ptr<Streams> streams_;
 };
 
 } // namespace qm

@@ -3,21 +3,22 @@
 #include "Console.h"
 
 #include <exception>
-#include <iostream>
 
 int main(int argc, char* argv[]) {
-    // Everything is written and flushed before the console goes back.
-    const qm::Utf8Console console;
+    const std::vector<std::string> arguments = qm::Utf8Arguments(argc, argv);
+    qm::Terminal terminal(qm::WritesJson(arguments));
+    std::ostream& out = terminal.out();
+    std::ostream& err = terminal.err();
     try {
-        const int status = qm::RunCli(qm::Utf8Arguments(argc, argv), std::cout, std::cerr);
-        std::cout.flush();
-        if (!std::cout) {
-            std::cerr << "qmconf-cli: не удаётся вывести результат\n";
+        const int status = qm::RunCli(arguments, out, err);
+        out.flush();
+        if (!out) {
+            err << "qmconf-cli: не удаётся вывести результат\n";
             return 3;
         }
         return status;
     } catch (const std::exception& error) {
-        std::cerr << "qmconf-cli: " << error.what() << '\n';
+        err << "qmconf-cli: " << error.what() << '\n';
         return 3;
     }
 }

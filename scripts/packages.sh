@@ -26,6 +26,7 @@ WINDOWS_PACKAGES=(
     wine wine64
     fonts-wine xvfb xauth
     nsis zip unzip pandoc
+    locales
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.

@@ -77,7 +77,8 @@ path_count() { # how often the install folder is on the user's PATH
 }
 cli_version() { # folder: the version qmconf-cli.exe there reports
     (cd "$1" && run "$work/version.log" ./qmconf-cli.exe --version) || true
-    tr -d '\r' <"$work/version.log"
+    # A file it writes to is in UTF-16 with its byte order mark.
+    iconv -f UTF-16 -t UTF-8 "$work/version.log" | tr -d '\r'
 }
 resource_version() { # exe: FileVersion and ProductVersion of its version resource
     strings -el "$1" | grep -A1 -xE 'FileVersion|ProductVersion' | grep -v -e -- -e Version |

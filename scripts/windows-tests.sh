@@ -147,6 +147,21 @@ EOF
     QMCONF_TEST_DPI=144 run_suite "$exe" win_tests-144dpi --gtest_filter='NativeLayout.*'
 done
 
+# qmconf-cli's text once more as on a Russian Windows (ANSI code page 1251,
+# OEM 866): Wine takes them from the locale, made here in the work folder.
+for exe in "${exes[@]}"; do
+    [ "$(basename "$exe")" = cli_tests.exe ] || continue
+    mkdir "$work/locale"
+    if ! localedef -i ru_RU -f UTF-8 "$work/locale/ru_RU.UTF-8" >"$work/localedef.log" 2>&1; then
+        cat "$work/localedef.log" >&2
+        echo "no Russian locale for the second run of cli_tests" >&2
+        status=1
+        continue
+    fi
+    LOCPATH="$work/locale" LC_ALL=ru_RU.UTF-8 run_suite "$exe" cli_tests-ru \
+        --gtest_filter='ConsoleTest.*:ScreenTest.*:Cli/RedirectTest.*:*Pattern*'
+done
+
 if [ ${#suites[@]} -eq 0 ]; then
     echo "no *_tests.exe in $build" >&2
     exit 1

@@ -1,3 +1,4 @@
+#include "CliTest_win32.h"
 #include "CliTest.h"
 
 #include "platform/Win32Text.h"
@@ -31,7 +32,8 @@ std::wstring asArgument(const std::wstring& argument) {
 
 } // namespace
 
-CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
+int StartQmconfCli(const std::vector<std::string>& arguments, HANDLE out, HANDLE err,
+                   DWORD creationFlags) {
     // qmconf-cli.exe beside the test's own executable.
     std::wstring program(MAX_PATH, L'\0');
     program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
@@ -40,6 +42,28 @@ CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
     for (const std::string& a : arguments)
         commandLine += L" " + asArgument(qm::WideFromUtf8(a));
 
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, creationFlags,
+                        nullptr, nullptr, &startup, &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
+    // The text as on Linux, so that the command tests hold on both; how it
+    // reaches a file, a pipe or a console otherwise: Cli_output_win32Test.
+    const EnvVar utf8("QMCONF_UTF8", "1");
     const TempDir streams;
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE files[2];
@@ -47,27 +71,12 @@ CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
         files[i] =
             CreateFileW(qm::WideFromUtf8(streams.file(std::to_string(i))).c_str(), GENERIC_WRITE,
                         FILE_SHARE_READ, &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = files[0];
-    startup.hStdError = files[1];
-    PROCESS_INFORMATION process{};
-    CliRun run; // status -1 when it cannot be started
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                       nullptr, &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        run.status = static_cast<int>(code);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    CliRun run;
+    run.status = StartQmconfCli(arguments, files[0], files[1]);
     CloseHandle(files[0]);
     CloseHandle(files[1]);
-    // Text written to the console's streams ends its lines in CR LF; a shown
-    // text holds no CR of its own (control bytes are escaped).
+    // Text on Windows ends its lines in CR LF; a shown text holds no CR of
+    // its own (control bytes are escaped).
     run.out = ReadAll(streams.file("0"));
     run.err = ReadAll(streams.file("1"));
     for (std::string* text : {&run.out, &run.err})
