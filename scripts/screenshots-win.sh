@@ -25,7 +25,8 @@ cmake --build "$build" --parallel 2 --target qmconf
 editor=$(realpath "$build/win/qmconf.exe")
 
 work=$(mktemp -d /tmp/qmconf-winshots.XXXXXX)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No winemenubuilder: nothing of the prefix goes into the desktop's own menu.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine takes the locale from these, whether or not the host has it.
 ru_wine() {
     LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 wine "$@"

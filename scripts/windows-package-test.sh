@@ -17,7 +17,12 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 next=${version%.*}.$((${version##*.} + 1))
 
 work=$(mktemp -d /tmp/qmconf-package.XXXXXX)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder off: the shortcuts the installer makes stay in the prefix
+# instead of turning into entries of the desktop's own menu. The desktop's
+# data and configuration folders point into the work folder all the same, so
+# that the check below sees any entry made and none lands in the user's home.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export XDG_DATA_HOME="$work/xdg-data" XDG_CONFIG_HOME="$work/xdg-config"
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$work"
@@ -40,8 +45,11 @@ QMCONF_PACKAGE_DIR="$work/v2" QMCONF_PACKAGE_VERSION="$next" \
 setup1="$work/v1/qmconf-$version-windows-x64-setup.exe"
 setup2="$work/v2/qmconf-$next-windows-x64-setup.exe"
 zipfile="$work/v1/qmconf-$version-windows-x64.zip"
+# The listing into a file first: grep -q stops reading at the first match,
+# and unzip, killed by SIGPIPE, would fail the pipeline under pipefail.
+unzip -Z1 "$zipfile" >"$work/zip.list"
 window=no
-unzip -l "$zipfile" | grep -q '/qmconf\.exe$' && window=yes
+grep -q '/qmconf\.exe$' "$work/zip.list" && window=yes
 
 # Output of Wine programs goes to files, never to pipes (see windows-tests.sh).
 if ! wine wineboot --init >"$work/wineboot.log" 2>&1; then
@@ -137,6 +145,8 @@ check "shortcuts gone" test -z "$(find "$menu" -name 'Конфигуратор �
 check "uninstall entry gone" test -z "$(reg_value "$key" DisplayVersion)"
 check "PATH entry gone" test "$(path_count)" = 0
 check "the user's board archive stays" cmp -s image/tests/data/board_set.ini "$planted"
+check "no entries in the desktop's own menu" \
+    test -z "$(find "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" -name '*.desktop' -o -name '*.menu' 2>/dev/null)"
 
 # 4. Without /PATH=1 (and no earlier choice) PATH stays as it was.
 check "installer runs silently without /PATH" run "$work/setup3.log" "$setup1" /S
