@@ -62,10 +62,6 @@ int screenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-bool isEdit(const NativeControl& c) {
-    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
-}
-
 } // namespace
 
 class NativeWindow::Applying {
@@ -327,55 +323,6 @@ bool NativeWindow::radioMessage(NativeControl& button, unsigned message, unsigne
     Applying applying(*this);
     DefSubclassProc(button.hwnd, message, w, l);
     return true;
-}
-
-void NativeWindow::dispatch(const void* message) {
-    MSG m = *static_cast<const MSG*>(message);
-    if (m.message == WM_KEYDOWN && hwnd_) {
-        NativeControl* c = controls_->find(m.hwnd);
-        const bool dropped = c && c->layout->kind == ControlKind::DropDownList &&
-                             SendMessageW(c->hwnd, CB_GETDROPPEDSTATE, 0, 0);
-        if (m.wParam == VK_RETURN && c && !dropped) {
-            // Enter only moves the focus, whatever Shift, Ctrl and Alt.
-            form_->enterPressed(c->layout->name);
-            return;
-        }
-        const bool forward = m.wParam == VK_DOWN || m.wParam == VK_RIGHT;
-        if (c && c->layout->kind == ControlKind::RadioButton &&
-            (forward || m.wParam == VK_UP || m.wParam == VK_LEFT)) {
-            moveInRadioPair(*c, forward);
-            return;
-        }
-        if (m.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
-            // Tab selects the whole text of the edit it reaches, as in a dialog.
-            if (HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0)) {
-                SetFocus(next);
-                if (NativeControl* to = controls_->find(next); to && isEdit(*to))
-                    SendMessageW(next, EM_SETSEL, 0, -1);
-            }
-            return;
-        }
-    }
-    if (hwnd_ && IsDialogMessageW(hwnd_, &m))
-        return;
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-}
-
-int RunMessageLoop(NativeWindow& window) {
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0)
-        window.dispatch(&m);
-    return static_cast<int>(m.wParam);
-}
-
-void PumpMessages(NativeWindow& window) {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message == WM_QUIT)
-            break;
-        window.dispatch(&m);
-    }
 }
 
 } // namespace qm
