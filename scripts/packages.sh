@@ -26,6 +26,10 @@ WINDOWS_PACKAGES=(
     wine wine64
     fonts-wine xvfb xauth
     nsis zip unzip pandoc
+    # Windows' Arial and Courier New under Wine: their metric twins.
+    fonts-liberation
+    # The product icon from its SVG; signing the delivery and its test.
+    librsvg2-bin icoutils osslsigncode openssl
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.

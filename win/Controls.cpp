@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "Bindings.h"
+#include "Look.h"
 #include "Settings.h"
 #include "Wide.h"
 
@@ -8,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace qm {
@@ -154,10 +156,12 @@ HFONT Controls::fontFor(const Font& font) {
     const std::string key = f.face + "/" + std::to_string(f.pixelHeight) + (f.bold ? "b" : "");
     if (const auto found = fonts_.find(key); found != fonts_.end())
         return found->second;
-    // The raster face has the Cyrillic letters only when asked for them.
+    // The character height scaled to the screen, in a TrueType face that
+    // every Windows since 7 has with the Cyrillic letters.
+    const DWORD pitch = IsMonospaced(f.face) ? FIXED_PITCH | FF_MODERN : VARIABLE_PITCH | FF_SWISS;
     HFONT made = CreateFontW(-scaled(f.pixelHeight), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                             FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(f.face).c_str());
+                             FALSE, FALSE, RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, pitch, PlatformFace(f.face).c_str());
     fonts_.emplace(key, made);
     return made;
 }
@@ -233,6 +237,11 @@ void Controls::make(const Control& c) {
     case ControlKind::PhoneEdit:
         if (const int limit = c.kind == ControlKind::PhoneEdit ? 16 : lengthLimit(c))
             SendMessageW(made.hwnd, EM_LIMITTEXT, limit, 0);
+        // The telephone mask shows whole: a pixel's margin, not the face's
+        // own, which would scroll its last places out of sight.
+        if (c.kind == ControlKind::PhoneEdit)
+            SendMessageW(made.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                         MAKELPARAM(scaled(1), scaled(1)));
         break;
     case ControlKind::DropDownList:
         for (const std::string& entry : c.entries)
@@ -319,9 +328,17 @@ void Controls::fitLabel(const NativeControl& label) const {
     ReleaseDC(label.hwnd, dc);
     // A letter's tail may reach past its advance ("ц"): a little room after
     // the last one.
-    const int slack = text.empty() ? 0 : scaled(2);
-    SetWindowPos(label.hwnd, nullptr, 0, 0, size.cx + slack, metrics.tmHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = size.cx + (text.empty() ? 0 : scaled(2));
+    Hwnd parent = nullptr;
+    const Rect place = placeOnParent(*label.layout, &parent);
+    int left = scaled(place.x);
+    // A label before its field grows away from it, short of the field.
+    if (const int end = LabelEnd(*label.layout); end > 0) {
+        const int limit = scaled(place.x - label.layout->place.x + end);
+        left = std::max(0, std::min(left, limit - width));
+    }
+    SetWindowPos(label.hwnd, nullptr, left, scaled(place.y), width, metrics.tmHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HBRUSH Controls::paint(Hwnd control, void* dcHandle) const {
