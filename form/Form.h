@@ -25,7 +25,7 @@
 
 namespace qm {
 
-// The caption of every box: the program's title.
+// The caption of every box: the product's name.
 const char* ProgramTitle();
 
 // The keys that turn the pages from anywhere in the window, round the four:

@@ -8,6 +8,8 @@ BUILD_PACKAGES=(
     libblkid-dev
     fonts-dejavu-core fonts-liberation
     scdoc
+    # The icon rendered from its SVG.
+    librsvg2-bin
 )
 
 # Additionally, to build and run every test.

@@ -49,7 +49,15 @@ void registerWindowClass() {
     wc.lpfnWndProc = windowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    // The product's icon at the sizes of the screen's DPI: the large for Alt+Tab,
+    // the small for the title bar and the task bar.
+    const auto icon = [&wc](int width, int height) {
+        return static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(width), GetSystemMetrics(height),
+                                             LR_DEFAULTCOLOR));
+    };
+    wc.hIcon = icon(SM_CXICON, SM_CYICON);
+    wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
