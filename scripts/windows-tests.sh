@@ -131,8 +131,10 @@ layout_runs() { # exe language code-page locale DPI...
     shift 4
     for dpi in "$@"; do
         qm_wine_dpi "$dpi" "$work"
+        # (bash's own warning that the host lacks the locale aside)
         LC_ALL=$locale QMCONF_TEST_DPI=$dpi QMCONF_TEST_CODEPAGE=$code_page \
-            run_suite "$exe" "win_tests-$language-${dpi}dpi" --gtest_filter='NativeLayout.*'
+            run_suite "$exe" "win_tests-$language-${dpi}dpi" --gtest_filter='NativeLayout.*' \
+            2>/dev/null
     done
     wineserver -k 2>/dev/null || true
 }
@@ -140,7 +142,7 @@ for exe in "${exes[@]}"; do
     [ "$(basename "$exe")" = win_tests.exe ] || continue
     layout_runs "$exe" en 1252 C.UTF-8 120 144 192
     mkdir "$work/ru"
-    if WINEPREFIX="$work/ru/prefix" LC_ALL=ru_RU.UTF-8 qm_wine_prefix "$work/ru"; then
+    if WINEPREFIX="$work/ru/prefix" qm_wine_prefix "$work/ru" ru_RU.UTF-8; then
         WINEPREFIX="$work/ru/prefix" layout_runs "$exe" ru 1251 ru_RU.UTF-8 96 120 144 192
     else
         status=1

@@ -24,9 +24,11 @@ REG
     wineserver -k 2>/dev/null || true
 }
 
-# qm_wine_prefix LOGS: makes the prefix, with the fonts above.
+# qm_wine_prefix LOGS [LOCALE]: makes the prefix, in the locale given (Wine
+# takes the Windows locale and code page from its name, whether or not the
+# host has it), with the fonts above.
 qm_wine_prefix() {
-    if ! wine wineboot --init >"$1/wineboot.log" 2>&1; then
+    if ! env ${2:+LC_ALL="$2"} wine wineboot --init >"$1/wineboot.log" 2>&1; then
         cat "$1/wineboot.log" >&2
         echo "wineboot could not make the Wine prefix $WINEPREFIX" >&2
         return 1
