@@ -233,6 +233,9 @@ void Controls::make(const Control& c) {
     case ControlKind::PageControl:
         tabs_ = made.hwnd;
         break;
+    case ControlKind::GroupBox:
+        PaintGroupBoxItself(made.hwnd);
+        break;
     case ControlKind::Edit:
     case ControlKind::PhoneEdit:
         if (const int limit = c.kind == ControlKind::PhoneEdit ? 16 : lengthLimit(c))

@@ -2,7 +2,12 @@
 
 #include "Wide.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <climits>
+#include <string>
 
 namespace qm {
 
@@ -53,6 +58,73 @@ int LabelEnd(const Control& label) {
             fieldLeft = f.x;
     }
     return fieldLeft == INT_MAX ? 0 : fieldLeft - kGap;
+}
+
+namespace {
+
+void paintGroupBox(HWND box, HDC dc) {
+    RECT client;
+    GetClientRect(box, &client);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    // The text colour and the brush of the box's face, as for a label.
+    auto face = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box), WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(box)));
+    if (!face)
+        face = GetSysColorBrush(COLOR_BTNFACE);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame = client;
+    frame.top += metrics.tmHeight / 2 - 1;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+
+    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(box, title.data(), title.size())));
+    if (!title.empty()) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);
+        // Where the classic box puts its title, with room either side; a
+        // letter's tail may reach past its advance.
+        const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+        const int indent = MulDiv(8, dpi, 96);
+        RECT gap{indent - MulDiv(2, dpi, 96), 0, indent + extent.cx + MulDiv(3, dpi, 96),
+                 metrics.tmHeight};
+        FillRect(dc, &gap, face);
+        SetBkMode(dc, TRANSPARENT);
+        TextOutW(dc, indent, 0, title.c_str(), static_cast<int>(title.size()));
+    }
+    SelectObject(dc, old);
+}
+
+LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(box, &ps);
+        paintGroupBox(box, dc);
+        EndPaint(box, &ps);
+        return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE: {
+        // The button draws itself at once on these, past WM_PAINT: drawn
+        // again here.
+        const LRESULT result = DefSubclassProc(box, message, w, l);
+        InvalidateRect(box, nullptr, FALSE);
+        return result;
+    }
+    default:
+        return DefSubclassProc(box, message, w, l);
+    }
+}
+
+} // namespace
+
+void PaintGroupBoxItself(HWND box) {
+    SetWindowSubclass(box, groupBoxProc, 1, 0);
 }
 
 } // namespace qm

@@ -6,6 +6,8 @@
 
 #include <string>
 
+struct HWND__;
+
 namespace qm {
 
 // The face the platform draws a layout face in: a TrueType face with the
@@ -20,5 +22,11 @@ bool IsMonospaced(const std::string& layoutFace);
 // the DPI or its face grows away from its field. 0 for a label with no field
 // after it on its row, which may grow to the right.
 int LabelEnd(const Control& label);
+
+// Draws the group box itself, as Windows' classic one looks: the etched
+// frame broken by the title, in the box's font and the colours its parent
+// gives. Wine's own drawing measures the title narrower than it draws it,
+// and the frame runs through its last letters.
+void PaintGroupBoxItself(HWND__* box);
 
 } // namespace qm

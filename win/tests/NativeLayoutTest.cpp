@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -244,6 +245,40 @@ TEST_F(NativeLayout, NoLabelStandsOverAField) {
                 << l.right << ") over " << field.layout->name << " (" << f.left << ".." << f.right
                 << ")";
         }
+    }
+}
+
+TEST_F(NativeLayout, EveryGroupBoxsTitleBreaksItsFrameWhole) {
+    // As drawn on the screen: above the frame's line only the title stands;
+    // on the line, the frame stays off the title from its first column to
+    // its last.
+    for (const qm::NativeControl& c : controls.all()) {
+        if (c.layout->kind != qm::ControlKind::GroupBox)
+            continue;
+        driver.pickTab(qm::PageOf(c.layout->name));
+        RedrawWindow(driver.window.hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        qm::PumpMessages(driver.window);
+        const int line = measure(c.hwnd, L"Ж").metrics.tmHeight / 2 - 1;
+        RECT box;
+        GetClientRect(c.hwnd, &box);
+        HDC dc = GetDC(c.hwnd);
+        const COLORREF face = GetPixel(dc, box.right / 2, box.bottom / 2);
+        const COLORREF frame = GetSysColor(COLOR_3DSHADOW);
+        int first = box.right;
+        int last = -1;
+        for (int y = 0; y < line; ++y)
+            for (int x = 1; x < box.right - 1; ++x)
+                if (GetPixel(dc, x, y) != face) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        ASSERT_LT(first, last) << c.layout->name << ": no title drawn";
+        for (int x = first - 1; x <= last + 1; ++x)
+            EXPECT_NE(GetPixel(dc, x, line), frame)
+                << c.layout->name << " \"" << c.layout->text << "\": the frame at column " << x
+                << " crosses the title (" << first << ".." << last << ")";
+        ReleaseDC(c.hwnd, dc);
     }
 }
 
