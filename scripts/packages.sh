@@ -30,8 +30,9 @@ WINDOWS_PACKAGES=(
     nsis zip unzip pandoc
     # Windows' Arial and Courier New under Wine: their metric twins.
     fonts-liberation
-    # The product icon from its SVG; signing the delivery and its test.
-    librsvg2-bin icoutils osslsigncode openssl
+    # The product icon from its SVG and the installer's picture; signing the
+    # delivery and its test.
+    librsvg2-bin icoutils imagemagick osslsigncode openssl
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.
