@@ -15,6 +15,7 @@ trap 'rm -rf "$work"' EXIT
 timestamp=()
 [ -n "${QMCONF_SIGN_TIMESTAMP:-}" ] && timestamp=(-ts "$QMCONF_SIGN_TIMESTAMP")
 for file in "$@"; do
+    rm -f "$work/signed"
     osslsigncode sign -pkcs12 "$pfx" -readpass "$work/password" -h sha256 \
         -n "${QMCONF_SIGN_NAME:-qmconf}" "${timestamp[@]}" \
         -in "$file" -out "$work/signed" >"$work/sign.log" 2>&1 || {

@@ -126,7 +126,7 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "Copyright (c) 2026 the qmconf autho
 !define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "Программа ${QUOTED} удалена."
 !insertmacro MUI_UNPAGE_INSTFILES
 !define MUI_FINISHPAGE_TITLE "Программа ${QUOTED} удалена"
-!define MUI_FINISHPAGE_TEXT "Архив плат остался на месте: копии того, что хранили платы, лежат у каждого пользователя в папке %LOCALAPPDATA%\qmconf\archive (обычно C:\Users\<имя>\AppData\Local\qmconf\archive). Если он больше не нужен, удалите эту папку сами.$\r$\n$\r$\nНажмите кнопку «Готово», чтобы закрыть мастер."
+!define MUI_FINISHPAGE_TEXT "Архив плат остался на месте: копии того, что хранили платы, лежат у каждого пользователя в папке$\r$\n%LOCALAPPDATA%\qmconf\archive,$\r$\nобычно это$\r$\nC:\Users\<имя>\AppData\Local\qmconf\archive.$\r$\nЕсли архив больше не нужен, удалите эту папку сами.$\r$\n$\r$\nНажмите кнопку «Готово», чтобы закрыть мастер."
 !define MUI_FINISHPAGE_TEXT_LARGE
 !insertmacro MUI_UNPAGE_FINISH
 
