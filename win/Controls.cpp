@@ -118,6 +118,8 @@ void RegisterPageClass() {
 }
 
 Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
+    // One device context to measure every label's text in, at the screen's DPI.
+    measuring_ = CreateCompatibleDC(nullptr);
     light3D_ = CreateSolidBrush(GetSysColor(COLOR_3DLIGHT));
     windowBrush_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
     face_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
@@ -145,6 +147,7 @@ Controls::~Controls() {
         DeleteObject(font);
     for (HBRUSH brush : {light3D_, windowBrush_, face_})
         DeleteObject(brush);
+    DeleteDC(measuring_);
 }
 
 int Controls::scaled(int pixels) const {
@@ -214,13 +217,19 @@ void Controls::make(const Control& c) {
         made.parent = holder.hwnd;
         pages_.push_back(made.hwnd);
     } else {
+        made.font = fontFor(c.font);
+        const std::wstring text = Wide(c.text);
         Hwnd parent = nullptr;
         const Rect r = placeOnParent(c, &parent);
-        // A list's height is its dropped list's too.
-        const int height = c.kind == ControlKind::DropDownList ? r.height + 200 : r.height;
+        // A list's height is its dropped list's too; a label is made at the
+        // place and size its text takes.
+        RECT place{scaled(r.x), scaled(r.y), scaled(r.width),
+                   scaled(c.kind == ControlKind::DropDownList ? r.height + 200 : r.height)};
+        if (c.kind == ControlKind::Label)
+            place = labelPlace(c, text, made.font);
         made.hwnd =
-            CreateWindowExW(cs.exStyle, cs.className, Wide(c.text).c_str(), style, scaled(r.x),
-                            scaled(r.y), scaled(r.width), scaled(height), parent,
+            CreateWindowExW(cs.exStyle | WS_EX_NOPARENTNOTIFY, cs.className, text.c_str(), style,
+                            place.left, place.top, place.right, place.bottom, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         made.parent = parent;
     }
@@ -282,8 +291,6 @@ void Controls::make(const Control& c) {
     }
     byName_.emplace(c.name, controls_.size());
     controls_.push_back(made);
-    if (c.kind == ControlKind::Label)
-        fitLabel(controls_.back());
 }
 
 NativeControl* Controls::find(std::string_view name) {
@@ -315,32 +322,34 @@ const NativeControl& Controls::at(std::string_view name) const {
     throw std::logic_error("No control " + std::string(name));
 }
 
-void Controls::fitLabel(const NativeControl& label) const {
-    const int length = GetWindowTextLengthW(label.hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(label.hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    HDC dc = GetDC(label.hwnd);
-    HGDIOBJ old = SelectObject(dc, label.font);
+RECT Controls::labelPlace(const Control& label, const std::wstring& text, HFONT font) const {
+    HGDIOBJ old = SelectObject(measuring_, font);
     SIZE size{};
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    GetTextMetricsW(measuring_, &metrics);
     if (!text.empty())
-        GetTextExtentPoint32W(dc, text.c_str(), length, &size);
-    SelectObject(dc, old);
-    ReleaseDC(label.hwnd, dc);
+        GetTextExtentPoint32W(measuring_, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(measuring_, old);
     // A letter's tail may reach past its advance ("ц"): a little room after
     // the last one.
     const int width = size.cx + (text.empty() ? 0 : scaled(2));
     Hwnd parent = nullptr;
-    const Rect place = placeOnParent(*label.layout, &parent);
+    const Rect place = placeOnParent(label, &parent);
     int left = scaled(place.x);
     // A label before its field grows away from it, short of the field.
-    if (const int end = LabelEnd(*label.layout); end > 0) {
-        const int limit = scaled(place.x - label.layout->place.x + end);
+    if (const int end = LabelEnd(label); end > 0) {
+        const int limit = scaled(place.x - label.place.x + end);
         left = std::max(0, std::min(left, limit - width));
     }
-    SetWindowPos(label.hwnd, nullptr, left, scaled(place.y), width, metrics.tmHeight,
+    return {left, scaled(place.y), width, metrics.tmHeight};
+}
+
+void Controls::fitLabel(const NativeControl& label) const {
+    const int length = GetWindowTextLengthW(label.hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(label.hwnd, text.data(), length + 1)));
+    const RECT place = labelPlace(*label.layout, text, label.font);
+    SetWindowPos(label.hwnd, nullptr, place.left, place.top, place.right, place.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

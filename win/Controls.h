@@ -13,6 +13,8 @@
 struct HWND__;
 struct HFONT__;
 struct HBRUSH__;
+struct HDC__;
+struct tagRECT;
 
 namespace qm {
 
@@ -62,6 +64,9 @@ public:
 
 private:
     HFONT__* fontFor(const Font& font);
+    // The place (left, top, width, height) a label takes on its parent for
+    // its text in its font.
+    struct tagRECT labelPlace(const Control& label, const std::wstring& text, HFONT__* font) const;
     void make(const Control& c);
     Rect placeOnParent(const Control& c, Hwnd* parent) const;
 
@@ -76,6 +81,7 @@ private:
     HBRUSH__* light3D_ = nullptr;
     HBRUSH__* windowBrush_ = nullptr;
     HBRUSH__* face_ = nullptr;
+    HDC__* measuring_ = nullptr;
 };
 
 // The window class of the tab pages: button-face pages that hand their
