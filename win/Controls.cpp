@@ -130,16 +130,6 @@ Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
     controls_.reserve(FormControls().size());
     for (const Control& c : FormControls())
         make(c);
-    // A radio pair is one group: the control after the pair opens the next.
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Control& c = *controls_[i].layout;
-        const bool secondOfPair = c.kind == ControlKind::RadioButton && i > 0 &&
-                                  controls_[i - 1].layout->kind == ControlKind::RadioButton &&
-                                  controls_[i - 1].layout->parent == c.parent;
-        if (!secondOfPair && controls_[i].hwnd)
-            SetWindowLongPtrW(controls_[i].hwnd, GWL_STYLE,
-                              GetWindowLongPtrW(controls_[i].hwnd, GWL_STYLE) | WS_GROUP);
-    }
 }
 
 Controls::~Controls() {
@@ -196,6 +186,13 @@ void Controls::make(const Control& c) {
         style |= WS_DISABLED;
     if (c.tabStop)
         style |= WS_TABSTOP;
+    // A radio pair is one group: every other control opens a group, so the
+    // control after the pair opens the next.
+    const bool secondOfPair = c.kind == ControlKind::RadioButton && !controls_.empty() &&
+                              controls_.back().layout->kind == ControlKind::RadioButton &&
+                              controls_.back().layout->parent == c.parent;
+    if (!secondOfPair)
+        style |= WS_GROUP;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const int id = static_cast<int>(controls_.size()) + 100;
     if (c.kind == ControlKind::TabPage) {
@@ -283,7 +280,9 @@ void Controls::make(const Control& c) {
         std::wstring tip = Wide(c.toolTip);
         TOOLINFOW info{};
         info.cbSize = sizeof info;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        // The window's loop hands the tool-tips the mouse's messages
+        // (RelayToTooltips): no subclass made per control.
+        info.uFlags = TTF_IDISHWND;
         info.hwnd = window_;
         info.uId = reinterpret_cast<UINT_PTR>(made.hwnd);
         info.lpszText = tip.data();
@@ -374,6 +373,12 @@ HBRUSH Controls::paint(Hwnd control, void* dcHandle) const {
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return face_;
+}
+
+void Controls::relayToTooltips(const void* message) const {
+    const MSG& m = *static_cast<const MSG*>(message);
+    if ((m.message >= WM_MOUSEFIRST && m.message <= WM_MOUSELAST) || m.message == WM_NCMOUSEMOVE)
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
 } // namespace qm

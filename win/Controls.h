@@ -58,6 +58,8 @@ public:
 
     // Sizes a label to its caption in its own font.
     void fitLabel(const NativeControl& label) const;
+    // Hands a mouse's message (a MSG of the platform) to the tool-tips.
+    void relayToTooltips(const void* message) const;
     // The brush and colours a control paints its face with, for the
     // WM_CTLCOLOR* messages; null for the system's usual ones.
     HBRUSH__* paint(Hwnd control, void* dc) const;

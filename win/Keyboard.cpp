@@ -1,6 +1,7 @@
 // The window's loop and its keys: Enter goes to the form before the dialog
 // keys; the page keys turn the pages from anywhere; Tab walks the tab stops
-// with the tab strip among them; the arrows move within a radio pair.
+// with the tab strip among them; the arrows move within a radio pair. The
+// mouse's messages go by the tool-tips on their way.
 #include "Native_window.h"
 
 #include <windows.h>
@@ -61,6 +62,8 @@ HWND nextTabStop(HWND window, HWND from, bool back) {
 
 void NativeWindow::dispatch(const void* message) {
     MSG m = *static_cast<const MSG*>(message);
+    if (hwnd_)
+        controls_->relayToTooltips(&m);
     if (m.message == WM_KEYDOWN && hwnd_) {
         NativeControl* c = controls_->find(m.hwnd);
         const bool dropped = c && c->layout->kind == ControlKind::DropDownList &&
