@@ -253,11 +253,12 @@ check "PATH untouched by default" test "$(on_path "$system_env")" = 0
 check "uninstaller runs silently again" run "$work/uninstall2.log" "$dir/uninstall.exe" /S
 check "install folder gone again" test ! -e "$dir"
 
-# 5. A system PATH longer than the installer's strings hold is left whole,
-# neither cut short nor given the folder, through install and uninstall.
+# 5. A system PATH longer than the installer's strings hold (1024
+# characters) is left whole, neither cut short nor given the folder, through
+# install and uninstall.
 path_before=$(reg_value "$system_env" Path)
 long_path="$path_before"
-for i in $(seq 40); do long_path+=";C:\\Tools\\vendor-$i\\bin"; done
+for i in $(seq 60); do long_path+=";C:\\Tools\\vendor-$i\\bin"; done
 wine reg add "$system_env" /v Path /t REG_EXPAND_SZ /d "$long_path" /f >"$work/reg-add.log" 2>&1
 check "installer runs silently with a long PATH" run "$work/setup4.log" "$setup1" /S /PATH=1
 check "a long PATH is left whole by the installer" \
