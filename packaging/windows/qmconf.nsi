@@ -184,8 +184,8 @@ FunctionEnd
 !insertmacro QmPathWithout ""
 !insertmacro QmPathWithout "un."
 
-; A PATH read or made this long may have been cut at NSIS's longest string:
-; it is never written back.
+; A PATH read or made this long may have been cut at NSIS's longest string,
+; and one longer than that reads empty: neither is ever written back.
 !define /math QM_LONGEST ${NSIS_MAX_STRLEN} - 1
 
 ; Takes the folder off a PATH in the registry (root: HKLM or HKCU, key),
@@ -196,13 +196,17 @@ Function un.QmPathRemove ; stack: key, root ("HKLM" or "HKCU")
   Exch $R6 ; root
   Push $R7
   Push $R8
+  ClearErrors
   ${If} $R6 == "HKLM"
     ReadRegStr $R7 HKLM "$R5" "Path"
   ${Else}
     ReadRegStr $R7 HKCU "$R5" "Path"
   ${EndIf}
   StrLen $R8 $R7
-  ${If} $R8 >= ${QM_LONGEST}
+  ; No PATH, or one too long to be read at all (NSIS then reads it empty).
+  ${If} ${Errors}
+    DetailPrint "PATH не прочитан и оставлен как есть."
+  ${ElseIf} $R8 >= ${QM_LONGEST}
     DetailPrint "PATH слишком длинный для программы удаления и оставлен как есть: уберите из него $INSTDIR сами."
   ${ElseIf} $R7 != ""
     Push $R7
@@ -279,9 +283,13 @@ Section /o "qmconf-cli в PATH" SecPath
   ; The system's PATH, for every user of the computer: the installer runs as
   ; an administrator, whose own PATH the technician would not have. Once: an
   ; entry already there (a reinstall) is taken out and put back.
+  ClearErrors
   ReadRegStr $0 HKLM "${ENVIRONMENT_KEY}" "Path"
   StrLen $1 $0
-  ${If} $1 >= ${QM_LONGEST}
+  ; A PATH too long to be read at all reads empty, with the error flag: it
+  ; would be replaced by the folder alone.
+  ${If} ${Errors}
+  ${OrIf} $1 >= ${QM_LONGEST}
     DetailPrint "PATH слишком длинный для программы установки и оставлен как есть: добавьте в него $INSTDIR сами."
   ${Else}
     Push $0
