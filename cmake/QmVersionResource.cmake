@@ -1,9 +1,11 @@
 # qm_add_version_resource(<target> "<description>")
 #
 # Gives a Windows executable the version resource that File Properties ->
-# Details shows: the project's version, its name and description, the
-# licence holder. Elsewhere it does nothing, so a target's CMakeLists calls it
-# unconditionally.
+# Details and Task Manager show: the project's version, the product's name
+# (QMCONF_PRODUCT_NAME) and publisher (QMCONF_PUBLISHER), the program's
+# description (the product's name for the window; Russian, as the product's
+# texts are), the licence holder. Elsewhere it does nothing, so a target's
+# CMakeLists calls it unconditionally.
 # windres, named by the MinGW toolchain file, compiles the resource scripts.
 if(WIN32)
     enable_language(RC)

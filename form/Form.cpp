@@ -54,7 +54,7 @@ const Binding* partnerOf(const Binding& button) {
 } // namespace
 
 const char* ProgramTitle() {
-    return "Конфигуратор QM";
+    return QMCONF_PRODUCT_NAME;
 }
 
 class Form::Edit21Entry : public SerialEntry {

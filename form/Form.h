@@ -25,8 +25,17 @@
 
 namespace qm {
 
-// The caption of every box: the program's title.
+// The caption of every box: the product's name.
 const char* ProgramTitle();
+
+// The keys that turn the pages from anywhere in the window, round the four:
+// Ctrl+Tab and Ctrl+PgDn the next page, Ctrl+Shift+Tab and Ctrl+PgUp the one
+// before.
+enum class PageTurn { Next, Previous };
+
+// The page (0..3) a control of the layout stands on, through its group box;
+// -1 for the window's own controls (the command buttons, the tab strip).
+int PageOf(std::string_view control);
 
 // The window's two file dialogs, OpenDialog1 and SaveDialog1.
 const FileDialogSetup& FileDialogOf(FileDialogKind kind);
@@ -48,6 +57,7 @@ public:
     void enterPressed(std::string_view control);      // Enter or Shift+Enter
     void clicked(std::string_view control);           // a button; a click into a phone box
     void pageChanged(int page);                       // a page tab
+    void pageTurned(PageTurn turn);                   // a page key (PageTurn)
     // Keys in a phone box shown by a plain edit; a window whose box lays out
     // the mask itself reports typed() instead.
     void phoneTyped(std::string_view control, char32_t c);
@@ -118,6 +128,7 @@ private:
     void setSerialCaptions(const std::string& text);
     void reportFailure(ImageResult result, const std::string& path);
     void changePageByEnter(int page);
+    std::string firstTabStopOf(int page) const;
 
     View& view_;
     std::unique_ptr<Edit21Entry> edit21_;

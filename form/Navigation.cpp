@@ -1,7 +1,9 @@
 // Keyboard navigation: Enter walks each page's chain of controls; Enter in
 // the last control of a page moves on to the next page and shows the settings
-// record afresh. The four pages form a cycle.
+// record afresh. The four pages form a cycle. The page keys turn the pages
+// as a click on a tab does.
 #include "Form.h"
+#include "Layout.h"
 
 #include <vector>
 
@@ -39,7 +41,27 @@ const std::vector<Chain>& chains() {
 // serial entry is no tab stop).
 const char* const kFirstOfPage[4] = {"Edit7", "ComboBox35", "CheckBox7", "GroupBox4"};
 
+const char* const kPageControl = "PageControl1";
+const int kPages = 4;
+
 } // namespace
+
+int PageOf(std::string_view control) {
+    const Control* c = FindControl(std::string(control));
+    while (c && c->kind != ControlKind::TabPage)
+        c = FindControl(c->parent);
+    if (!c)
+        return -1;
+    int page = 0;
+    for (const Control& p : FormControls()) {
+        if (p.kind != ControlKind::TabPage)
+            continue;
+        if (p.name == c->name)
+            return page;
+        ++page;
+    }
+    return -1;
+}
 
 void Form::enterPressed(std::string_view control) {
     guarded([&] {
@@ -67,6 +89,30 @@ void Form::changePageByEnter(int page) {
         view_.repaint();
         view_.setFocus("RadioButton1", FocusWay::Step);
     }
+}
+
+std::string Form::firstTabStopOf(int page) const {
+    for (const Control& c : FormControls())
+        if (c.tabStop && TakesFocus(c) && PageOf(c.name) == page && view_.enabled(c.name) &&
+            view_.shown(c.name))
+            return c.name;
+    return kPageControl;
+}
+
+void Form::pageTurned(PageTurn turn) {
+    guarded([&] {
+        const int from = view_.page();
+        const int to = (from + (turn == PageTurn::Next ? 1 : kPages - 1)) % kPages;
+        const std::string had = view_.focused();
+        view_.setPage(to);
+        // As a click on the page's tab: the page change rule runs.
+        PageControl1Change();
+        // The focus stays on the tab strip and on the command buttons; from
+        // the page left it goes to the new page's first tab stop that takes
+        // it, else to the tab strip.
+        if (had != kPageControl && PageOf(had) == from)
+            view_.setFocus(firstTabStopOf(to), FocusWay::Step);
+    });
 }
 
 } // namespace qm

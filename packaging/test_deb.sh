@@ -24,6 +24,14 @@ expected=(
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     usr/share/icons/hicolor/scalable/apps/qmconf.svg
+    usr/share/icons/hicolor/16x16/apps/qmconf.png
+    usr/share/icons/hicolor/22x22/apps/qmconf.png
+    usr/share/icons/hicolor/24x24/apps/qmconf.png
+    usr/share/icons/hicolor/32x32/apps/qmconf.png
+    usr/share/icons/hicolor/48x48/apps/qmconf.png
+    usr/share/icons/hicolor/64x64/apps/qmconf.png
+    usr/share/icons/hicolor/128x128/apps/qmconf.png
+    usr/share/icons/hicolor/256x256/apps/qmconf.png
     usr/share/doc/qmconf/copyright
     usr/share/doc/qmconf/changelog.gz
 )

@@ -8,6 +8,8 @@ BUILD_PACKAGES=(
     libblkid-dev
     fonts-dejavu-core fonts-liberation
     scdoc
+    # The icon rendered from its SVG.
+    librsvg2-bin
 )
 
 # Additionally, to build and run every test.
@@ -27,6 +29,11 @@ WINDOWS_PACKAGES=(
     fonts-wine xvfb xauth
     nsis zip unzip pandoc
     locales
+    # Windows' Arial and Courier New under Wine: their metric twins.
+    fonts-liberation
+    # The product icon from its SVG and the installer's picture; signing the
+    # delivery and its test.
+    librsvg2-bin icoutils imagemagick osslsigncode openssl
 )
 
 # Additionally, for the libFuzzer targets and the sanitizer build.

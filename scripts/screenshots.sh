@@ -207,7 +207,7 @@ save_png "$work/start.ppm" "$out/start.png"
 
 # "ИЗ УСТРОЙСТВА" with no board: the message box.
 click_at "$(button_x from_device)" $button_y
-box=$(find_window 'Конфигуратор QM') ||
+box=$(find_window 'Конфигуратор плат QM') ||
     fail "no message box after ИЗ УСТРОЙСТВА (is a board attached?)"
 # The box alone, framed by a line as a desktop would frame it.
 sleep 0.5

@@ -6,9 +6,15 @@
 #   qmconf-<version>-windows-x64.zip        the portable zip, for a USB stick
 # both in <build>/package (or QMCONF_PACKAGE_DIR). They hold qmconf-cli.exe,
 # the user guide as HTML (made here from docs/guide.md, its pictures inside),
-# the licence, and qmconf.exe, the window, when the build folder has it.
+# the licence, and qmconf.exe, the window, when the build folder has it; the
+# programs without their symbols and debug data.
 # The version is the project's, as the build folder was configured with it;
 # QMCONF_PACKAGE_VERSION overrides it (the upgrade test makes a later one).
+#
+# Signing: with QMCONF_SIGN_PFX naming a PKCS#12 file (its password in
+# QMCONF_SIGN_PASSWORD, a time-stamp server in QMCONF_SIGN_TIMESTAMP), the two
+# programs, the uninstaller and the installer are signed with Authenticode
+# (scripts/windows-sign.sh); without it they are not signed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -22,38 +28,61 @@ if [ ! -f "$cli" ]; then
     echo "no $cli: build the Windows programs first (scripts/windows-tests.sh)" >&2
     exit 1
 fi
-version=${QMCONF_PACKAGE_VERSION:-$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")}
-if [ -z "$version" ]; then
-    echo "no project version in $build/CMakeCache.txt" >&2
+cached() { # name: a value of the build folder's cache
+    sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"
+}
+version=${QMCONF_PACKAGE_VERSION:-$(cached CMAKE_PROJECT_VERSION)}
+product=$(cached QMCONF_PRODUCT_NAME)
+publisher=$(cached QMCONF_PUBLISHER)
+if [ -z "$version" ] || [ -z "$product" ] || [ -z "$publisher" ]; then
+    echo "no project version, product name or publisher in $build/CMakeCache.txt" >&2
     exit 1
 fi
+# The product's icon, rendered from its SVG by the build.
+cmake --build "$build" --target qmconf_icon >/dev/null
+icon="$build/win/qmconf.ico"
 out=${QMCONF_PACKAGE_DIR:-$build/package}
 mkdir -p "$out"
 out=$(realpath "$out")
 
 stage=$(mktemp -d "$out/stage.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
+# The picture beside the installer's last pages: the icon on the icon's
+# blue, at twice the 164 x 314 pixels of a page at 100 %.
+rsvg-convert --width=256 --height=256 --output="$stage/icon.png" packaging/qmconf.svg
+convert -size 328x628 xc:'#1d4e7e' "$stage/icon.png" -geometry +36+96 -composite \
+    -type TrueColor BMP3:"$stage/panel.bmp"
 
 window=$(find "$build" -path "$out" -prune -o -name qmconf.exe -type f -print | head -n 1)
 nsis_window=()
-cp "$cli" "$stage/"
+# What a technician downloads carries no symbols and no debug data.
+x86_64-w64-mingw32-strip --strip-all -o "$stage/qmconf-cli.exe" "$cli"
 if [ -n "$window" ]; then
     echo "qmconf.exe: $window, included"
-    cp "$window" "$stage/"
+    x86_64-w64-mingw32-strip --strip-all -o "$stage/qmconf.exe" "$window"
     nsis_window=(-DWITH_WINDOW=1)
 else
     echo "qmconf.exe: not built in $build, left out (the delivery has qmconf-cli.exe and the guide)"
+fi
+nsis_sign=()
+if [ -n "${QMCONF_SIGN_PFX:-}" ]; then
+    export QMCONF_SIGN_NAME="$product"
+    bash scripts/windows-sign.sh "$stage"/*.exe
+    nsis_sign=(-DSIGN="bash $(realpath scripts/windows-sign.sh) \"%1\"")
+    echo "signed with $QMCONF_SIGN_PFX${QMCONF_SIGN_TIMESTAMP:+, time stamp from $QMCONF_SIGN_TIMESTAMP}"
 fi
 # Notepad of older Windows shows a text with bare line feeds as one line.
 sed 's/\r*$/\r/' LICENSE >"$stage/LICENSE.txt"
 # One file a double-click opens anywhere, the pictures of docs/images inside.
 pandoc docs/guide.md --from gfm --to html5 --standalone --self-contained \
-    --resource-path=docs --metadata pagetitle="qmconf — руководство пользователя" \
+    --resource-path=docs --metadata pagetitle="$product — руководство пользователя" \
     --metadata lang=ru -o "$stage/guide.html"
 
 setup="$out/qmconf-$version-windows-x64-setup.exe"
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup" \
-    "${nsis_window[@]}" packaging/windows/qmconf.nsi
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DPRODUCT="$product" \
+    -DPUBLISHER="$publisher" -DICON="$icon" -DPANEL="$stage/panel.bmp" -DSTAGE="$stage" \
+    -DOUTFILE="$setup" \
+    "${nsis_window[@]}" "${nsis_sign[@]}" packaging/windows/qmconf.nsi
 
 zipfile="$out/qmconf-$version-windows-x64.zip"
 rm -f "$zipfile"

@@ -16,13 +16,14 @@
 # are small exFAT volumes for the full-volume tests (QMCONF_TEST_FULL_DRIVES).
 #
 # The window's suite (win_tests) needs a display: an Xvfb of its own, started
-# here and stopped at the end. Its layout cases run once more with the
-# prefix set to 144 DPI.
+# here and stopped at the end. Its layout cases run once more at 96, 120, 144
+# and 192 DPI, in the English prefix and in a Russian one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/utf8-locale.sh
 source scripts/exfat-volumes.sh
+source scripts/wine-prefix.sh
 
 bash scripts/deps.sh "${WINDOWS_PACKAGES[@]}"
 
@@ -34,7 +35,8 @@ cmake -S . -B "$build" -G Ninja \
 cmake --build "$build" --parallel "$(nproc)"
 
 work=$(mktemp -d /tmp/qmconf-wine.XXXXXX)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No winemenubuilder: nothing of the prefix goes into the desktop's own menu.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 xvfb_pid=""
 cleanup() {
     wineserver -k 2>/dev/null || true
@@ -75,8 +77,9 @@ if ! wine wineboot --init >"$work/wineboot.log" 2>&1; then
     echo "wineboot could not make the Wine prefix" >&2
     exit 1
 fi
-# Wine's own fonts (MS Sans Serif, Tahoma, Marlett...) for the window.
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+# Wine's own fonts (MS Sans Serif, Tahoma, Marlett...) and Windows' faces of
+# the window.
+qm_wine_fonts "$work"
 ln -s "$work/near" "$WINEPREFIX/dosdevices/p:"
 ln -s "$work/board" "$WINEPREFIX/dosdevices/q:"
 cat >"$work/drives.reg" <<'EOF'
@@ -132,19 +135,31 @@ while IFS= read -r exe; do
     run_suite "$exe" "$(basename "$exe" .exe)"
 done < <(find "$(realpath "$build")" -name '*_tests.exe' -type f | sort)
 
-# The window's layout once more at 144 DPI: the screen's DPI as Wine reports
-# it is the prefix's LogPixels.
+# The window's layout at each DPI a technician's screen may be set to, in an
+# English prefix (the one above, code page 1252, where the suites ran at 96
+# DPI) and a Russian one (1251): the screen's DPI as Wine reports it is the
+# prefix's LogPixels.
+layout_runs() { # exe language code-page locale DPI...
+    local exe=$1 language=$2 code_page=$3 locale=$4 dpi
+    shift 4
+    for dpi in "$@"; do
+        qm_wine_dpi "$dpi" "$work"
+        # (bash's own warning that the host lacks the locale aside)
+        LC_ALL=$locale QMCONF_TEST_DPI=$dpi QMCONF_TEST_CODEPAGE=$code_page \
+            run_suite "$exe" "win_tests-$language-${dpi}dpi" --gtest_filter='NativeLayout.*' \
+            2>/dev/null
+    done
+    wineserver -k 2>/dev/null || true
+}
 for exe in "${exes[@]}"; do
     [ "$(basename "$exe")" = win_tests.exe ] || continue
-    cat >"$work/dpi.reg" <<'EOF'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Control Panel\Desktop]
-"LogPixels"=dword:00000090
-EOF
-    (cd "$work" && wine regedit /S dpi.reg >"$work/regedit-dpi.log" 2>&1)
-    wineserver -k 2>/dev/null || true
-    QMCONF_TEST_DPI=144 run_suite "$exe" win_tests-144dpi --gtest_filter='NativeLayout.*'
+    layout_runs "$exe" en 1252 C.UTF-8 120 144 192
+    mkdir "$work/ru"
+    if WINEPREFIX="$work/ru/prefix" qm_wine_prefix "$work/ru" ru_RU.UTF-8; then
+        WINEPREFIX="$work/ru/prefix" layout_runs "$exe" ru 1251 ru_RU.UTF-8 96 120 144 192
+    else
+        status=1
+    fi
 done
 
 # qmconf-cli's text once more as on a Russian Windows (ANSI code page 1251,

@@ -8,13 +8,61 @@
 #include "Settings.h"
 #include "TextValidator.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <optional>
+
 namespace qm {
+
+namespace {
+
+// The page keys turn the pages from anywhere in the window, whichever of its
+// widgets has the focus: the form has them before any widget does.
+class PageKeys : public QObject {
+public:
+    PageKeys(QWidget& window, Form& form) : QObject(&window), window_(window), form_(form) {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+            static_cast<QWidget*>(watched)->window() != &window_)
+            return false;
+        const std::optional<PageTurn> turn = turnOf(*static_cast<QKeyEvent*>(event));
+        if (!turn)
+            return false;
+        form_.pageTurned(*turn);
+        return true;
+    }
+
+private:
+    static std::optional<PageTurn> turnOf(const QKeyEvent& key) {
+        const Qt::KeyboardModifiers held = key.modifiers();
+        if (!(held & Qt::ControlModifier) || (held & Qt::AltModifier))
+            return std::nullopt;
+        switch (key.key()) {
+        case Qt::Key_Tab:
+            return held & Qt::ShiftModifier ? PageTurn::Previous : PageTurn::Next;
+        case Qt::Key_Backtab:
+        case Qt::Key_PageUp:
+            return PageTurn::Previous;
+        case Qt::Key_PageDown:
+            return PageTurn::Next;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    QWidget& window_;
+    Form& form_;
+};
+
+} // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     BuildForm(*this);
@@ -34,6 +82,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     form_ = std::make_unique<Form>(*view_);
     connectReports();
+    new PageKeys(*this, *form_);
 }
 
 TForm1::~TForm1() = default;

@@ -163,7 +163,12 @@ void WidgetView::setPage(int page) {
 
 std::string WidgetView::focused() const {
     const QWidget* w = window_.focusWidget();
-    return w ? u(w->objectName()) : std::string();
+    if (!w)
+        return {};
+    // The tab strip has the focus for its page control.
+    if (const QWidget* owner = w->parentWidget(); owner && owner->focusProxy() == w)
+        return u(owner->objectName());
+    return u(w->objectName());
 }
 
 void WidgetView::setFocus(std::string_view control, FocusWay way) {

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "Bindings.h"
+#include "Look.h"
 #include "Settings.h"
 #include "Wide.h"
 
@@ -8,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace qm {
@@ -116,6 +118,8 @@ void RegisterPageClass() {
 }
 
 Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
+    // One device context to measure every label's text in, at the screen's DPI.
+    measuring_ = CreateCompatibleDC(nullptr);
     light3D_ = CreateSolidBrush(GetSysColor(COLOR_3DLIGHT));
     windowBrush_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
     face_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
@@ -126,16 +130,6 @@ Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
     controls_.reserve(FormControls().size());
     for (const Control& c : FormControls())
         make(c);
-    // A radio pair is one group: the control after the pair opens the next.
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Control& c = *controls_[i].layout;
-        const bool secondOfPair = c.kind == ControlKind::RadioButton && i > 0 &&
-                                  controls_[i - 1].layout->kind == ControlKind::RadioButton &&
-                                  controls_[i - 1].layout->parent == c.parent;
-        if (!secondOfPair && controls_[i].hwnd)
-            SetWindowLongPtrW(controls_[i].hwnd, GWL_STYLE,
-                              GetWindowLongPtrW(controls_[i].hwnd, GWL_STYLE) | WS_GROUP);
-    }
 }
 
 Controls::~Controls() {
@@ -143,6 +137,7 @@ Controls::~Controls() {
         DeleteObject(font);
     for (HBRUSH brush : {light3D_, windowBrush_, face_})
         DeleteObject(brush);
+    DeleteDC(measuring_);
 }
 
 int Controls::scaled(int pixels) const {
@@ -154,10 +149,12 @@ HFONT Controls::fontFor(const Font& font) {
     const std::string key = f.face + "/" + std::to_string(f.pixelHeight) + (f.bold ? "b" : "");
     if (const auto found = fonts_.find(key); found != fonts_.end())
         return found->second;
-    // The raster face has the Cyrillic letters only when asked for them.
+    // The character height scaled to the screen, in a TrueType face that
+    // every Windows since 7 has with the Cyrillic letters.
+    const DWORD pitch = IsMonospaced(f.face) ? FIXED_PITCH | FF_MODERN : VARIABLE_PITCH | FF_SWISS;
     HFONT made = CreateFontW(-scaled(f.pixelHeight), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                             FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(f.face).c_str());
+                             FALSE, FALSE, RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, pitch, PlatformFace(f.face).c_str());
     fonts_.emplace(key, made);
     return made;
 }
@@ -189,6 +186,13 @@ void Controls::make(const Control& c) {
         style |= WS_DISABLED;
     if (c.tabStop)
         style |= WS_TABSTOP;
+    // A radio pair is one group: every other control opens a group, so the
+    // control after the pair opens the next.
+    const bool secondOfPair = c.kind == ControlKind::RadioButton && !controls_.empty() &&
+                              controls_.back().layout->kind == ControlKind::RadioButton &&
+                              controls_.back().layout->parent == c.parent;
+    if (!secondOfPair)
+        style |= WS_GROUP;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const int id = static_cast<int>(controls_.size()) + 100;
     if (c.kind == ControlKind::TabPage) {
@@ -210,13 +214,19 @@ void Controls::make(const Control& c) {
         made.parent = holder.hwnd;
         pages_.push_back(made.hwnd);
     } else {
+        made.font = fontFor(c.font);
+        const std::wstring text = Wide(c.text);
         Hwnd parent = nullptr;
         const Rect r = placeOnParent(c, &parent);
-        // A list's height is its dropped list's too.
-        const int height = c.kind == ControlKind::DropDownList ? r.height + 200 : r.height;
+        // A list's height is its dropped list's too; a label is made at the
+        // place and size its text takes.
+        RECT place{scaled(r.x), scaled(r.y), scaled(r.width),
+                   scaled(c.kind == ControlKind::DropDownList ? r.height + 200 : r.height)};
+        if (c.kind == ControlKind::Label)
+            place = labelPlace(c, text, made.font);
         made.hwnd =
-            CreateWindowExW(cs.exStyle, cs.className, Wide(c.text).c_str(), style, scaled(r.x),
-                            scaled(r.y), scaled(r.width), scaled(height), parent,
+            CreateWindowExW(cs.exStyle | WS_EX_NOPARENTNOTIFY, cs.className, text.c_str(), style,
+                            place.left, place.top, place.right, place.bottom, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         made.parent = parent;
     }
@@ -229,10 +239,18 @@ void Controls::make(const Control& c) {
     case ControlKind::PageControl:
         tabs_ = made.hwnd;
         break;
+    case ControlKind::GroupBox:
+        PaintGroupBoxItself(made.hwnd);
+        break;
     case ControlKind::Edit:
     case ControlKind::PhoneEdit:
         if (const int limit = c.kind == ControlKind::PhoneEdit ? 16 : lengthLimit(c))
             SendMessageW(made.hwnd, EM_LIMITTEXT, limit, 0);
+        // The telephone mask shows whole: a pixel's margin, not the face's
+        // own, which would scroll its last places out of sight.
+        if (c.kind == ControlKind::PhoneEdit)
+            SendMessageW(made.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                         MAKELPARAM(scaled(1), scaled(1)));
         break;
     case ControlKind::DropDownList:
         for (const std::string& entry : c.entries)
@@ -262,7 +280,9 @@ void Controls::make(const Control& c) {
         std::wstring tip = Wide(c.toolTip);
         TOOLINFOW info{};
         info.cbSize = sizeof info;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        // The window's loop hands the tool-tips the mouse's messages
+        // (RelayToTooltips): no subclass made per control.
+        info.uFlags = TTF_IDISHWND;
         info.hwnd = window_;
         info.uId = reinterpret_cast<UINT_PTR>(made.hwnd);
         info.lpszText = tip.data();
@@ -270,8 +290,6 @@ void Controls::make(const Control& c) {
     }
     byName_.emplace(c.name, controls_.size());
     controls_.push_back(made);
-    if (c.kind == ControlKind::Label)
-        fitLabel(controls_.back());
 }
 
 NativeControl* Controls::find(std::string_view name) {
@@ -303,25 +321,35 @@ const NativeControl& Controls::at(std::string_view name) const {
     throw std::logic_error("No control " + std::string(name));
 }
 
+RECT Controls::labelPlace(const Control& label, const std::wstring& text, HFONT font) const {
+    HGDIOBJ old = SelectObject(measuring_, font);
+    SIZE size{};
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(measuring_, &metrics);
+    if (!text.empty())
+        GetTextExtentPoint32W(measuring_, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(measuring_, old);
+    // A letter's tail may reach past its advance ("ц"): a little room after
+    // the last one.
+    const int width = size.cx + (text.empty() ? 0 : scaled(2));
+    Hwnd parent = nullptr;
+    const Rect place = placeOnParent(label, &parent);
+    int left = scaled(place.x);
+    // A label before its field grows away from it, short of the field.
+    if (const int end = LabelEnd(label); end > 0) {
+        const int limit = scaled(place.x - label.place.x + end);
+        left = std::max(0, std::min(left, limit - width));
+    }
+    return {left, scaled(place.y), width, metrics.tmHeight};
+}
+
 void Controls::fitLabel(const NativeControl& label) const {
     const int length = GetWindowTextLengthW(label.hwnd);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(label.hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    HDC dc = GetDC(label.hwnd);
-    HGDIOBJ old = SelectObject(dc, label.font);
-    SIZE size{};
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    if (!text.empty())
-        GetTextExtentPoint32W(dc, text.c_str(), length, &size);
-    SelectObject(dc, old);
-    ReleaseDC(label.hwnd, dc);
-    // A letter's tail may reach past its advance ("ц"): a little room after
-    // the last one.
-    const int slack = text.empty() ? 0 : scaled(2);
-    SetWindowPos(label.hwnd, nullptr, 0, 0, size.cx + slack, metrics.tmHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    text.resize(static_cast<std::size_t>(GetWindowTextW(label.hwnd, text.data(), length + 1)));
+    const RECT place = labelPlace(*label.layout, text, label.font);
+    SetWindowPos(label.hwnd, nullptr, place.left, place.top, place.right, place.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HBRUSH Controls::paint(Hwnd control, void* dcHandle) const {
@@ -345,6 +373,12 @@ HBRUSH Controls::paint(Hwnd control, void* dcHandle) const {
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return face_;
+}
+
+void Controls::relayToTooltips(const void* message) const {
+    const MSG& m = *static_cast<const MSG*>(message);
+    if ((m.message >= WM_MOUSEFIRST && m.message <= WM_MOUSELAST) || m.message == WM_NCMOUSEMOVE)
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
 } // namespace qm

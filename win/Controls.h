@@ -13,6 +13,8 @@
 struct HWND__;
 struct HFONT__;
 struct HBRUSH__;
+struct HDC__;
+struct tagRECT;
 
 namespace qm {
 
@@ -56,12 +58,17 @@ public:
 
     // Sizes a label to its caption in its own font.
     void fitLabel(const NativeControl& label) const;
+    // Hands a mouse's message (a MSG of the platform) to the tool-tips.
+    void relayToTooltips(const void* message) const;
     // The brush and colours a control paints its face with, for the
     // WM_CTLCOLOR* messages; null for the system's usual ones.
     HBRUSH__* paint(Hwnd control, void* dc) const;
 
 private:
     HFONT__* fontFor(const Font& font);
+    // The place (left, top, width, height) a label takes on its parent for
+    // its text in its font.
+    struct tagRECT labelPlace(const Control& label, const std::wstring& text, HFONT__* font) const;
     void make(const Control& c);
     Rect placeOnParent(const Control& c, Hwnd* parent) const;
 
@@ -76,6 +83,7 @@ private:
     HBRUSH__* light3D_ = nullptr;
     HBRUSH__* windowBrush_ = nullptr;
     HBRUSH__* face_ = nullptr;
+    HDC__* measuring_ = nullptr;
 };
 
 // The window class of the tab pages: button-face pages that hand their

@@ -9,6 +9,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace qm {
@@ -35,6 +37,24 @@ std::wstring patternOf(const std::wstring& filter) {
     if (open == std::wstring::npos || close == std::wstring::npos || close < open)
         return L"*.*";
     return filter.substr(open + 1, close - open - 1);
+}
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The file dialogs' library, loaded when a dialog is first asked for and
+// kept: loaded at start-up, it and what it brings (the printing and shell
+// libraries) cost the window some 5 MiB and part of its start. Taken from
+// the system's folder by its full path, never from beside the program.
+FileDialogFunction fileDialog(bool open) {
+    static HMODULE library = [] {
+        std::wstring path(MAX_PATH, L'\0');
+        path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
+        return LoadLibraryW((path + L"\\comdlg32.dll").c_str());
+    }();
+    if (!library)
+        return nullptr;
+    return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void*>(
+        GetProcAddress(library, open ? "GetOpenFileNameW" : "GetSaveFileNameW")));
 }
 
 } // namespace
@@ -254,8 +274,10 @@ std::string NativeWindow::runFileDialog(const FileDialogSetup& dialog) {
         ofn.Flags |= OFN_FILEMUSTEXIST;
     else if (dialog.confirmOverwrite)
         ofn.Flags |= OFN_OVERWRITEPROMPT;
-    const BOOL chosen = open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
-    return chosen ? Utf8(file.data()) : std::string();
+    const FileDialogFunction run = fileDialog(open);
+    if (!run)
+        throw std::runtime_error("The file dialogs of Windows (comdlg32.dll) could not be loaded");
+    return run(&ofn) ? Utf8(file.data()) : std::string();
 }
 
 void NativeWindow::close() {

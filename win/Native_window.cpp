@@ -49,7 +49,15 @@ void registerWindowClass() {
     wc.lpfnWndProc = windowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    // The product's icon at the sizes of the screen's DPI: the large for Alt+Tab,
+    // the small for the title bar and the task bar.
+    const auto icon = [&wc](int width, int height) {
+        return static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(width), GetSystemMetrics(height),
+                                             LR_DEFAULTCOLOR));
+    };
+    wc.hIcon = icon(SM_CXICON, SM_CYICON);
+    wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
@@ -60,10 +68,6 @@ int screenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
-}
-
-bool isEdit(const NativeControl& c) {
-    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
 }
 
 } // namespace
@@ -327,55 +331,6 @@ bool NativeWindow::radioMessage(NativeControl& button, unsigned message, unsigne
     Applying applying(*this);
     DefSubclassProc(button.hwnd, message, w, l);
     return true;
-}
-
-void NativeWindow::dispatch(const void* message) {
-    MSG m = *static_cast<const MSG*>(message);
-    if (m.message == WM_KEYDOWN && hwnd_) {
-        NativeControl* c = controls_->find(m.hwnd);
-        const bool dropped = c && c->layout->kind == ControlKind::DropDownList &&
-                             SendMessageW(c->hwnd, CB_GETDROPPEDSTATE, 0, 0);
-        if (m.wParam == VK_RETURN && c && !dropped) {
-            // Enter only moves the focus, whatever Shift, Ctrl and Alt.
-            form_->enterPressed(c->layout->name);
-            return;
-        }
-        const bool forward = m.wParam == VK_DOWN || m.wParam == VK_RIGHT;
-        if (c && c->layout->kind == ControlKind::RadioButton &&
-            (forward || m.wParam == VK_UP || m.wParam == VK_LEFT)) {
-            moveInRadioPair(*c, forward);
-            return;
-        }
-        if (m.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
-            // Tab selects the whole text of the edit it reaches, as in a dialog.
-            if (HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0)) {
-                SetFocus(next);
-                if (NativeControl* to = controls_->find(next); to && isEdit(*to))
-                    SendMessageW(next, EM_SETSEL, 0, -1);
-            }
-            return;
-        }
-    }
-    if (hwnd_ && IsDialogMessageW(hwnd_, &m))
-        return;
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-}
-
-int RunMessageLoop(NativeWindow& window) {
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0)
-        window.dispatch(&m);
-    return static_cast<int>(m.wParam);
-}
-
-void PumpMessages(NativeWindow& window) {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message == WM_QUIT)
-            break;
-        window.dispatch(&m);
-    }
 }
 
 } // namespace qm

@@ -1,6 +1,7 @@
 #include "Fake_view.h"
 
 #include "Bindings.h"
+#include "Layout.h"
 #include "Phone_box.h"
 
 #include <stdexcept>
@@ -158,6 +159,45 @@ void FakeDriver::pickTab(int page) {
         return;
     view.setPage(page);
     form.pageChanged(page);
+}
+
+void FakeDriver::pressKey(Key key) {
+    switch (key) {
+    case Key::CtrlTab:
+    case Key::CtrlPageDown:
+        form.pageTurned(qm::PageTurn::Next);
+        return;
+    case Key::CtrlShiftTab:
+    case Key::CtrlPageUp:
+        form.pageTurned(qm::PageTurn::Previous);
+        return;
+    case Key::Left:
+    case Key::Right: {
+        // The tab strip turns to the page beside, no further than the ends.
+        const int to = view.page() + (key == Key::Right ? 1 : -1);
+        if (view.focused() == "PageControl1" && to >= 0 && to < 4)
+            pickTab(to);
+        return;
+    }
+    case Key::Tab:
+    case Key::ShiftTab: {
+        std::vector<std::string> stops;
+        for (const qm::Control& c : qm::FormControls()) {
+            const int page = qm::PageOf(c.name);
+            if (c.tabStop && qm::TakesFocus(c) && view.enabled(c.name) && view.shown(c.name) &&
+                (page < 0 || page == view.page()))
+                stops.push_back(c.name);
+        }
+        const auto n = static_cast<int>(stops.size());
+        int at = -1;
+        for (int i = 0; i < n; ++i)
+            if (stops[static_cast<std::size_t>(i)] == view.focused())
+                at = i;
+        const int next = key == Key::Tab ? (at + 1) % n : (at <= 0 ? n - 1 : at - 1);
+        view.setFocus(stops[static_cast<std::size_t>(next)], qm::FocusWay::Step);
+        return;
+    }
+    }
 }
 
 void FakeDriver::pickEntry(const std::string& c, int entry) {

@@ -83,6 +83,9 @@ public:
     void retype(const std::string& control, const std::string& text) override;
     void typeKeys(const std::string& text) override;
     void pressEnter() override { form.enterPressed(view.focused()); }
+    // As a toolkit's window does: the page keys to the form, Tab along the
+    // layout's tab stops of the page shown, the arrows on the tab strip.
+    void pressKey(Key key) override;
     void pickTab(int page) override;
     void pickEntry(const std::string& control, int entry) override;
     void focus(const std::string& control) override { view.setFocus(control, qm::FocusWay::Back); }

@@ -68,6 +68,9 @@ void RunScenario(ScenarioDriver& driver, const Scenario& scenario) {
         case Act::Enter:
             driver.pressEnter();
             break;
+        case Act::Press:
+            driver.pressKey(static_cast<Key>(s.number));
+            break;
         case Act::Tab:
             driver.pickTab(static_cast<int>(s.number));
             break;

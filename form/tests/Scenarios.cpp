@@ -12,6 +12,7 @@ Step click(const char* c) { return {Act::Click, c, ""}; }
 Step retype(const char* c, const char* t) { return {Act::Retype, c, t}; }
 Step keys(const char* t) { return {Act::TypeKeys, "", t}; }
 Step enter() { return {Act::Enter, "", ""}; }
+Step press(Key k) { return {Act::Press, "", "", static_cast<long long>(k)}; }
 Step tab(int page) { return {Act::Tab, "", "", page}; }
 Step pick(const char* c, int entry) { return {Act::Pick, c, "", entry}; }
 Step focus(const char* c) { return {Act::Focus, c, ""}; }
@@ -223,6 +224,26 @@ const std::vector<Scenario>& Scenarios() {
          {click("BitBtn1"), tab(2), focus("Edit33"), enter(), page(3), focused("RadioButton1"),
           checked("RadioButton1", false), enter(), enter(), enter(), focused("RadioButton4"),
           enter(), focused("ComboBox1")}},
+        {"PageKeysTurnThePagesFromAnywhereRoundTheFour",
+         {click("BitBtn1"), focus("Edit8"), press(Key::CtrlTab), page(1), focused("ComboBox35"),
+          press(Key::CtrlPageDown), page(2), focused("CheckBox7"), press(Key::CtrlTab), page(3),
+          focused("GroupBox4"), press(Key::CtrlPageDown), page(0), focused("Edit7"),
+          press(Key::CtrlShiftTab), page(3), focused("GroupBox4"), press(Key::CtrlPageUp), page(2),
+          focused("CheckBox7"), focus("BitBtn2"), press(Key::CtrlTab), page(3),
+          focused("BitBtn2")}},
+        {"APageKeyRunsThePageChangeRule",
+         {click("BitBtn1"), setModified(0), set(31, 77), press(Key::CtrlTab), page(1),
+          text("Edit59", "20"), status(kDefaultsText), setModified(1), press(Key::CtrlPageUp),
+          page(0), text("Edit59", "77"), status(" ")}},
+        {"APageKeyLeavesTheFocusOnTheTabStripWhenThePageHasNoStopYet",
+         {tab(3), focus("GroupBox4"), press(Key::CtrlTab), page(0), focused("PageControl1"),
+          enabled("Edit7", false)}},
+        {"TheTabStripIsATabStopWhereTheArrowsTurnThePages",
+         {click("BitBtn1"), focus("BitBtn12"), press(Key::Tab), focused("PageControl1"),
+          press(Key::Right), page(1), focused("PageControl1"), press(Key::Right), page(2),
+          press(Key::Left), page(1), press(Key::Tab), focused("ComboBox35"),
+          press(Key::ShiftTab), focused("PageControl1"), press(Key::ShiftTab),
+          focused("BitBtn12")}},
         {"MoneyAboveTheLimitShowsTheLimitAfterEnterLeavesThePage",
          {click("BitBtn1"), tab(1), retype("Edit22", "99999"), enter(), focused("Edit23"),
           text("Edit22", "99999"), enter(), page(2), tab(1), text("Edit22", "5000"),

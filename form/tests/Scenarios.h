@@ -10,6 +10,9 @@
 
 namespace qmtest {
 
+// Keys a driver presses as the user does, with Shift and Ctrl held as named.
+enum class Key { Tab, ShiftTab, CtrlTab, CtrlShiftTab, CtrlPageDown, CtrlPageUp, Left, Right };
+
 // What a driver does to its window, as a user would, and what it reads back.
 // Controls are named by their layout names. Texts are UTF-8.
 class ScenarioDriver {
@@ -24,6 +27,8 @@ public:
     virtual void typeKeys(const std::string& text) = 0;
     // Enter in the control that has the focus.
     virtual void pressEnter() = 0;
+    // The key in the control that has the focus, as the keyboard sends it.
+    virtual void pressKey(Key key) = 0;
     virtual void pickTab(int page) = 0;
     // Focuses the list and picks the entry with the keyboard.
     virtual void pickEntry(const std::string& control, int entry) = 0;
@@ -52,6 +57,7 @@ enum class Act {
     Retype,
     TypeKeys,
     Enter,
+    Press, // number: the Key
     Tab,
     Pick,
     Focus,

@@ -45,6 +45,25 @@ public:
         }
     }
     void pressEnter() override { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    void pressKey(Key key) override {
+        struct Stroke {
+            Qt::Key key;
+            Qt::KeyboardModifiers held;
+        };
+        const Stroke strokes[] = {
+            {Qt::Key_Tab, Qt::NoModifier},
+            {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Tab, Qt::ControlModifier},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+            {Qt::Key_PageDown, Qt::ControlModifier},
+            {Qt::Key_PageUp, Qt::ControlModifier},
+            {Qt::Key_Left, Qt::NoModifier},
+            {Qt::Key_Right, Qt::NoModifier},
+        };
+        const Stroke& s = strokes[static_cast<int>(key)];
+        QWidget* to = QApplication::focusWidget();
+        QTest::keyClick(to ? to : &form_, s.key, s.held);
+    }
     void pickTab(int page) override {
         QTabBar* bar = static_cast<QTabWidget*>(widget("PageControl1"))->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(page).center());
@@ -101,7 +120,12 @@ private:
     }
     static std::string focusedName() {
         QWidget* w = QApplication::focusWidget();
-        return w ? w->objectName().toStdString() : std::string("(none)");
+        if (!w)
+            return "(none)";
+        // The tab strip has the focus for its page control.
+        if (QWidget* owner = w->parentWidget(); owner && owner->focusProxy() == w)
+            w = owner;
+        return w->objectName().toStdString();
     }
 
     qm::TForm1& form_;

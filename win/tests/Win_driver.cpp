@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace qmtest {
 
@@ -88,6 +89,43 @@ void WinDriver::pressEnter() {
     ASSERT_NE(to, nullptr);
     post(to, WM_KEYDOWN, VK_RETURN, 1);
     post(to, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+void WinDriver::pressKey(Key key) {
+    struct Stroke {
+        WORD key;
+        bool shift;
+        bool ctrl;
+    };
+    const Stroke strokes[] = {
+        {VK_TAB, false, false},  {VK_TAB, true, false},    {VK_TAB, false, true},
+        {VK_TAB, true, true},    {VK_NEXT, false, true},   {VK_PRIOR, false, true},
+        {VK_LEFT, false, false}, {VK_RIGHT, false, false},
+    };
+    const Stroke& s = strokes[static_cast<int>(key)];
+    std::vector<INPUT> input;
+    const auto stroke = [&input](WORD vk, bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        const bool extended = vk == VK_NEXT || vk == VK_PRIOR || vk == VK_LEFT || vk == VK_RIGHT;
+        i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0u) | (extended ? KEYEVENTF_EXTENDEDKEY : 0u);
+        input.push_back(i);
+    };
+    if (s.ctrl)
+        stroke(VK_CONTROL, false);
+    if (s.shift)
+        stroke(VK_SHIFT, false);
+    stroke(s.key, false);
+    stroke(s.key, true);
+    if (s.shift)
+        stroke(VK_SHIFT, true);
+    if (s.ctrl)
+        stroke(VK_CONTROL, true);
+    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)),
+              input.size());
+    qm::PumpMessages(window);
 }
 
 void WinDriver::pickTab(int page) {

@@ -21,6 +21,9 @@ public:
     void retype(const std::string& control, const std::string& text) override;
     void typeKeys(const std::string& text) override;
     void pressEnter() override;
+    // Through the system's input, as the keyboard sends it: the keys held
+    // (Shift, Ctrl) are in the thread's key state when the window reads it.
+    void pressKey(Key key) override;
     void pickTab(int page) override;
     void pickEntry(const std::string& control, int entry) override;
     void focus(const std::string& control) override;
