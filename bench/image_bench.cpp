@@ -35,22 +35,17 @@ const std::string& ramDir() {
 }
 
 void storeDefaults(const std::string& path) {
-    qm::ResetSettings();
-    qm::Set_def();
     Silent messages;
-    qm::NoSerialEntry entry;
-    if (qm::WriteImage(path, entry, messages) != qm::ImageResult::Success)
+    if (qm::WriteImage(path, qm::Set_def(), false, messages) != qm::ImageResult::Success)
         throw std::runtime_error("store failed");
 }
 
 void BM_StoreImage(benchmark::State& state) {
     const std::string path = ramDir() + "/set.ini";
-    qm::ResetSettings();
-    qm::Set_def();
+    const qm::Settings settings = qm::Set_def();
     Silent messages;
-    qm::NoSerialEntry entry;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qm::WriteImage(path, entry, messages));
+        benchmark::DoNotOptimize(qm::WriteImage(path, settings, false, messages));
 }
 BENCHMARK(BM_StoreImage);
 
@@ -65,31 +60,26 @@ BENCHMARK(BM_LoadImage);
 
 void BM_StoreThenLoad(benchmark::State& state) {
     const std::string path = ramDir() + "/set.ini";
-    qm::ResetSettings();
-    qm::Set_def();
+    const qm::Settings settings = qm::Set_def();
     Silent messages;
-    qm::NoSerialEntry entry;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(qm::WriteImage(path, entry, messages));
+        benchmark::DoNotOptimize(qm::WriteImage(path, settings, false, messages));
         benchmark::DoNotOptimize(qm::ReadImage(path, messages));
     }
 }
 BENCHMARK(BM_StoreThenLoad);
 
 void BM_SettingsFileText(benchmark::State& state) {
-    qm::ResetSettings();
-    qm::Set_def();
+    const qm::Settings settings = qm::Set_def();
     for (auto _ : state)
-        benchmark::DoNotOptimize(qm::SettingsFileText(qm::settings, false));
+        benchmark::DoNotOptimize(qm::SettingsFileText(settings, false));
 }
 BENCHMARK(BM_SettingsFileText);
 
 void BM_ReadSettingsText(benchmark::State& state) {
-    qm::ResetSettings();
-    qm::Set_def();
-    const std::string text = qm::SettingsFileText(qm::settings, false);
+    const std::string text = qm::SettingsFileText(qm::Set_def(), false);
     for (auto _ : state)
-        qm::ReadSettingsText(text);
+        benchmark::DoNotOptimize(qm::ReadSettingsText(text));
 }
 BENCHMARK(BM_ReadSettingsText);
 

@@ -14,30 +14,31 @@ namespace {
 
 // Every text at its capacity, every number non-zero and in range, the phones
 // in both forms: the most a fill can have to do.
-void FullRecord() {
-    qm::ResetSettings();
-    qm::Set_def();
+qm::Settings FullRecord() {
+    qm::Settings settings = qm::Set_def();
     for (int n = qm::kFirstSetting; n <= 5; ++n)
-        qm::CopyText(qm::TextField(qm::settings, n), qm::TextCapacity(n),
+        qm::CopyText(qm::TextField(settings, n), qm::TextCapacity(n),
                      std::string(qm::TextCapacity(n) - 1, static_cast<char>('a' + n)));
-    qm::CopyText(qm::settings.SET06, qm::kShortTextSize, "+79161234567");
-    qm::CopyText(qm::settings.SET07, qm::kShortTextSize, "84951234567");
+    qm::CopyText(settings.SET06, qm::kShortTextSize, "+79161234567");
+    qm::CopyText(settings.SET07, qm::kShortTextSize, "84951234567");
     for (int n = 8; n <= 27; ++n)
-        qm::SetNumberValue(qm::settings, n, n % 2 == 0 ? 4999 : 99);
-    qm::settings.SET28 = 0x3F;
-    qm::settings.SET29 = 3;
+        qm::SetNumberValue(settings, n, n % 2 == 0 ? 4999 : 99);
+    settings.SET28 = 0x3F;
+    settings.SET29 = 3;
+    return settings;
 }
 
 // Alternates between two full records so that every fill changes every control.
 void BM_ShowAll(benchmark::State& state) {
-    FullRecord();
     qm::TForm1 form;
+    qm::Settings& settings = form.form().record();
+    settings = FullRecord();
     form.show();
     bool odd = false;
     for (auto _ : state) {
         state.PauseTiming();
-        qm::settings.SET08 = odd ? 4999 : 4998;
-        qm::settings.SET32 = odd ? 600 : 601;
+        settings.SET08 = odd ? 4999 : 4998;
+        settings.SET32 = odd ? 600 : 601;
         odd = !odd;
         state.ResumeTiming();
         form.Show_all();
@@ -46,7 +47,6 @@ void BM_ShowAll(benchmark::State& state) {
 BENCHMARK(BM_ShowAll)->Unit(benchmark::kMicrosecond);
 
 void BM_CreateAndShowWindow(benchmark::State& state) {
-    qm::ResetSettings();
     for (auto _ : state) {
         auto form = std::make_unique<qm::TForm1>();
         form->show();

@@ -32,38 +32,38 @@ Outcome refused(std::string why) {
     return {std::nullopt, std::move(why), {}};
 }
 
-Outcome storedValue(const SettingRule& rule) {
-    return {ValueLiteral(rule, settings), {}, {}};
+Outcome storedValue(const SettingRule& rule, const Settings& record) {
+    return {ValueLiteral(rule, record), {}, {}};
 }
 
 constexpr const char kNotANumber[] =
     "ожидается целое число: десятичные цифры, перед ними может стоять «-»";
 
-Outcome assignText(const SettingRule& rule, const std::string& value) {
+Outcome assignText(Settings& record, const SettingRule& rule, const std::string& value) {
     const Checked text = CheckText(value, TextRoom(rule));
     if (!text.ok())
         return refused(text.refusal);
-    CopyText(TextField(settings, rule.setting), TextCapacity(rule.setting), text.bytes);
-    return storedValue(rule);
+    CopyText(TextField(record, rule.setting), TextCapacity(rule.setting), text.bytes);
+    return storedValue(rule, record);
 }
 
-Outcome assignPhone(const SettingRule& rule, const std::string& value) {
+Outcome assignPhone(Settings& record, const SettingRule& rule, const std::string& value) {
     const Checked phone = CheckPhone(value);
     if (!phone.ok())
         return refused(phone.refusal);
-    CopyText(TextField(settings, rule.setting), TextCapacity(rule.setting), phone.bytes);
-    return storedValue(rule);
+    CopyText(TextField(record, rule.setting), TextCapacity(rule.setting), phone.bytes);
+    return storedValue(rule, record);
 }
 
 // Out of its bounds, a number is brought into them as the window does.
-Outcome assignNumber(const SettingRule& rule, const std::string& value) {
+Outcome assignNumber(Settings& record, const SettingRule& rule, const std::string& value) {
     const std::optional<std::int64_t> v = DecimalNumber(value);
     if (!v)
         return refused(kNotANumber);
     const std::int64_t held =
         std::max<std::int64_t>(rule.min, std::min<std::int64_t>(rule.max, *v));
-    SetNumberValue(settings, rule.setting, static_cast<std::uint32_t>(held));
-    Outcome outcome = storedValue(rule);
+    SetNumberValue(record, rule.setting, static_cast<std::uint32_t>(held));
+    Outcome outcome = storedValue(rule, record);
     if (held != *v)
         outcome.note = "вне пределов от " + std::to_string(rule.min) + " до " +
                        std::to_string(rule.max) + ", записано " + *outcome.stored;
@@ -71,57 +71,58 @@ Outcome assignNumber(const SettingRule& rule, const std::string& value) {
 }
 
 // A switch, a sensor pair, a list or the currency: one of its values exactly.
-Outcome assignChoice(const SettingRule& rule, const std::string& value, std::uint32_t count) {
+Outcome assignChoice(Settings& record, const SettingRule& rule, const std::string& value,
+                     std::uint32_t count) {
     const std::optional<std::int64_t> v = DecimalNumber(value);
     if (!v || *v < 0 || *v >= count)
         return refused("ожидается число от 0 до " + std::to_string(count - 1));
-    StoreEntry(settings, rule.setting, static_cast<int>(*v));
-    return storedValue(rule);
+    StoreEntry(record, rule.setting, static_cast<int>(*v));
+    return storedValue(rule, record);
 }
 
 // Bits 6 and 7, which no box shows, stay as the source holds them.
-Outcome assignBanknotes(const SettingRule& rule, const std::string& value) {
+Outcome assignBanknotes(Settings& record, const SettingRule& rule, const std::string& value) {
     const std::optional<std::int64_t> v = DecimalNumber(value);
     if (!v || *v < 0 || *v > kBanknoteBits)
         return refused("ожидается число от 0 до 63: сумма 1, 2, 4, 8, 16, 32 отмеченных купюр");
     for (int bit = 0; bit < 6; ++bit)
-        StoreBanknote(settings, bit, (*v >> bit) & 1);
-    Outcome outcome = storedValue(rule);
+        StoreBanknote(record, bit, (*v >> bit) & 1);
+    Outcome outcome = storedValue(rule, record);
     if (std::to_string(*v) != *outcome.stored)
         outcome.note = "записано " + *outcome.stored + ": биты 6 и 7 источника сохранены";
     return outcome;
 }
 
-Outcome assign(const SettingRule& rule, const std::string& value) {
+Outcome assign(Settings& record, const SettingRule& rule, const std::string& value) {
     switch (rule.kind) {
     case SettingKind::Text:
-        return assignText(rule, value);
+        return assignText(record, rule, value);
     case SettingKind::Number:
-        return assignNumber(rule, value);
+        return assignNumber(record, rule, value);
     case SettingKind::Phone:
-        return assignPhone(rule, value);
+        return assignPhone(record, rule, value);
     case SettingKind::Switch:
     case SettingKind::Radio:
-        return assignChoice(rule, value, 2);
+        return assignChoice(record, rule, value, 2);
     case SettingKind::List:
     case SettingKind::Currency:
-        return assignChoice(rule, value, static_cast<std::uint32_t>(rule.entries));
+        return assignChoice(record, rule, value, static_cast<std::uint32_t>(rule.entries));
     case SettingKind::FlagBits:
-        return assignBanknotes(rule, value);
+        return assignBanknotes(record, rule, value);
     case SettingKind::Carried:
         break;
     }
     return refused("эта настройка в окне не изменяется");
 }
 
-Outcome assignLabel(const std::string& value, bool entryOffered) {
+Outcome assignLabel(Settings& record, const std::string& value, bool entryOffered) {
     if (!entryOffered)
         return refused("метку можно задать только плате, у которой её ещё нет");
     const Checked label = CheckLabel(value);
     if (!label.ok())
         return refused(label.refusal);
-    CopyText(settings.serial, kSerialSize, label.bytes);
-    return {JsonString(LabelText(settings)), {}, {}};
+    CopyText(record.serial, kSerialSize, label.bytes);
+    return {JsonString(LabelText(record)), {}, {}};
 }
 
 // The value as given, escaped as values are: a number that is one as it
@@ -170,21 +171,20 @@ int SetCommand(const Place& source, const Place& destination,
                             << " задан дважды; ничего не записано\n";
             return kExitFinding;
         }
-    ResetSettings();
     const Loaded loaded = LoadSource(source, errors);
     if (loaded.state != Loaded::State::Loaded)
         return kExitAccess;
     // Every value as the window would store it once it has shown the source,
     // then the assignments.
-    const Settings held = settings;
-    settings = AsShown(held);
+    const Settings& held = loaded.record;
+    Settings record = AsShown(held);
     // The window offers its serial entry for a blank label, and only then.
-    LabelEntry entry(LabelIsBlank(settings));
+    const bool withSerial = LabelIsBlank(record);
     std::vector<std::string> notes;
     for (const SettingRule& rule : SettingRules()) {
         if (keys.count(SettingKey(rule.setting)))
             continue;
-        const std::string before = ValueLiteral(rule, held), after = ValueLiteral(rule, settings);
+        const std::string before = ValueLiteral(rule, held), after = ValueLiteral(rule, record);
         const std::optional<HeldNote> note = heldNote(rule, loaded, held);
         if (note)
             notes.push_back(SettingKey(rule.setting) + ": " + note->source + ", записано " + after +
@@ -198,7 +198,7 @@ int SetCommand(const Place& source, const Place& destination,
     for (const Assignment& a : assignments) {
         const SettingRule* rule = FindSettingRule(a.key);
         const Outcome outcome =
-            rule ? assign(*rule, a.value) : assignLabel(a.value, entry.isVisible());
+            rule ? assign(record, *rule, a.value) : assignLabel(record, a.value, withSerial);
         if (!outcome.stored) {
             errors.stream() << "qmconf-cli: " << upperKey(a.key) << '=' << givenLiteral(a) << ": "
                             << outcome.refusal << '\n';
@@ -213,23 +213,22 @@ int SetCommand(const Place& source, const Place& destination,
     }
     for (const std::string& note : notes)
         errors.stream() << "qmconf-cli: " << note << '\n';
-    return StoreDestination(destination, entry, keepOld, out, errors);
+    return StoreDestination(destination, record, withSerial, keepOld, out, errors);
 }
 
 int CopyCommand(const Place& source, const Place& destination, bool keepOld, std::ostream& out,
                 ErrorOutput& errors) {
-    ResetSettings();
     const Loaded loaded = LoadSource(source, errors);
     if (loaded.state != Loaded::State::Loaded)
         return kExitAccess;
     // Every value as held, where the record can hold it.
+    const Settings& record = loaded.record;
     for (const SettingRule& rule : SettingRules())
-        if (const std::optional<HeldNote> note = heldNote(rule, loaded, settings))
+        if (const std::optional<HeldNote> note = heldNote(rule, loaded, record))
             errors.stream() << "qmconf-cli: " << SettingKey(rule.setting) << ": " << note->source
-                            << ", записано " << ValueLiteral(rule, settings)
+                            << ", записано " << ValueLiteral(rule, record)
                             << (note->why.empty() ? "" : "; " + note->why) << '\n';
-    LabelEntry entry(LabelIsBlank(settings));
-    return StoreDestination(destination, entry, keepOld, out, errors);
+    return StoreDestination(destination, record, LabelIsBlank(record), keepOld, out, errors);
 }
 
 } // namespace qm

@@ -144,7 +144,7 @@ bool LabelIsBlank(const Settings& record) {
 Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     Loaded loaded;
     if (source.kind == Place::Kind::Defaults) {
-        Set_def();
+        loaded.record = Set_def();
         // The defaults give the record a label, but no image made of them holds one.
         loaded.state = Loaded::State::Loaded;
         loaded.label = LabelHeld::None;
@@ -155,14 +155,15 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     if (loaded.path.empty())
         return loaded;
 
-    std::string image;
-    const ImageResult result = ReadImage(loaded.path, errors, &image);
+    ImageRead read = ReadImage(loaded.path, errors);
+    const ImageResult result = read.result;
     if (result == ImageResult::Success) {
         if (source.kind == Place::Kind::Board)
-            BoardArchive().keepRead(image);
+            BoardArchive().keepRead(read.bytes);
         loaded.state = Loaded::State::Loaded;
-        loaded.label = LabelHeldIn(image);
-        loaded.image = std::move(image);
+        loaded.label = LabelHeldIn(read.bytes);
+        loaded.image = std::move(read.bytes);
+        loaded.record = read.record;
         return loaded;
     }
     if (result == ImageResult::L1) {
@@ -179,9 +180,9 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     return loaded;
 }
 
-int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld, std::ostream& out,
-                     ErrorOutput& errors) {
-    const std::string refusal = RecordRefusal(settings, entry.isVisible());
+int StoreDestination(const Place& destination, const Settings& record, bool withSerial,
+                     bool keepOld, std::ostream& out, ErrorOutput& errors) {
+    const std::string refusal = RecordRefusal(record, withSerial);
     if (!refusal.empty()) {
         errors.stream() << kProgram << refusal << "; ничего не записано\n";
         return kExitFinding;
@@ -204,7 +205,7 @@ int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld,
     }
     ImageResult result;
     try {
-        result = WriteImage(path, entry, errors, keepBoard);
+        result = WriteImage(path, record, withSerial, errors, keepBoard);
     } catch (const WriteError& error) {
         errors.stream() << kProgram << error.what() << '\n';
         return kExitAccess;

@@ -6,7 +6,6 @@
 #pragma once
 
 #include "MessageSink.h"
-#include "SerialEntry.h"
 #include "Settings.h"
 
 #include <cstddef>
@@ -72,7 +71,7 @@ enum class LabelHeld {
     None,  // no ID at all (the defaults too): the record holds the reader's default
 };
 
-// The outcome of loading a source into the global record.
+// The outcome of loading a source: the record it holds, when it could be loaded.
 struct Loaded {
     enum class State {
         Loaded,
@@ -84,16 +83,19 @@ struct Loaded {
     std::string path; // the file's path; the path of set.ini on the board
     LabelHeld label = LabelHeld::None;
     std::string image; // the bytes read, when loaded from a file or the board
+    Settings record{};
 };
 
 // What the bytes of an image hold under ID.
 LabelHeld LabelHeldIn(const std::string& image);
 
-// Loads a source into the global settings record and reports a failure on
-// the error output. A board read is kept in the board archive.
+// Loads a source and reports a failure on the error output. A board read is kept in the board
+// archive.
 Loaded LoadSource(const Place& source, ErrorOutput& errors);
 
-// Stores the global record as a settings image at the destination, the
+// Stores a record as a settings image at the destination, its serial label
+// as SET99 when withSerial (the label is blank, where the window offers its
+// serial entry), the
 // board's old set.ini kept in the board archive right before it is
 // overwritten (WriteImage's beforeTarget), whether the destination is
 // `board` or names the board's set.ini by its path; the window's success
@@ -102,25 +104,11 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors);
 // check is not stored (kExitFinding, with its reason). kExitOk; or, after
 // reporting on the error output, kExitAccess, or kExitUnchecked for a store
 // that was written but could not be read back to be checked.
-int StoreDestination(const Place& destination, SerialEntry& entry, bool keepOld, std::ostream& out,
-                     ErrorOutput& errors);
+int StoreDestination(const Place& destination, const Settings& record, bool withSerial,
+                     bool keepOld, std::ostream& out, ErrorOutput& errors);
 
 // Whether a record's serial label is blank (its first byte is the blank
 // marker 0xFF).
 bool LabelIsBlank(const Settings& record);
-
-// The serial entry as the command line has it: "visible" exactly when the
-// loaded label is blank, as the window then offers its entry.
-class LabelEntry : public SerialEntry {
-public:
-    explicit LabelEntry(bool visible) : visible_(visible) {}
-    bool isVisible() const override { return visible_; }
-    void clearText() override {}
-    void hide() override { visible_ = false; }
-    void disable() override {}
-
-private:
-    bool visible_;
-};
 
 } // namespace qm

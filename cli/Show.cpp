@@ -110,11 +110,10 @@ struct Side {
 };
 
 bool loadWhole(const Place& source, Side& side, ErrorOutput& errors) {
-    ResetSettings();
     const Loaded loaded = LoadSource(source, errors);
     if (loaded.state != Loaded::State::Loaded)
         return false;
-    side.record = settings;
+    side.record = loaded.record;
     side.label = loaded.label;
     side.text = loaded.image;
     return true;
@@ -138,8 +137,8 @@ std::string heldLabel(const Settings& record, LabelHeld held) {
 } // namespace
 
 int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& errors) {
-    ResetSettings();
     const Loaded loaded = LoadSource(source, errors);
+    Settings record = loaded.record;
     bool checksumOk = true;
     LabelHeld held = loaded.label;
     std::string text = loaded.image;
@@ -151,8 +150,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
         const ImageProbe probe = ProbeImage(loaded.path);
         if (probe.state == ImageProbe::State::Unreadable)
             return kExitAccess;
-        ResetSettings();
-        ReadSettingsText(probe.bytes);
+        record = ReadSettingsText(probe.bytes);
         held = LabelHeldIn(probe.bytes);
         text = probe.bytes;
         checksumOk = probe.state == ImageProbe::State::Valid;
@@ -164,9 +162,9 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
         return kExitAccess;
     }
     if (json)
-        showJson(settings, held, checksumOk, text, out);
+        showJson(record, held, checksumOk, text, out);
     else
-        showText(settings, held, checksumOk, text, out);
+        showText(record, held, checksumOk, text, out);
     return checksumOk ? kExitOk : kExitFinding;
 }
 

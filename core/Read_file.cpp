@@ -103,9 +103,8 @@ std::optional<std::int64_t> IniNumberHeld(std::string_view text) {
     return number->negative ? -v : v;
 }
 
-void ReadSettingsText(std::string_view text) {
-    if (modified == 0)
-        modified = 1;
+Settings ReadSettingsText(std::string_view text) {
+    Settings settings{};
     CopyText(settings.serial, kSerialSize, textOrDefault(text, "ID", kDefaultSerial));
     for (int n = kFirstSetting; n <= kLastText; ++n) {
         const std::string value = textOrDefault(text, SettingKey(n).c_str(), kDefaultTexts[n - 1]);
@@ -115,13 +114,15 @@ void ReadSettingsText(std::string_view text) {
         const std::string value = IniValue(text, kSection, SettingKey(n)).value_or("");
         SetNumberValue(settings, n, static_cast<std::uint32_t>(ParseIniNumber(value)));
     }
+    return settings;
 }
 
-bool Read_file(const std::string& path, MessageSink& messages, File::Target target) {
+std::optional<Settings> Read_file(const std::string& path, MessageSink& messages,
+                                  File::Target target) {
     File file;
     if (!File::isRegular(path) || !file.open(path, File::Mode::Read, target)) {
         messages.showMessage("Не могу открыть файл ", path);
-        return false;
+        return std::nullopt;
     }
     std::string text;
     char chunk[4096];
@@ -133,8 +134,7 @@ bool Read_file(const std::string& path, MessageSink& messages, File::Target targ
             break;
     }
     file.close();
-    ReadSettingsText(text);
-    return true;
+    return ReadSettingsText(text);
 }
 
 } // namespace qm

@@ -3,6 +3,7 @@
 
 #include "File.h"
 #include "MessageSink.h"
+#include "Settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,23 +17,23 @@ namespace qm {
 // settings image is 2048 bytes, so this only bounds damaged input.
 constexpr std::size_t kMaxSettingsFile = 1 << 20;
 
-// Fills the global settings record from the settings file at path.
+// The record held by the settings file at path.
 //
 // The path must name an existing regular file that can be read; otherwise the
-// message "Не могу открыть файл " + path is shown through messages, the record
-// and the modified flag stay as they were, and the result is false.
-// Otherwise the modified flag is set and every field is assigned: the serial
+// message "Не могу открыть файл " + path is shown through messages and the
+// result is none. Otherwise every field of the record is assigned: the serial
 // label from key ID, SET01..SET52 from their keys, all in section SYSTEM.
 // Missing keys give the factory texts for ID and SET01..SET07 and 0 for every
 // number; numbers are cut to their field's width, not range-checked; texts
-// are cut to their field's capacity. The result is then true.
+// are cut to their field's capacity. Whoever keeps the record counts it as
+// modified.
 // With File::Target::OwnFileOnly the path counts as a file only when it may be
 // opened as the user's private file (the temporary file is read this way).
-bool Read_file(const std::string& path, MessageSink& messages,
-               File::Target target = File::Target::Any);
+std::optional<Settings> Read_file(const std::string& path, MessageSink& messages,
+                                  File::Target target = File::Target::Any);
 
-// Fills the global record from settings file text (steps after the open).
-void ReadSettingsText(std::string_view text);
+// The record held by settings file text (steps after the open).
+Settings ReadSettingsText(std::string_view text);
 
 // A number value of a settings file as a 32-bit integer; 0 for anything that
 // is not a number. Accepted after optional leading spaces: a decimal number

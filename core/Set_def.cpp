@@ -1,13 +1,9 @@
 #include "Set_def.h"
 
-#include "Settings.h"
-
 namespace qm {
 
-void Set_def() {
-    if (modified == 0)
-        modified = 1;
-
+Settings Set_def() {
+    Settings settings{};
     for (int n = kFirstSetting; n <= kLastText; ++n)
         CopyText(TextField(settings, n), TextCapacity(n), kDefaultTexts[n - 1]);
 
@@ -47,6 +43,7 @@ void Set_def() {
     settings.SET52 = 0;
 
     CopyText(settings.serial, kSerialSize, kDefaultSerial);
+    return settings;
 }
 
 } // namespace qm

@@ -1,6 +1,8 @@
 // Factory defaults of the settings record.
 #pragma once
 
+#include "Settings.h"
+
 namespace qm {
 
 // The factory texts. The reader falls back to the same texts for keys a file
@@ -21,8 +23,7 @@ constexpr const char* kDefaultTexts[7] = {
 // "QM" then five times a blank and a full stop.
 constexpr const char* kDefaultSerial = "QM . . . . .";
 
-// Load the factory defaults into every field of the record and set the
-// modified flag. Cannot fail.
-void Set_def();
+// A record holding the factory defaults in every field. Cannot fail.
+Settings Set_def();
 
 } // namespace qm

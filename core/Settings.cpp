@@ -6,9 +6,6 @@
 
 namespace qm {
 
-Settings settings{};
-std::uint8_t modified = 0;
-
 namespace {
 
 struct NumberSlot {
@@ -46,11 +43,6 @@ void checkText(int number) {
 }
 
 } // namespace
-
-void ResetSettings() {
-    settings = Settings{};
-    modified = 0;
-}
 
 int SettingWidth(int number) {
     if (number >= kFirstSetting && number <= kLastText)

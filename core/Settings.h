@@ -1,10 +1,12 @@
 // The settings record: the one in-memory copy of every setting of the board.
 //
 // Texts are zero-terminated code page 1251 bytes in fixed fields; numbers are
-// unsigned 8- or 16-bit. The record is a single global instance, all zero at
-// program start, with the modified flag beside it. Fields are read and written
-// directly by key; the key table below lets the file writer, the reader and the
-// window's bindings walk them by number without naming each one.
+// unsigned 8- or 16-bit. A record is a plain value, all zero when made with
+// Settings{} (the window's record at program start); whoever holds one owns
+// it (the window its record and the modified flag beside it, the command line
+// one per source). Fields are read and written directly by key; the key table
+// below lets the file writer, the reader and the window's bindings walk them
+// by number without naming each one.
 #pragma once
 
 #include <cstddef>
@@ -82,13 +84,6 @@ struct Settings {
     std::uint8_t SET52;       // technical compartment sensor closed state
     char serial[kSerialSize]; // serial label: read as ID, written as SET99
 };
-
-// The one record and its modified flag.
-extern Settings settings;
-extern std::uint8_t modified;
-
-// Zero the record and the flag, as at program start.
-void ResetSettings();
 
 // Number of bits of a number setting: 8 or 16; 0 for a text setting.
 int SettingWidth(int number);

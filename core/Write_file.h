@@ -13,7 +13,6 @@
 #pragma once
 
 #include "MessageSink.h"
-#include "SerialEntry.h"
 #include "Settings.h"
 
 #include <stdexcept>
@@ -36,18 +35,15 @@ constexpr const char kCannotCreateFile[] = "Не удаётся создать �
 // The settings file text of a record, with the SET99 line when withSerial.
 std::string SettingsFileText(const Settings& record, bool withSerial);
 
-// Writes the global settings record to path as a settings file.
+// Writes a record to path as a settings file, the serial label as SET99 when
+// withSerial (the window's serial entry is offered).
 //
 // A path that cannot be created or emptied is reported through messages as
 // "Не удаётся создать файл " + path and the call returns normally with
 // nothing written. A failure while writing the keys or closing the file
 // raises WriteError. Only the user's own regular file is written, never
 // through a symbolic link (the path is the fixed-name temporary file).
-//
-// When the serial entry is visible, the serial label is written as SET99.
-// The entry itself is left as it is: only a store that reaches its target
-// whole has done the entry's work (WriteImage), so a typed label is never
-// lost to a store that failed.
-void Write_file(const std::string& path, SerialEntry& entry, MessageSink& messages);
+void Write_file(const std::string& path, const Settings& record, bool withSerial,
+                MessageSink& messages);
 
 } // namespace qm

@@ -18,13 +18,13 @@ const char* const kSerialCaptions[] = {"Label42", "Label43", "Label45", "Label46
 const char* const kBanknoteBoxes[] = {"CheckBox1", "CheckBox2", "CheckBox3",
                                       "CheckBox4", "CheckBox5", "CheckBox6"};
 
-std::string storedText(int setting) {
-    const char* field = TextField(settings, setting);
+std::string storedText(const Settings& record, int setting) {
+    const char* field = TextField(record, setting);
     return Utf8FromCp1251({field, ::strnlen(field, TextCapacity(setting))});
 }
 
-std::string serialText() {
-    return Utf8FromCp1251({settings.serial, ::strnlen(settings.serial, kSerialSize)});
+std::string serialText(const Settings& record) {
+    return Utf8FromCp1251({record.serial, ::strnlen(record.serial, kSerialSize)});
 }
 
 // Characters of a UTF-8 text, as a caret counts them, and back.
@@ -57,19 +57,7 @@ const char* ProgramTitle() {
     return QMCONF_PRODUCT_NAME;
 }
 
-class Form::Edit21Entry : public SerialEntry {
-public:
-    explicit Edit21Entry(Form& form) : form_(form) {}
-    bool isVisible() const override { return form_.view_.shown("Edit21"); }
-    void clearText() override { form_.showText("Edit21", std::string()); }
-    void hide() override { form_.view_.setShown("Edit21", false); }
-    void disable() override { form_.view_.setEnabled("Edit21", false); }
-
-private:
-    Form& form_;
-};
-
-Form::Form(View& view) : view_(view), edit21_(std::make_unique<Edit21Entry>(*this)) {
+Form::Form(View& view) : view_(view) {
     // The start look: every box the user types into or picks from, and the
     // banknote boxes for good, in the 3D light colour until settings are shown.
     for (const Binding& b : Bindings())
@@ -88,10 +76,6 @@ Form::~Form() = default;
 void Form::FormCreate() {
     view_.setStatus(
         "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ");
-}
-
-SerialEntry& Form::serialEntry() {
-    return *edit21_;
 }
 
 void Form::showMessage(const std::string& text, const std::string& path) {
@@ -128,7 +112,7 @@ void Form::picked(std::string_view control, int entry) {
         if (b->kind == BindingKind::Currency)
             ComboBox35Change(entry);
         else if (b->kind == BindingKind::List)
-            StoreEntry(settings, b->setting, entry);
+            StoreEntry(record_, b->setting, entry);
     });
 }
 
@@ -236,11 +220,11 @@ void Form::textChanged(std::string_view control) {
         Edit21Change();
         return;
     }
-    modified = 1;
+    modified_ = 1;
     if (b->kind == BindingKind::Text)
-        StoreText(settings, b->setting, text);
+        StoreText(record_, b->setting, text);
     else
-        StoreNumber(settings, *FindSettingRule(SettingKey(b->setting)), text);
+        StoreNumber(record_, *FindSettingRule(SettingKey(b->setting)), text);
 }
 
 void Form::switchedOn(std::string_view control, bool on) {
@@ -249,19 +233,19 @@ void Form::switchedOn(std::string_view control, bool on) {
         return;
     switch (b->kind) {
     case BindingKind::Switch:
-        modified = 1;
-        StoreSwitch(settings, b->setting, on);
+        modified_ = 1;
+        StoreSwitch(record_, b->setting, on);
         break;
     case BindingKind::FlagBit:
-        modified = 1;
-        StoreBanknote(settings, b->bit, on);
+        modified_ = 1;
+        StoreBanknote(record_, b->bit, on);
         break;
     case BindingKind::Radio:
         // Only the button switched on counts; it switches its partner off,
         // as one group, whatever the toolkit does with the pair.
         if (!on)
             break;
-        StoreSwitch(settings, b->setting, b->on != 0);
+        StoreSwitch(record_, b->setting, b->on != 0);
         if (const Binding* partner = partnerOf(*b); partner && view_.checked(partner->control))
             view_.setChecked(partner->control, false);
         break;
@@ -287,12 +271,12 @@ void Form::phoneChanged(std::string_view control) {
     if (value == last)
         return;
     last = value;
-    modified = 1;
-    StoreText(settings, b->setting, value);
+    modified_ = 1;
+    StoreText(record_, b->setting, value);
     if (PhoneErases(value)) {
         // A leading minus erases the number; the emptied box is handled
         // again and ends in the international form, the caret at its start.
-        TextField(settings, b->setting)[0] = '\0';
+        TextField(record_, b->setting)[0] = '\0';
         showPhone(control, {PhoneLayOut(PhoneForm::International, ""), 0});
     } else if (PhoneFormFor(value) != form) {
         showPhone(control, PhoneReform(box, PhoneFormFor(value)));
@@ -300,9 +284,9 @@ void Form::phoneChanged(std::string_view control) {
 }
 
 void Form::Edit21Change() {
-    if (!StoreLabel(settings, view_.text("Edit21")))
+    if (!StoreLabel(record_, view_.text("Edit21")))
         return; // the entry's own rule lets no such text through
-    setSerialCaptions(serialText());
+    setSerialCaptions(serialText(record_));
 }
 
 void Form::setSerialCaptions(const std::string& text) {
@@ -316,11 +300,11 @@ void Form::Show_all() {
     // A board whose serial label was never set is offered the serial entry;
     // once shown, the entry stays until a store has put the label on its
     // target (WriteImage).
-    if (static_cast<unsigned char>(settings.serial[0]) == kBlankSerialMarker) {
+    if (static_cast<unsigned char>(record_.serial[0]) == kBlankSerialMarker) {
         view_.setShown("Edit21", true);
         view_.setEnabled("Edit21", true);
     } else {
-        setSerialCaptions(serialText());
+        setSerialCaptions(serialText(record_));
     }
 
     // Filling runs each control's change rule where the shown value changes,
@@ -329,19 +313,19 @@ void Form::Show_all() {
         const int n = b.setting;
         switch (b.kind) {
         case BindingKind::Text:
-            showText(b.control, storedText(n));
+            showText(b.control, storedText(record_, n));
             break;
         case BindingKind::Number:
-            showText(b.control, std::to_string(NumberValue(settings, n)));
+            showText(b.control, std::to_string(NumberValue(record_, n)));
             break;
         case BindingKind::Switch:
-            showChecked(b.control, NumberValue(settings, n) != 0);
+            showChecked(b.control, NumberValue(record_, n) != 0);
             break;
         case BindingKind::FlagBit:
-            showChecked(b.control, (settings.SET28 >> b.bit) & 1);
+            showChecked(b.control, (record_.SET28 >> b.bit) & 1);
             break;
         case BindingKind::Phone: {
-            const std::string value = storedText(n);
+            const std::string value = storedText(record_, n);
             if (PhoneValueOf(view_.text(b.control)) != value) {
                 const PhoneForm form = PhoneFormFor(value);
                 showPhone(b.control, {PhoneLayOut(form, value),
@@ -352,12 +336,12 @@ void Form::Show_all() {
         case BindingKind::Radio:
             // Of a pair, the first button is switched on for a non-zero value
             // and the second for zero.
-            showChecked(b.control, (NumberValue(settings, n) != 0) == (b.on != 0));
+            showChecked(b.control, (NumberValue(record_, n) != 0) == (b.on != 0));
             break;
         case BindingKind::List:
         case BindingKind::Currency: {
             // Showing an entry runs no rule; a value without one shows none.
-            const std::uint32_t value = NumberValue(settings, n);
+            const std::uint32_t value = NumberValue(record_, n);
             view_.setEntry(b.control, value < static_cast<std::uint32_t>(b.entries)
                                           ? static_cast<int>(value)
                                           : -1);
@@ -381,12 +365,12 @@ void Form::Show_all() {
 }
 
 void Form::ClearModified() {
-    modified = 0;
+    modified_ = 0;
     view_.repaint();
 }
 
 void Form::PageControl1Change() {
-    if (modified)
+    if (modified_)
         Show_all();
     else
         ClearModified();

@@ -13,7 +13,7 @@
 #include "Image_transfer.h"
 #include "MessageSink.h"
 #include "Phone_box.h"
-#include "SerialEntry.h"
+#include "Settings.h"
 #include "View.h"
 
 #include <exception>
@@ -78,7 +78,9 @@ public:
     // record as a settings image at path, with progress and outcome in the
     // status line and failures in a box. The data buttons are disabled while
     // either runs. A successful load hands the bytes it read to imageRead;
-    // a store runs beforeTarget right before it writes (WriteImage).
+    // a store runs beforeTarget right before it writes (WriteImage). A store
+    // writes the serial label while the serial entry is offered; once the
+    // label has reached the target, the entry is emptied, hidden and disabled.
     void LoadImage(const std::string& path, std::string* imageRead = nullptr);
     void StoreImage(const std::string& path, const std::function<void()>& beforeTarget = {});
 
@@ -90,8 +92,10 @@ public:
     void BitBtn11Click(); // "ИЗ ФАЙЛА"
     void BitBtn12Click(); // "ВЫХОД"
 
-    // The serial entry Edit21 as the settings file writer sees it.
-    SerialEntry& serialEntry();
+    // The settings record the window shows and stores, and its modified flag.
+    Settings& record() { return record_; }
+    std::uint8_t& modified() { return modified_; }
+
     void showMessage(const std::string& text, const std::string& path) override;
 
     // Where the device commands look for the board's volume: the system's
@@ -100,7 +104,6 @@ public:
     void setVolumeSource(VolumeSource source);
 
 private:
-    class Edit21Entry;
     class CommandsBusy;
 
     // The error-box policy: an error that escapes the action is shown in the
@@ -131,7 +134,8 @@ private:
     std::string firstTabStopOf(int page) const;
 
     View& view_;
-    std::unique_ptr<Edit21Entry> edit21_;
+    Settings record_{};
+    std::uint8_t modified_ = 0;
     // What each text box and phone box held when its rule last ran: its rule
     // runs again only when that changes.
     std::map<std::string, std::string, std::less<>> lastShown_;

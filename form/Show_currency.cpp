@@ -57,8 +57,8 @@ void Form::Show_currency() {
 }
 
 void Form::ComboBox35Change(int entry) {
-    modified = 1;
-    StoreEntry(settings, 29, entry);
+    modified_ = 1;
+    StoreEntry(record_, 29, entry);
     Show_currency();
 }
 

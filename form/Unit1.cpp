@@ -57,7 +57,18 @@ void Form::StoreImage(const std::string& path, const std::function<void()>& befo
     CommandsBusy busy(view_);
     view_.setStatus("Идёт запись в " + path);
     view_.repaint();
-    const ImageResult result = WriteImage(path, serialEntry(), *this, beforeTarget);
+    // A board never labelled gets the label typed into the serial entry.
+    const bool withSerial = view_.shown("Edit21");
+    const ImageResult result = WriteImage(path, record_, withSerial, *this, beforeTarget);
+    const bool written = result == ImageResult::Success || result == ImageResult::WrittenUnchecked;
+    if (withSerial && written) {
+        // Only now has the entry done its work; after any failure it stays,
+        // label and all, so the next store writes the label again. Emptying
+        // it runs its rule, which empties the label and the captions.
+        showText("Edit21", std::string());
+        view_.setShown("Edit21", false);
+        view_.setEnabled("Edit21", false);
+    }
     if (result == ImageResult::Success)
         view_.setStatus("Настройки записаны в " + path);
     else
@@ -68,12 +79,17 @@ void Form::LoadImage(const std::string& path, std::string* imageRead) {
     CommandsBusy busy(view_);
     view_.setStatus("Идёт чтение из " + path);
     view_.repaint();
-    const ImageResult result = ReadImage(path, *this, imageRead);
-    if (result == ImageResult::Success) {
+    ImageRead read = ReadImage(path, *this);
+    if (read.result == ImageResult::Success) {
+        // The reader's record replaces the window's, counted as modified.
+        record_ = read.record;
+        modified_ = 1;
+        if (imageRead)
+            *imageRead = std::move(read.bytes);
         Show_all();
         view_.setStatus("Настройки прочитаны из " + path);
     } else {
-        reportFailure(result, path);
+        reportFailure(read.result, path);
     }
 }
 
@@ -89,7 +105,8 @@ void Form::reportFailure(ImageResult result, const std::string& path) {
 void Form::BitBtn1Click() {
     view_.setEnabled("BitBtn8", true);
     view_.setEnabled("BitBtn3", true);
-    Set_def();
+    record_ = Set_def();
+    modified_ = 1;
     Show_all();
     view_.setStatus("Все настройки установлены \"по умолчанию\" ");
 }

@@ -44,23 +44,20 @@ void checkTerminated(const char* field, std::size_t capacity) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qm;
-    ResetSettings();
-    ReadSettingsText(std::string_view(reinterpret_cast<const char*>(data), size));
-    FUZZ_CHECK(modified == 1);
+    const Settings settings =
+        ReadSettingsText(std::string_view(reinterpret_cast<const char*>(data), size));
     for (int n = kFirstSetting; n <= kLastText; ++n)
         checkTerminated(TextField(settings, n), TextCapacity(n));
     checkTerminated(settings.serial, kSerialSize);
 
     const Settings first = settings;
-    const std::string text = SettingsFileText(first, false);
-    ResetSettings();
-    ReadSettingsText(text);
+    const Settings second = ReadSettingsText(SettingsFileText(first, false));
 
     Settings expected = first;
     for (int n = kFirstSetting; n <= kLastText; ++n)
         CopyText(TextField(expected, n), TextCapacity(n),
                  afterRoundTrip(SingleLine(TextField(first, n))));
     CopyText(expected.serial, kSerialSize, kDefaultSerial);
-    FUZZ_CHECK(settings == expected);
+    FUZZ_CHECK(second == expected);
     return 0;
 }

@@ -52,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(source, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    ResetSettings();
-    const Settings before = settings;
     NoMessages messages;
-    const ImageResult result = ReadImage(source, messages);
+    const ImageRead read = ReadImage(source, messages);
+    const ImageResult result = read.result;
+    const Settings& settings = read.record;
 
     std::uint8_t buffer[kImageSize] = {};
     const std::size_t n = size < kImageSize ? size : kImageSize;
@@ -70,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int k = kFirstSetting; k <= kLastText; ++k)
             FUZZ_CHECK(std::memchr(TextField(settings, k), '\0', TextCapacity(k)) != nullptr);
         FUZZ_CHECK(std::memchr(settings.serial, '\0', kSerialSize) != nullptr);
-        FUZZ_CHECK(modified == 1);
+        FUZZ_CHECK(read.bytes == std::string(reinterpret_cast<const char*>(data), n));
         return 0;
     }
-    FUZZ_CHECK(settings == before && modified == 0);
+    FUZZ_CHECK(settings == Settings{} && read.bytes.empty());
     return 0;
 }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "MessageSink.h"
-#include "SerialEntry.h"
+#include "Settings.h"
 #include "Temp_file.h"
 
 #include <functional>
@@ -48,13 +48,13 @@ enum class ImageResult {
 // waiting a short while for another editor's store or load to end (S1Busy,
 // L3Busy when it does not).
 //
-// Writes the global settings record as a 2048-byte settings image at path.
-// The settings file writer first writes the record to T (it shows its own
-// message when it cannot create T; the store then ends in S1). WriteError
-// from the writer is passed on. The record and the modified flag are not
-// changed. A visible serial entry has its label written as SET99 and, only
-// when the image reached the target (Success, WrittenUnchecked), is emptied
-// (its change rule then empties the label), hidden and disabled. T is left
+// Writes a record as a 2048-byte settings image at path, its serial label as
+// SET99 when withSerial (the window offers its serial entry). The settings
+// file writer first writes the record to T (it shows its own message when it
+// cannot create T; the store then ends in S1). WriteError from the writer is
+// passed on. The label has reached the target only when the image has
+// (Success, WrittenUnchecked): after any other outcome a label typed into the
+// serial entry must be written again. T is left
 // holding the text part of the image. The target is never cut: the image
 // replaces it whole once it is on the medium (ReplaceFileContent), and is
 // then read back past the cache. A store that ends in S1 to S5 leaves the
@@ -67,15 +67,21 @@ enum class ImageResult {
 // the target holds then is what the store overwrites (the device commands
 // keep the board's set.ini in the board archive there). A store that ends
 // before it reaches the target does not run it.
-ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages,
-                       const std::function<void()>& beforeTarget = {});
+ImageResult WriteImage(const std::string& path, const Settings& record, bool withSerial,
+                       MessageSink& messages, const std::function<void()>& beforeTarget = {});
+
+// What a load yields: its outcome and, on success, the record read and the
+// bytes read from the source.
+struct ImageRead {
+    ImageResult result = ImageResult::L1;
+    Settings record{};
+    std::string bytes;
+};
 
 // Reads the settings image at path (its first 2048 bytes, past the file
-// cache, exclusively, waiting a short while for another reader), checks its checksum, copies the
-// bytes read to T and fills the global settings record from T. The record changes only once the
-// checksum has passed; the reader shows its own message when it ends in L4.
-// On success, imageRead (when given) receives the bytes read from path.
-ImageResult ReadImage(const std::string& path, MessageSink& messages,
-                      std::string* imageRead = nullptr);
+// cache, exclusively, waiting a short while for another reader), checks its
+// checksum, copies the bytes read to T and reads the record from T with the
+// settings file reader, which shows its own message when it ends in L4.
+ImageRead ReadImage(const std::string& path, MessageSink& messages);
 
 } // namespace qm

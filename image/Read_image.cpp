@@ -1,4 +1,4 @@
-// ReadImage: a settings image at a path into the settings record.
+// ReadImage: the settings record held by a settings image at a path.
 #include "Image_transfer.h"
 
 #include "File.h"
@@ -8,42 +8,52 @@
 #include "Temp_lock.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace qm {
 
-ImageResult ReadImage(const std::string& path, MessageSink& messages, std::string* imageRead) {
+namespace {
+
+ImageRead failed(ImageResult result) {
+    ImageRead read;
+    read.result = result;
+    return read;
+}
+
+} // namespace
+
+ImageRead ReadImage(const std::string& path, MessageSink& messages) {
     const std::string temp = TempFilePath();
     // Held to the end, from before the source is read: the source may be T
     // itself, which another editor's store must not change meanwhile. Not
     // granted, T cannot be had for the load.
     const TempFileLock lock(temp);
     if (lock.state() == TempFileLock::State::Busy)
-        return ImageResult::L3Busy;
+        return failed(ImageResult::L3Busy);
     if (!lock.held())
-        return ImageResult::L3;
+        return failed(ImageResult::L3);
 
     std::uint8_t buffer[kImageSize];
     const std::size_t n = ReadSourceExclusive(path, buffer);
     if (n < kMinImageText)
-        return ImageResult::L1;
+        return failed(ImageResult::L1);
     if (!CheckImage(buffer))
-        return ImageResult::L2;
+        return failed(ImageResult::L2);
 
     {
         File file;
         if (!file.open(temp, File::Mode::Write, File::Target::OwnFileOnly))
-            return ImageResult::L3;
+            return failed(ImageResult::L3);
         // A copy cut short would be read as a settings file with keys
         // missing, filling the record with defaults without a word.
         const bool written = file.write(buffer, n);
         if (!file.close() || !written)
-            return ImageResult::L3;
+            return failed(ImageResult::L3);
     }
-    if (!Read_file(temp, messages, File::Target::OwnFileOnly))
-        return ImageResult::L4;
-    if (imageRead)
-        imageRead->assign(reinterpret_cast<const char*>(buffer), n);
-    return ImageResult::Success;
+    const std::optional<Settings> record = Read_file(temp, messages, File::Target::OwnFileOnly);
+    if (!record)
+        return failed(ImageResult::L4);
+    return {ImageResult::Success, *record, std::string(reinterpret_cast<const char*>(buffer), n)};
 }
 
 } // namespace qm

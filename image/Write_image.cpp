@@ -125,8 +125,8 @@ ImageResult writeTarget(const std::string& path, const std::uint8_t* image) {
 
 } // namespace
 
-ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink& messages,
-                       const std::function<void()>& beforeTarget) {
+ImageResult WriteImage(const std::string& path, const Settings& record, bool withSerial,
+                       MessageSink& messages, const std::function<void()>& beforeTarget) {
     const std::string temp = TempFilePath();
     // Held to the end: another editor's store or load must not replace T
     // between the steps below. Not granted, T cannot be had for the store.
@@ -141,7 +141,7 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
         return ImageResult::S1;
 
     NotingSink writerMessages(messages);
-    Write_file(temp, entry, writerMessages);
+    Write_file(temp, record, withSerial, writerMessages);
     // Whatever an earlier run left in T must not reach the target.
     if (writerMessages.shown())
         return ImageResult::S1;
@@ -186,19 +186,7 @@ ImageResult WriteImage(const std::string& path, SerialEntry& entry, MessageSink&
 
     if (beforeTarget)
         beforeTarget();
-    const ImageResult result = writeTarget(path, image);
-    if (result != ImageResult::Success && result != ImageResult::WrittenUnchecked)
-        return result;
-    // The label is on the target: the writer wrote SET99 because the entry
-    // is visible, and nothing here changes the entry. Only now has the entry
-    // done its work; after any failure it stays, label and all, so the next
-    // store writes the label again.
-    if (entry.isVisible()) {
-        entry.clearText();
-        entry.hide();
-        entry.disable();
-    }
-    return result;
+    return writeTarget(path, image);
 }
 
 } // namespace qm

@@ -25,11 +25,12 @@ public:
     QString statusText() const;
     void setStatusText(const QString& text);
 
-    SerialEntry& serialEntry() { return form_->serialEntry(); }
     // A modal box with an OK button: the text, then the path.
     void showMessage(const std::string& text, const std::string& path) override {
         form_->showMessage(text, path);
     }
+    // The window's behaviour, its record and modified flag among it.
+    Form& form() { return *form_; }
     void Show_all() { form_->Show_all(); }
     void Show_currency() { form_->Show_currency(); }
     void LoadImage(const QString& path, std::string* imageRead = nullptr);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 using namespace qm;
@@ -20,22 +21,23 @@ namespace {
 
 class ReadFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetSettings(); }
-
-    // Reads an INI text from a real file.
+    // Reads an INI text from a real file into settings.
     void read(const std::string& text) {
         const std::string path = dir.file("in.ini");
         WriteAll(path, text);
-        ASSERT_TRUE(Read_file(path, messages));
+        const std::optional<Settings> record = Read_file(path, messages);
+        ASSERT_TRUE(record);
+        settings = *record;
         EXPECT_TRUE(messages.shown.empty());
     }
 
     TempDir dir;
     RecordingMessages messages;
+    Settings settings{};
 };
 
 TEST_F(ReadFileTest, WriterOutputReadsBackExceptTheSerialLabel) {
-    Set_def();
+    settings = Set_def();
     CopyText(settings.SET01, kLongTextSize, "apn.with=equals");
     CopyText(settings.SET05, kShortTextSize, "");
     settings.SET28 = 0xFF;
@@ -44,15 +46,13 @@ TEST_F(ReadFileTest, WriterOutputReadsBackExceptTheSerialLabel) {
     CopyText(settings.serial, kSerialSize, "QM 1.2.3.4.5");
     const Settings written = settings;
     const std::string path = dir.file("set.ini");
-    NoSerialEntry entry;
-    Write_file(path, entry, messages);
+    Write_file(path, written, false, messages);
 
-    ResetSettings();
-    ASSERT_TRUE(Read_file(path, messages));
-    EXPECT_EQ(modified, 1);
+    const std::optional<Settings> read = Read_file(path, messages);
+    ASSERT_TRUE(read);
     Settings expected = written;
     CopyText(expected.serial, kSerialSize, "QM . . . . ."); // the file has no ID
-    EXPECT_EQ(settings, expected);
+    EXPECT_EQ(*read, expected);
 }
 
 TEST_F(ReadFileTest, EmptyFileGivesTextDefaultsAndZeroNumbers) {
@@ -62,7 +62,6 @@ TEST_F(ReadFileTest, EmptyFileGivesTextDefaultsAndZeroNumbers) {
     for (int n = kFirstNumber; n <= kLastSetting; ++n)
         EXPECT_EQ(NumberValue(settings, n), 0u) << SettingKey(n);
     EXPECT_STREQ(settings.serial, "QM . . . . .");
-    EXPECT_EQ(modified, 1);
 }
 
 TEST_F(ReadFileTest, KeysOutsideSectionSystemAreNotRead) {
@@ -119,7 +118,6 @@ TEST_F(ReadFileTest, NumberConversionAndWidths) {
         {"1.5", 8, 0},
     };
     for (const auto& c : cases) {
-        ResetSettings();
         messages.shown.clear();
         read("[SYSTEM]\r\n" + SettingKey(c.key) + "=" + c.value + "\r\n");
         EXPECT_EQ(NumberValue(settings, c.key), c.expected) << SettingKey(c.key) << "=" << c.value;
@@ -209,20 +207,14 @@ TEST_F(ReadFileTest, LookupRulesOfThePrivateProfileFunctions) {
         {"[SYSTEM]\r\nSET011=longer key\r\n", "internet.mts.ru"},
     };
     for (const auto& c : cases) {
-        ResetSettings();
         messages.shown.clear();
         read(std::string(c.text));
         EXPECT_STREQ(settings.SET01, c.expectedApn) << c.text;
     }
 }
 
-// Keys the file lacks get the reader's own defaults, whatever the record held.
-TEST_F(ReadFileTest, ReadOverAFilledRecordLeavesNothingOfIt) {
-    for (int n = kFirstSetting; n <= kLastText; ++n)
-        CopyText(TextField(settings, n), TextCapacity(n), "old");
-    for (int n = kFirstNumber; n <= kLastSetting; ++n)
-        SetNumberValue(settings, n, 77);
-    CopyText(settings.serial, kSerialSize, "QM old");
+// Keys the file lacks get the reader's own defaults beside those it holds.
+TEST_F(ReadFileTest, KeysTheFileLacksGetTheReadersDefaults) {
     read("[SYSTEM]\r\nSET02=new\r\nSET09=5\r\n");
     for (int n = kFirstSetting; n <= kLastText; ++n)
         EXPECT_STREQ(TextField(settings, n), n == 2 ? "new" : kDefaultTexts[n - 1]) << n;
@@ -249,18 +241,13 @@ TEST_F(ReadFileTest, LongNumberValueIsCutTo2047Characters) {
     EXPECT_EQ(settings.SET08, 3);
 }
 
-TEST_F(ReadFileTest, MissingFileOrFolderIsReportedAndChangesNothing) {
-    Set_def();
-    modified = 0; // only to see that the reader leaves it alone
-    const Settings before = settings;
+TEST_F(ReadFileTest, MissingFileOrFolderIsReported) {
     for (const std::string& path : {dir.file("absent.ini"), dir.path()}) {
         messages.shown.clear();
         EXPECT_FALSE(Read_file(path, messages));
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0], (Message{"Не могу открыть файл ", path}));
     }
-    EXPECT_EQ(settings, before);
-    EXPECT_EQ(modified, 0);
 }
 
 } // namespace

@@ -19,13 +19,9 @@ namespace {
 
 class WriteFilePosixTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Set_def();
-    }
     TempDir dir;
     RecordingMessages messages;
-    FakeSerialEntry entry;
+    const Settings settings = Set_def();
 };
 
 // The file may grow to 100 bytes only: the open succeeds, the writing fails.
@@ -47,21 +43,16 @@ private:
     rlimit old_{};
 };
 
-TEST_F(WriteFilePosixTest, FailedWriteRaisesAndKeepsTheSerialEntry) {
-    entry.visible = true;
-    entry.enabled = true;
-    entry.text = "QM-1";
+TEST_F(WriteFilePosixTest, FailedWriteRaises) {
     const std::string path = dir.file("set_tmp.ini");
     try {
         FileSizeLimit limit(100);
-        Write_file(path, entry, messages);
+        Write_file(path, settings, false, messages);
         FAIL() << "no error raised";
     } catch (const WriteError& e) {
         EXPECT_EQ(e.what(), "Unable to write to " + path);
     }
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(entry.visible);
-    EXPECT_EQ(entry.text, "QM-1");
 }
 
 TEST_F(WriteFilePosixTest, NeverWritesThroughASymbolicLink) {
@@ -69,7 +60,7 @@ TEST_F(WriteFilePosixTest, NeverWritesThroughASymbolicLink) {
     WriteAll(victim, "keep me");
     const std::string path = dir.file("set_tmp.ini");
     std::filesystem::create_symlink(victim, path);
-    Write_file(path, entry, messages);
+    Write_file(path, settings, false, messages);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Не удаётся создать файл ");
     EXPECT_EQ(ReadAll(victim), "keep me");
@@ -81,7 +72,7 @@ TEST_F(WriteFilePosixTest, NeverCutsAnotherUsersFile) {
     const std::string path = dir.file("set_tmp.ini");
     WriteAll(path, "someone else's");
     ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
-    Write_file(path, entry, messages);
+    Write_file(path, settings, false, messages);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(ReadAll(path), "someone else's");
 }

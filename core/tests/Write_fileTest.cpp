@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 using namespace qm;
 using namespace qmtest;
@@ -14,18 +15,15 @@ namespace {
 
 class WriteFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Set_def();
-    }
     TempDir dir;
     RecordingMessages messages;
-    FakeSerialEntry entry;
+    Settings settings = Set_def();
+    bool withSerial = false; // the window's serial entry offered
 };
 
 TEST_F(WriteFileTest, DefaultsGiveTheGoldenFile) {
     const std::string path = dir.file("set.ini");
-    Write_file(path, entry, messages);
+    Write_file(path, settings, withSerial, messages);
     const std::string bytes = ReadAll(path);
     EXPECT_EQ(bytes, ReadAll(FixturePath("defaults.ini")));
     EXPECT_EQ(bytes.size(), 543u);
@@ -40,13 +38,11 @@ TEST_F(WriteFileTest, NumbersOfTheDefaultsTake492BytesBesideTheTexts) {
     EXPECT_EQ(SettingsFileText(settings, false).size(), 492u);
 }
 
-TEST_F(WriteFileTest, VisibleSerialEntryAddsSet99AsSecondLineAndIsLeftAsItIs) {
-    entry.visible = true;
-    entry.enabled = true;
-    entry.text = "QM . . . . ."; // typed by the user; its change rule copied it
-    CopyText(settings.serial, kSerialSize, entry.text);
+TEST_F(WriteFileTest, OfferedSerialEntryAddsSet99AsSecondLine) {
+    withSerial = true;
+    CopyText(settings.serial, kSerialSize, "QM . . . . ."); // typed into the entry
     const std::string path = dir.file("set.ini");
-    Write_file(path, entry, messages);
+    Write_file(path, settings, withSerial, messages);
 
     const std::string bytes = ReadAll(path);
     const auto lines = SplitCrLfLines(bytes);
@@ -55,25 +51,18 @@ TEST_F(WriteFileTest, VisibleSerialEntryAddsSet99AsSecondLineAndIsLeftAsItIs) {
     EXPECT_EQ(lines[1], "SET99=QM . . . . .");
     EXPECT_EQ(lines[2], "SET01=internet.mts.ru");
     EXPECT_EQ(bytes.size(), 543u + 20u);
-
-    // Whether the store goes on to succeed is not the writer's to know.
-    EXPECT_TRUE(entry.visible);
-    EXPECT_TRUE(entry.enabled);
-    EXPECT_EQ(entry.text, "QM . . . . .");
-    EXPECT_EQ(std::string(settings.serial), "QM . . . . .");
 }
 
 TEST_F(WriteFileTest, UntypedSerialEntryWritesTheLabelAsRead) {
     settings.serial[0] = static_cast<char>(kBlankSerialMarker);
     settings.serial[1] = '\0';
-    entry.visible = true;
+    withSerial = true;
     const std::string path = dir.file("set.ini");
-    Write_file(path, entry, messages);
+    Write_file(path, settings, withSerial, messages);
 
     const auto lines = SplitCrLfLines(ReadAll(path));
     ASSERT_EQ(lines.size(), 55u);
     EXPECT_EQ(lines[1], "SET99=\xFF");
-    EXPECT_EQ(static_cast<unsigned char>(settings.serial[0]), kBlankSerialMarker);
 }
 
 TEST_F(WriteFileTest, ValuesAreWrittenAsHeld) {
@@ -117,27 +106,23 @@ TEST_F(WriteFileTest, NoControlByteEverStandsInsideALine) {
 TEST_F(WriteFileTest, LongerOldFileIsReplacedWhole) {
     const std::string path = dir.file("set.ini");
     WriteAll(path, std::string(5000, 'x') + "\r\nSET99=old\r\n");
-    Write_file(path, entry, messages);
+    Write_file(path, settings, withSerial, messages);
     EXPECT_EQ(ReadAll(path), ReadAll(FixturePath("defaults.ini")));
 }
 
 TEST_F(WriteFileTest, TwoWritesWithoutEditsAreIdentical) {
     const std::string a = dir.file("a.ini"), b = dir.file("b.ini");
-    Write_file(a, entry, messages);
-    Write_file(b, entry, messages);
+    Write_file(a, settings, withSerial, messages);
+    Write_file(b, settings, withSerial, messages);
     EXPECT_EQ(ReadAll(a), ReadAll(b));
 }
 
 TEST_F(WriteFileTest, UncreatableFileIsReportedAndNothingElseHappens) {
     const std::string path = dir.file("missing-folder/set.ini");
-    entry.visible = true;
-    entry.enabled = true;
-    entry.text = "QM-1";
-    EXPECT_NO_THROW(Write_file(path, entry, messages));
+    EXPECT_NO_THROW(Write_file(path, settings, withSerial, messages));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", path}));
-    EXPECT_TRUE(entry.visible);
-    EXPECT_EQ(entry.text, "QM-1");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 } // namespace

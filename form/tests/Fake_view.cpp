@@ -91,17 +91,17 @@ void FakeDriver::click(const std::string& c) {
     view.setFocus(c, qm::FocusWay::Back);
     const qm::Binding* b = qm::FindBinding(c);
     if (isPhone(c)) {
-        form.clicked(c);
+        form_.clicked(c);
     } else if (b && b->kind == qm::BindingKind::Radio) {
         if (!view.checked(c)) {
             view[c].checked = true;
-            form.toggled(c, true);
+            form_.toggled(c, true);
         }
     } else if (b) {
         view[c].checked = !view.checked(c);
-        form.toggled(c, view.checked(c));
+        form_.toggled(c, view.checked(c));
     } else {
-        form.clicked(c);
+        form_.clicked(c);
     }
 }
 
@@ -112,22 +112,22 @@ void FakeDriver::retype(const std::string& c, const std::string& text) {
     view[c].selection = {0, characters(view.text(c))};
     if (isPhone(c)) {
         if (text.empty())
-            form.phoneKey(c, qm::PhoneKey::Delete);
+            form_.phoneKey(c, qm::PhoneKey::Delete);
         for (const char ch : text)
-            form.phoneTyped(c, static_cast<unsigned char>(ch));
+            form_.phoneTyped(c, static_cast<unsigned char>(ch));
         return;
     }
     view[c].text = text;
     view[c].caret = characters(text);
     view[c].selection = {};
-    form.typed(c, text);
+    form_.typed(c, text);
 }
 
 void FakeDriver::typeKeys(const std::string& text) {
     const std::string c = view.focused();
     if (isPhone(c)) {
         for (const char ch : text)
-            form.phoneTyped(c, static_cast<unsigned char>(ch));
+            form_.phoneTyped(c, static_cast<unsigned char>(ch));
         return;
     }
     // ASCII keys at the caret, one report each.
@@ -135,7 +135,7 @@ void FakeDriver::typeKeys(const std::string& text) {
         FakeControl& control = view[c];
         control.text.insert(static_cast<std::size_t>(control.caret), 1, ch);
         ++control.caret;
-        form.typed(c, control.text);
+        form_.typed(c, control.text);
     }
 }
 
@@ -158,18 +158,18 @@ void FakeDriver::pickTab(int page) {
     if (view.page() == page)
         return;
     view.setPage(page);
-    form.pageChanged(page);
+    form_.pageChanged(page);
 }
 
 void FakeDriver::pressKey(Key key) {
     switch (key) {
     case Key::CtrlTab:
     case Key::CtrlPageDown:
-        form.pageTurned(qm::PageTurn::Next);
+        form_.pageTurned(qm::PageTurn::Next);
         return;
     case Key::CtrlShiftTab:
     case Key::CtrlPageUp:
-        form.pageTurned(qm::PageTurn::Previous);
+        form_.pageTurned(qm::PageTurn::Previous);
         return;
     case Key::Left:
     case Key::Right: {
@@ -205,7 +205,7 @@ void FakeDriver::pickEntry(const std::string& c, int entry) {
     if (!view.enabled(c) || view.entry(c) == entry)
         return;
     view.setEntry(c, entry);
-    form.picked(c, entry);
+    form_.picked(c, entry);
 }
 
 } // namespace qmtest

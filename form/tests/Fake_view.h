@@ -82,7 +82,7 @@ public:
     void click(const std::string& control) override;
     void retype(const std::string& control, const std::string& text) override;
     void typeKeys(const std::string& text) override;
-    void pressEnter() override { form.enterPressed(view.focused()); }
+    void pressEnter() override { form_.enterPressed(view.focused()); }
     // As a toolkit's window does: the page keys to the form, Tab along the
     // layout's tab stops of the page shown, the arrows on the tab strip.
     void pressKey(Key key) override;
@@ -90,7 +90,8 @@ public:
     void pickEntry(const std::string& control, int entry) override;
     void focus(const std::string& control) override { view.setFocus(control, qm::FocusWay::Back); }
     void answerFileDialog(const std::string& path) override { view.nextPath = path; }
-    void showAll() override { form.Show_all(); }
+    void showAll() override { form_.Show_all(); }
+    qm::Form& form() override { return form_; }
 
     std::string text(const std::string& c) override { return view.text(c); }
     std::string selectedText(const std::string& c) override;
@@ -104,7 +105,7 @@ public:
     std::vector<std::string> boxes() override { return view.boxes; }
 
     FakeView view;
-    qm::Form form{view};
+    qm::Form form_{view};
 };
 
 } // namespace qmtest

@@ -15,11 +15,7 @@
 namespace qmtest {
 namespace {
 
-class FormScenario : public ::testing::TestWithParam<Scenario> {
-protected:
-    void SetUp() override { qm::ResetSettings(); }
-    void TearDown() override { qm::ResetSettings(); }
-};
+class FormScenario : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(FormScenario, Runs) {
     FakeDriver driver;
@@ -120,10 +116,14 @@ TEST(PhoneBoxTest, ValuesLayOutAndBack) {
 
 class FormTest : public ::testing::Test {
 protected:
-    void SetUp() override { qm::ResetSettings(); }
-    void TearDown() override { qm::ResetSettings(); }
     FakeDriver d;
 };
+
+// Nothing is loaded at start: the record is all zero, the flag clear.
+TEST_F(FormTest, StartsWithAZeroRecordAndTheFlagClear) {
+    EXPECT_EQ(d.form().record(), qm::Settings{});
+    EXPECT_EQ(d.form().modified(), 0);
+}
 
 TEST_F(FormTest, StartLookAndTheLookOnceShown) {
     EXPECT_EQ(d.view["Edit24"].background, qm::Background::Start);
@@ -175,35 +175,35 @@ TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheFormGoesOn) {
 // text): no rule runs for it.
 TEST_F(FormTest, ReportsOfNoChangeRunNoRule) {
     d.click("BitBtn1");
-    qm::modified = 0;
-    d.form.typed("Edit7", d.view.text("Edit7"));
-    d.form.typed("Edit8", d.view.text("Edit8"));
-    d.form.typed("MaskEdit1", d.view.text("MaskEdit1"));
-    EXPECT_EQ(qm::modified, 0);
+    d.form().modified() = 0;
+    d.form().typed("Edit7", d.view.text("Edit7"));
+    d.form().typed("Edit8", d.view.text("Edit8"));
+    d.form().typed("MaskEdit1", d.view.text("MaskEdit1"));
+    EXPECT_EQ(d.form().modified(), 0);
     d.view["Edit8"].text = "70000";
-    d.form.typed("Edit8", "70000");
-    EXPECT_EQ(qm::settings.SET32, 65535);
-    EXPECT_EQ(qm::modified, 1);
+    d.form().typed("Edit8", "70000");
+    EXPECT_EQ(d.form().record().SET32, 65535);
+    EXPECT_EQ(d.form().modified(), 1);
 }
 
 TEST_F(FormTest, ControlCharactersAndForeignTextsNeverReachTheRecord) {
     d.click("BitBtn1");
     d.retype("Edit7", "ab\tc\x01");
     EXPECT_EQ(d.view.text("Edit7"), "ab c");
-    EXPECT_EQ(std::string(qm::settings.SET01), "ab c");
+    EXPECT_EQ(std::string(d.form().record().SET01), "ab c");
     // A plain edit's paste between "a" and "b": only what came in is looked at.
     d.retype("Edit7", "ab");
     const std::string pasted = "\r\n \t\r\nmts\tru\r\nx";
     d.view["Edit7"].text = "a" + pasted + "b";
     d.view["Edit7"].caret = static_cast<int>(1 + pasted.size());
-    d.form.typed("Edit7", d.view.text("Edit7"));
+    d.form().typed("Edit7", d.view.text("Edit7"));
     EXPECT_EQ(d.view.text("Edit7"), "amts rub");
     EXPECT_EQ(d.view.caret("Edit7"), 7);
-    EXPECT_EQ(std::string(qm::settings.SET01), "amts rub");
+    EXPECT_EQ(std::string(d.form().record().SET01), "amts rub");
     d.retype("Edit7", "ab c");
     d.retype("Edit7", "x中y"); // refused whole: the box keeps its text
     EXPECT_EQ(d.view.text("Edit7"), "ab c");
-    EXPECT_EQ(std::string(qm::settings.SET01), "ab c");
+    EXPECT_EQ(std::string(d.form().record().SET01), "ab c");
 }
 
 // One volume, a folder of the test's own, with the board's serial.
@@ -229,7 +229,7 @@ TEST_F(FormTest, TheBoardsSetIniChosenByItsPathIsKeptFirst) {
     const std::string held = BoardImage("QM 1.2.3.4.5");
     WriteAll(board + "/set.ini", held);
     WriteAll(dir.file("chair.ini"), BoardImage("QM 7"));
-    d.form.setVolumeSource([board] { return std::make_unique<OneBoard>(board); });
+    d.form().setVolumeSource([board] { return std::make_unique<OneBoard>(board); });
     d.click("BitBtn1");
     for (const std::string& chosen : {dir.file("chair.ini"), board + "/set.ini"}) {
         d.view.nextPath = chosen;

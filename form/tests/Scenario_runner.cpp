@@ -32,8 +32,8 @@ std::vector<std::pair<std::string, std::string>> linesOf(const std::string& text
     return lines;
 }
 
-std::string fieldText(int setting) {
-    const char* f = setting ? qm::TextField(qm::settings, setting) : qm::settings.serial;
+std::string fieldText(const qm::Settings& record, int setting) {
+    const char* f = setting ? qm::TextField(record, setting) : record.serial;
     const std::size_t size = setting ? qm::TextCapacity(setting) : qm::kSerialSize;
     return std::string(f, ::strnlen(f, size));
 }
@@ -90,20 +90,20 @@ void RunScenario(ScenarioDriver& driver, const Scenario& scenario) {
             driver.showAll();
             break;
         case Act::SetValue:
-            qm::SetNumberValue(qm::settings, n, static_cast<std::uint32_t>(v));
+            qm::SetNumberValue(driver.form().record(), n, static_cast<std::uint32_t>(v));
             break;
         case Act::SetField:
             if (s.number == 0)
-                qm::CopyText(qm::settings.serial, qm::kSerialSize, s.text);
+                qm::CopyText(driver.form().record().serial, qm::kSerialSize, s.text);
             else
-                qm::CopyText(qm::TextField(qm::settings, static_cast<int>(s.number)),
+                qm::CopyText(qm::TextField(driver.form().record(), static_cast<int>(s.number)),
                              qm::TextCapacity(static_cast<int>(s.number)), s.text);
             break;
         case Act::SetModified:
-            qm::modified = static_cast<std::uint8_t>(s.number);
+            driver.form().modified() = static_cast<std::uint8_t>(s.number);
             break;
         case Act::BlankSerial:
-            qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+            driver.form().record().serial[0] = static_cast<char>(qm::kBlankSerialMarker);
             break;
         case Act::Text:
             EXPECT_EQ(driver.text(s.control), t);
@@ -133,16 +133,16 @@ void RunScenario(ScenarioDriver& driver, const Scenario& scenario) {
             EXPECT_EQ(driver.status(), t);
             break;
         case Act::Value:
-            EXPECT_EQ(qm::NumberValue(qm::settings, n), static_cast<std::uint32_t>(v));
+            EXPECT_EQ(qm::NumberValue(driver.form().record(), n), static_cast<std::uint32_t>(v));
             break;
         case Act::Field:
-            EXPECT_EQ(fieldText(static_cast<int>(s.number)), s.text);
+            EXPECT_EQ(fieldText(driver.form().record(), static_cast<int>(s.number)), s.text);
             break;
         case Act::Label:
-            EXPECT_EQ(fieldText(0), s.text);
+            EXPECT_EQ(fieldText(driver.form().record(), 0), s.text);
             break;
         case Act::Modified:
-            EXPECT_EQ(qm::modified, s.number);
+            EXPECT_EQ(driver.form().modified(), s.number);
             break;
         case Act::LastBox:
             ASSERT_FALSE(driver.boxes().empty());

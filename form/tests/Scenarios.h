@@ -4,6 +4,8 @@
 // window driven by real key and mouse events, and the Windows window.
 #pragma once
 
+#include "Form.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,6 +39,8 @@ public:
     virtual void answerFileDialog(const std::string& path) = 0;
     // The program fills the form from the record (Show_all).
     virtual void showAll() = 0;
+    // The form behind the window, its record and modified flag.
+    virtual qm::Form& form() = 0;
 
     virtual std::string text(const std::string& control) = 0;
     virtual std::string selectedText(const std::string& control) = 0;

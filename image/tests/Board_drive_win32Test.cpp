@@ -70,23 +70,19 @@ TEST_F(BoardDriveTest, BoardIsFoundByItsSerialAmongTheLogicalDrives) {
 }
 
 TEST_F(BoardDriveTest, BoardsSetIniLoadsWithItsLabel) {
-    markRecord();
-    ASSERT_EQ(ReadImage(FindDevicePath(*SystemVolumes(), messages), messages),
-              ImageResult::Success);
+    ASSERT_EQ(load(FindDevicePath(*SystemVolumes(), messages)), ImageResult::Success);
     EXPECT_STREQ(settings.serial, "QM 1.2.3.4.5");
     EXPECT_STREQ(settings.SET01, "internet.mts.ru");
-    EXPECT_EQ(modified, 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(BoardDriveTest, StoreToTheBoardThenLoadItBack) {
     CopyText(settings.SET01, kLongTextSize, "board.apn");
     const std::string path = FindDevicePath(*SystemVolumes(), messages);
-    ASSERT_EQ(WriteImage(path, entry, messages), ImageResult::Success);
+    ASSERT_EQ(store(path), ImageResult::Success);
     EXPECT_EQ(ReadAll(settingsPath), ReferenceImage(SettingsFileText(settings, false)));
 
-    markRecord();
-    ASSERT_EQ(ReadImage(path, messages), ImageResult::Success);
+    ASSERT_EQ(load(path), ImageResult::Success);
     EXPECT_STREQ(settings.SET01, "board.apn");
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -94,9 +90,7 @@ TEST_F(BoardDriveTest, StoreToTheBoardThenLoadItBack) {
 TEST_F(BoardDriveTest, BoardWithoutSetIniIsStillTheDeviceAndLoadsInL1) {
     ASSERT_TRUE(fs::remove(settingsPath));
     EXPECT_EQ(FindDevicePath(*SystemVolumes(), messages), settingsPath);
-    markRecord();
-    EXPECT_EQ(ReadImage(settingsPath, messages), ImageResult::L1);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(settingsPath), ImageResult::L1);
     EXPECT_TRUE(messages.shown.empty());
 }
 

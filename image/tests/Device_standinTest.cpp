@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 using namespace qm;
 namespace fs = std::filesystem;
@@ -36,9 +37,7 @@ protected:
 
 // The factory settings file with "ID=" + id as its second line.
 std::string defaultsWithId(const std::string& id) {
-    ResetSettings();
-    Set_def();
-    std::string text = SettingsFileText(settings, false);
+    std::string text = SettingsFileText(Set_def(), false);
     return text.insert(std::strlen("[SYSTEM]\r\n"), "ID=" + id + "\r\n");
 }
 
@@ -53,13 +52,11 @@ TEST_F(StandinTest, ImageIsABoardVolumeWithAValidSettingsImage) {
     EXPECT_EQ(image, ComposeImage(defaultsWithId("QM 1.2.3.4.5")));
 
     // The reader takes the label and the factory settings from it.
-    ResetSettings();
-    Set_def();
-    Settings expected = settings;
+    Settings expected = Set_def();
     CopyText(expected.serial, kSerialSize, "QM 1.2.3.4.5");
-    ResetSettings();
-    ASSERT_TRUE(Read_file(dir.file("set.ini"), messages));
-    EXPECT_TRUE(settings == expected);
+    const std::optional<Settings> read = Read_file(dir.file("set.ini"), messages);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(*read == expected);
     EXPECT_TRUE(messages.shown.empty());
 
     // Discovery finds it once mounted.
@@ -75,9 +72,9 @@ TEST_F(StandinTest, BlankBoardCarriesTheBlankMarker) {
     const std::string image = settingsOnBoard();
     EXPECT_TRUE(CheckImage(reinterpret_cast<const std::uint8_t*>(image.data())));
     EXPECT_EQ(image, ComposeImage(defaultsWithId("\xFF")));
-    ResetSettings();
-    ASSERT_TRUE(Read_file(dir.file("set.ini"), messages));
-    EXPECT_EQ(static_cast<unsigned char>(settings.serial[0]), kBlankSerialMarker);
+    const std::optional<Settings> read = Read_file(dir.file("set.ini"), messages);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(static_cast<unsigned char>(read->serial[0]), kBlankSerialMarker);
 }
 
 TEST_F(StandinTest, LabelIsWrittenInCodePage1251) {

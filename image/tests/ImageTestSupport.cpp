@@ -61,32 +61,17 @@ std::string DefaultsTextWith(const std::vector<std::pair<std::string, std::strin
 }
 
 std::string DefaultsImage() {
-    const qm::Settings saved = qm::settings;
-    qm::ResetSettings();
-    qm::Set_def();
-    const std::string image = ReferenceImage(qm::SettingsFileText(qm::settings, false));
-    qm::settings = saved;
-    return image;
+    return ReferenceImage(qm::SettingsFileText(qm::Set_def(), false));
 }
 
 void ImageTest::SetUp() {
     std::filesystem::create_directory(tempDir());
     env_ = std::make_unique<TempDirEnv>(tempDir());
-    qm::ResetSettings();
-    qm::Set_def();
-    qm::modified = 0;
+    settings = qm::Set_def();
 }
 
 void ImageTest::TearDown() {
     env_.reset();
-}
-
-void ImageTest::markRecord() {
-    qm::ResetSettings();
-    qm::CopyText(qm::settings.SET01, qm::kLongTextSize, "untouched");
-    qm::settings.SET08 = 4242;
-    qm::modified = 0;
-    before = qm::settings;
 }
 
 } // namespace qmtest

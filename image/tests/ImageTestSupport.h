@@ -3,6 +3,7 @@
 // the fixture that starts each test from the factory defaults.
 #pragma once
 
+#include "Image_transfer.h"
 #include "Settings.h"
 #include "TestSupport.h"
 
@@ -64,8 +65,8 @@ struct TempDirEnv : EnvVar {
 // separator, then "\set_tmp.ini" (the separator stands twice).
 std::string TempPathIn(const std::string& dir);
 
-// Each test starts with the factory defaults in the record, the modified flag
-// clear, and T in a folder of its own (tempDir()).
+// Each test starts with the factory defaults in its record and T in a folder
+// of its own (tempDir()).
 class ImageTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -73,15 +74,23 @@ protected:
     std::string tempDir() const { return dir.file("run"); }
     std::string tempPath() const { return TempPathIn(tempDir()); }
 
-    // Puts a record into the global one that no image of these tests holds,
-    // to see whether a load changed it.
-    void markRecord();
-    bool recordUntouched() const { return qm::settings == before && qm::modified == 0; }
+    // Stores the test's record at path, the serial label with it when
+    // withSerial.
+    qm::ImageResult store(const std::string& path) {
+        return qm::WriteImage(path, settings, withSerial, messages);
+    }
+    // Loads the image at path; a successful load gives the test its record.
+    qm::ImageResult load(const std::string& path) {
+        const qm::ImageRead read = qm::ReadImage(path, messages);
+        if (read.result == qm::ImageResult::Success)
+            settings = read.record;
+        return read.result;
+    }
 
     TempDir dir;
     RecordingMessages messages;
-    FakeSerialEntry entry;
-    qm::Settings before{};
+    qm::Settings settings{};
+    bool withSerial = false; // the window's serial entry offered
 
 private:
     std::unique_ptr<TempDirEnv> env_;

@@ -18,18 +18,16 @@ using ReadImageTest = ImageTest;
 
 TEST_F(ReadImageTest, StoredDefaultsLoadBackIntoTheRecord) {
     const std::string target = dir.file("set.ini");
-    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    ASSERT_EQ(store(target), ImageResult::Success);
     const Settings stored = settings;
-    markRecord();
 
-    ASSERT_EQ(ReadImage(target, messages), ImageResult::Success);
+    ASSERT_EQ(load(target), ImageResult::Success);
     for (int n = kFirstSetting; n <= kLastText; ++n)
         EXPECT_STREQ(TextField(settings, n), TextField(stored, n)) << SettingKey(n);
     for (int n = kFirstNumber; n <= kLastSetting; ++n)
         EXPECT_EQ(NumberValue(settings, n), NumberValue(stored, n)) << SettingKey(n);
     // The image has no key ID.
     EXPECT_STREQ(settings.serial, "QM . . . . .");
-    EXPECT_EQ(modified, 1);
     // T holds the whole image as read.
     EXPECT_EQ(ReadAll(tempPath()), ReadAll(target));
     EXPECT_TRUE(messages.shown.empty());
@@ -68,8 +66,7 @@ TEST_F(ReadImageTest, ImagesThatLoad) {
     for (const auto& c : cases) {
         const std::string source = dir.file("source.ini");
         WriteAll(source, c.bytes);
-        markRecord();
-        EXPECT_EQ(ReadImage(source, messages), ImageResult::Success) << c.what;
+        EXPECT_EQ(load(source), ImageResult::Success) << c.what;
         EXPECT_STREQ(settings.SET01, c.apn.c_str()) << c.what;
         // T holds what was read: at most the first 2048 bytes.
         EXPECT_EQ(ReadAll(tempPath()), c.bytes.substr(0, 2048)) << c.what;
@@ -111,9 +108,7 @@ TEST_F(ReadImageTest, ImagesThatAreRefused) {
         const std::string source = dir.file("source.ini");
         WriteAll(source, c.bytes);
         fs::remove(tempPath());
-        markRecord();
-        EXPECT_EQ(ReadImage(source, messages), c.result) << c.what;
-        EXPECT_TRUE(recordUntouched()) << c.what;
+        EXPECT_EQ(load(source), c.result) << c.what;
         EXPECT_FALSE(fs::exists(tempPath())) << c.what;
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -124,9 +119,7 @@ TEST_F(ReadImageTest, KeyInsideAValueFailsOnLoad) {
     CopyText(settings.SET01, kLongTextSize, "CRC=apn");
     const std::string target = dir.file("set.ini");
     WriteAll(target, ReferenceImage(SettingsFileText(settings, false)));
-    markRecord();
-    EXPECT_EQ(ReadImage(target, messages), ImageResult::L2);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(target), ImageResult::L2);
 }
 
 TEST_F(ReadImageTest, SourcesThatCannotBeReadEndInL1) {
@@ -142,9 +135,7 @@ TEST_F(ReadImageTest, SourcesThatCannotBeReadEndInL1) {
         {"an empty path", ""},
     };
     for (const auto& c : cases) {
-        markRecord();
-        EXPECT_EQ(ReadImage(c.path, messages), ImageResult::L1) << c.what;
-        EXPECT_TRUE(recordUntouched()) << c.what;
+        EXPECT_EQ(load(c.path), ImageResult::L1) << c.what;
     }
     EXPECT_FALSE(fs::exists(tempPath()));
     EXPECT_TRUE(messages.shown.empty());
@@ -154,9 +145,7 @@ TEST_F(ReadImageTest, FolderAtTheTempFileEndsInL3) {
     const std::string source = dir.file("set.ini");
     WriteAll(source, DefaultsImage());
     fs::create_directory(tempDir() + "/set_tmp.ini");
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L3);
     EXPECT_TRUE(fs::is_directory(tempPath()));
 }
 

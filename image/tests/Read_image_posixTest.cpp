@@ -21,9 +21,7 @@ using ReadImagePosixTest = ImageTest;
 TEST_F(ReadImagePosixTest, FifoEndsInL1WithoutWaiting) {
     const std::string fifo = dir.file("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    markRecord();
-    EXPECT_EQ(ReadImage(fifo, messages), ImageResult::L1);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(fifo), ImageResult::L1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -32,12 +30,10 @@ TEST_F(ReadImagePosixTest, SourceLockedByAnotherProcessEndsInL1) {
     WriteAll(source, DefaultsImage());
     LockHolder holder(source);
     ASSERT_TRUE(holder.locked());
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L1);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L1);
 
     holder.release();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::Success);
+    EXPECT_EQ(load(source), ImageResult::Success);
     EXPECT_STREQ(settings.SET01, "internet.mts.ru");
 }
 
@@ -47,10 +43,8 @@ TEST_F(ReadImagePosixTest, LinkPlantedAtTheTempFileEndsInL3) {
     const std::string victim = dir.file("victim");
     WriteAll(victim, "someone else's data");
     ASSERT_EQ(::symlink(victim.c_str(), tempPath().c_str()), 0);
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_EQ(load(source), ImageResult::L3);
     EXPECT_EQ(ReadAll(victim), "someone else's data");
-    EXPECT_TRUE(recordUntouched());
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -61,10 +55,8 @@ TEST_F(ReadImagePosixTest, AnotherUsersTempFileEndsInL3) {
     WriteAll(source, DefaultsImage());
     WriteAll(tempPath(), "another user's file");
     ASSERT_EQ(::chown(tempPath().c_str(), 65534, 65534), 0);
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
+    EXPECT_EQ(load(source), ImageResult::L3);
     EXPECT_EQ(ReadAll(tempPath()), "another user's file");
-    EXPECT_TRUE(recordUntouched());
 }
 
 TEST_F(ReadImagePosixTest, FullTempVolumeEndsInL3NotInAHalfRead) {
@@ -74,9 +66,7 @@ TEST_F(ReadImagePosixTest, FullTempVolumeEndsInL3NotInAHalfRead) {
     if (!temp.ok())
         GTEST_SKIP() << temp.why();
     WriteAll(tempDir() + "/filler", std::string(4096, 'f'));
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L3);
 }
 
 } // namespace

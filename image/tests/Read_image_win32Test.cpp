@@ -30,13 +30,11 @@ TEST_F(ReadImageWin32Test, SourceOpenInAnotherProgramEndsInL1) {
     WriteAll(source, DefaultsImage());
     HeldFile other(source, HeldFile::Sharing::None);
     ASSERT_TRUE(other.held());
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L1);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L1);
     EXPECT_FALSE(fs::exists(tempPath()));
 
     other.release();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::Success);
+    EXPECT_EQ(load(source), ImageResult::Success);
     EXPECT_STREQ(settings.SET01, "internet.mts.ru");
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -47,9 +45,7 @@ TEST_F(ReadImageWin32Test, TempFileOpenInAnotherProgramEndsInL3) {
     WriteAll(tempPath(), "an earlier T");
     HeldFile other(tempPath(), HeldFile::Sharing::None);
     ASSERT_TRUE(other.held());
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L3);
     other.release();
     EXPECT_EQ(ReadAll(tempPath()), "an earlier T");
 }
@@ -63,8 +59,7 @@ TEST_F(ReadImageWin32Test, SourceAndTempFolderNamedInCyrillic) {
         std::ofstream out(fs::u8path(source), std::ios::binary);
         out << DefaultsImage();
     }
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::Success);
+    EXPECT_EQ(load(source), ImageResult::Success);
     EXPECT_STREQ(settings.SET01, "internet.mts.ru");
     EXPECT_EQ(readWide(TempPathIn(userTemp)), DefaultsImage());
     EXPECT_TRUE(messages.shown.empty());
@@ -77,9 +72,7 @@ TEST_F(ReadImageWin32Test, NoTemporaryDirectoryEndsInL3) {
     TempDirEnv overlong("C:\\" + std::string(300, 'a'));
     if (SystemGivesTempDirectory())
         GTEST_SKIP() << "this system gives a temporary directory for an overlong %TMP%";
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L3);
     EXPECT_FALSE(fs::exists("\\set_tmp.ini"));
 }
 
@@ -90,9 +83,7 @@ TEST_F(ReadImageWin32Test, UnwritableTempFolderEndsInL3) {
     const std::string plain = dir.file("plain");
     WriteAll(plain, "a regular file");
     TempDirEnv inside(plain);
-    markRecord();
-    EXPECT_EQ(ReadImage(source, messages), ImageResult::L3);
-    EXPECT_TRUE(recordUntouched());
+    EXPECT_EQ(load(source), ImageResult::L3);
     EXPECT_EQ(ReadAll(plain), "a regular file");
 }
 

@@ -26,9 +26,7 @@ const std::uint8_t* bytesOf(const std::string& s) {
 }
 
 std::string defaultsText() {
-    ResetSettings();
-    Set_def();
-    return SettingsFileText(settings, false);
+    return SettingsFileText(Set_def(), false);
 }
 
 TEST(ImageTextTest, CoversAllButTheLastThreeBytes) {
@@ -99,8 +97,7 @@ TEST(CheckImageTest, LeadingZerosAndEdgeForms) {
 }
 
 TEST(CheckImageTest, KeyInsideAValueEndsTheScanEarly) {
-    ResetSettings();
-    Set_def();
+    Settings settings = Set_def();
     CopyText(settings.SET01, kLongTextSize, "CRC=1");
     EXPECT_FALSE(CheckImage(bufferOf(ReferenceImage(SettingsFileText(settings, false))).data()));
 }

@@ -47,7 +47,7 @@ TEST_F(StoreHeldWin32Test, WhatTheStoreSaysIsWhatTheFileHolds) {
         {
             HoldingProgram holder(c.mode, target, c.ms);
             ASSERT_TRUE(holder.ready());
-            result = WriteImage(target, entry, messages);
+            result = store(target);
         }
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(ReadAll(target) == DefaultsImage(), c.newImage);
@@ -65,21 +65,21 @@ TEST_F(StoreHeldWin32Test, ScannerThatTakesTheChangedFile) {
     const std::string target = dir.file("set.ini");
     const std::string oldImage = BoardImage("QM 1.2.3.4.5");
     int checked = 0, unchecked = 0, failed = 0;
-    for (int store = 0; store < 10 && unchecked == 0; ++store) {
+    for (int attempt = 0; attempt < 10 && unchecked == 0; ++attempt) {
         WriteAll(target, oldImage);
         ImageResult result;
         {
             HoldingProgram scanner("grab", target, 3000);
             ASSERT_TRUE(scanner.ready());
-            result = WriteImage(target, entry, messages);
+            result = store(target);
         }
         const std::string held = ReadAll(target);
         if (result == ImageResult::Success || result == ImageResult::WrittenUnchecked) {
-            EXPECT_EQ(held, DefaultsImage()) << "store " << store;
+            EXPECT_EQ(held, DefaultsImage()) << "store " << attempt;
             ++(result == ImageResult::Success ? checked : unchecked);
         } else {
-            EXPECT_EQ(result, ImageResult::S5) << "store " << store;
-            EXPECT_EQ(held, oldImage) << "store " << store << " failed, and the file changed";
+            EXPECT_EQ(result, ImageResult::S5) << "store " << attempt;
+            EXPECT_EQ(held, oldImage) << "store " << attempt << " failed, and the file changed";
             ++failed;
         }
     }

@@ -33,7 +33,7 @@ TEST_F(WriteImagePosixTest, FlushErrorsOfTheTarget) {
         const int result = InChildProcess([&] {
             if (!FailEveryFsyncWith(error))
                 return 100;
-            return static_cast<int>(WriteImage(target, entry, messages));
+            return static_cast<int>(store(target));
         });
         ASSERT_NE(result, 100) << "the seccomp filter could not be installed";
         EXPECT_EQ(result, static_cast<int>(ImageResult::S5)) << std::strerror(error);
@@ -57,8 +57,8 @@ TEST_F(WriteImagePosixTest, ReadOnlyTargetFolderEndsInS5) {
         fs::permissions(folder + "/set.ini", fs::perms::owner_read);
         fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     }
-    EXPECT_EQ(WriteImage(folder + "/set.ini", entry, messages), ImageResult::S5);
-    EXPECT_EQ(WriteImage(folder + "/new.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(store(folder + "/set.ini"), ImageResult::S5);
+    EXPECT_EQ(store(folder + "/new.ini"), ImageResult::S5);
     EXPECT_EQ(ReadAll(folder + "/set.ini"), "as the board holds it");
     if (!board)
         fs::permissions(folder, fs::perms::owner_all); // so the folder can be removed
@@ -72,7 +72,7 @@ TEST_F(WriteImagePosixTest, FullTargetVolumeEndsInS5) {
         GTEST_SKIP() << board.why();
     WriteAll(folder + "/filler", std::string(4096, 'f'));
     // The new file finds no room, and nothing of it stays behind.
-    EXPECT_EQ(WriteImage(folder + "/set.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(store(folder + "/set.ini"), ImageResult::S5);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
@@ -81,7 +81,7 @@ TEST_F(WriteImagePosixTest, LinkPlantedAtTheTempFileIsNeverWrittenThrough) {
     WriteAll(victim, ReferenceImage(TinySettingsText("stale")));
     ASSERT_EQ(::symlink(victim.c_str(), tempPath().c_str()), 0);
     const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(store(target), ImageResult::S1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", tempPath()}));
     EXPECT_EQ(ReadAll(victim), ReferenceImage(TinySettingsText("stale")));
@@ -95,13 +95,11 @@ TEST_F(WriteImagePosixTest, HardLinkPlantedAtTheTempFileGivesWay) {
     const std::string victim = dir.file("victim");
     const std::string source = dir.file("source.ini");
     WriteAll(source, DefaultsImage());
-    for (const bool store : {true, false}) {
+    for (const bool storing : {true, false}) {
         WriteAll(victim, "victim's bytes");
         fs::remove(tempPath());
         ASSERT_EQ(::link(victim.c_str(), tempPath().c_str()), 0);
-        EXPECT_EQ(store ? WriteImage(dir.file("set.ini"), entry, messages)
-                        : ReadImage(source, messages),
-                  ImageResult::Success);
+        EXPECT_EQ(storing ? store(dir.file("set.ini")) : load(source), ImageResult::Success);
         EXPECT_EQ(ReadAll(victim), "victim's bytes");
         struct stat st {};
         ASSERT_EQ(::lstat(tempPath().c_str(), &st), 0);
@@ -115,7 +113,7 @@ TEST_F(WriteImagePosixTest, AnotherUsersTempFileIsLeftAloneAndEndsInS1) {
     WriteAll(tempPath(), "another user's file");
     ASSERT_EQ(::chown(tempPath().c_str(), 65534, 65534), 0);
     const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(store(target), ImageResult::S1);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(ReadAll(tempPath()), "another user's file");
     EXPECT_FALSE(fs::exists(target));
@@ -144,10 +142,10 @@ TEST_F(WriteImagePosixTest, StaleTempFileIsNotStoredWhenTheWriterFails) {
 
     const std::string target = dir.file("set.ini");
     if (temp) {
-        EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+        EXPECT_EQ(store(target), ImageResult::Success);
         EXPECT_EQ(ReadAll(target), ReferenceImage(SettingsFileText(settings, false)));
     } else {
-        EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+        EXPECT_EQ(store(target), ImageResult::S1);
         EXPECT_EQ(messages.shown.size(), 1u);
         EXPECT_FALSE(fs::exists(target));
     }
@@ -159,7 +157,7 @@ TEST_F(WriteImagePosixTest, WriterErrorIsPassedOn) {
         GTEST_SKIP() << temp.why();
     WriteAll(tempDir() + "/filler", std::string(4096, 'f'));
     const std::string target = dir.file("set.ini");
-    EXPECT_THROW(WriteImage(target, entry, messages), WriteError);
+    EXPECT_THROW(store(target), WriteError);
     EXPECT_FALSE(fs::exists(target));
 }
 

@@ -34,7 +34,7 @@ TEST_F(WriteImageWin32Test, TargetOpenInAnotherProgramEndsInS5) {
     WriteAll(target, "as the board holds it");
     HeldFile other(target, HeldFile::Sharing::None);
     ASSERT_TRUE(other.held());
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S5);
+    EXPECT_EQ(store(target), ImageResult::S5);
     other.release();
     EXPECT_EQ(ReadAll(target), "as the board holds it");
     EXPECT_TRUE(messages.shown.empty());
@@ -50,7 +50,7 @@ TEST_F(WriteImageWin32Test, StaleTempFileHeldByAnotherProgramIsNotStored) {
     ASSERT_TRUE(other.held());
 
     const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(store(target), ImageResult::S1);
     EXPECT_EQ(messages.shown, (std::vector<Message>{{"Не удаётся создать файл ", tempPath()}}));
     EXPECT_FALSE(fs::exists(target));
 }
@@ -63,7 +63,7 @@ TEST_F(WriteImageWin32Test, DriveLetterWithoutADriveEndsInS5) {
             letter = c;
     if (letter == 0)
         GTEST_SKIP() << "every drive letter is taken";
-    EXPECT_EQ(WriteImage(std::string(1, letter) + ":\\set.ini", entry, messages), ImageResult::S5);
+    EXPECT_EQ(store(std::string(1, letter) + ":\\set.ini"), ImageResult::S5);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -72,7 +72,7 @@ TEST_F(WriteImageWin32Test, TargetAndTempFolderNamedInCyrillic) {
     fs::create_directory(fs::u8path(userTemp));
     TempDirEnv inside(userTemp);
     const std::string target = dir.file("кресло 1.ini");
-    ASSERT_EQ(WriteImage(target, entry, messages), ImageResult::Success);
+    ASSERT_EQ(store(target), ImageResult::Success);
     const std::string image = ReferenceImage(SettingsFileText(settings, false));
     EXPECT_EQ(readWide(target), image);
     EXPECT_EQ(readWide(TempPathIn(userTemp)), image.substr(0, image.find("\r\n", 540) + 2));
@@ -85,7 +85,7 @@ TEST_F(WriteImageWin32Test, NoTemporaryDirectoryEndsInS1) {
     if (SystemGivesTempDirectory())
         GTEST_SKIP() << "this system gives a temporary directory for an overlong %TMP%";
     const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(store(target), ImageResult::S1);
     EXPECT_EQ(messages.shown, (std::vector<Message>{{"Не удаётся создать файл ", ""}}));
     EXPECT_FALSE(fs::exists(target));
     EXPECT_FALSE(fs::exists("\\set_tmp.ini"));
@@ -97,13 +97,12 @@ TEST_F(WriteImageWin32Test, HardLinkPlantedAtTheTempFileIsReplaced) {
     const std::string victim = dir.file("victim");
     const std::string source = dir.file("source.ini");
     WriteAll(source, DefaultsImage());
-    for (const bool store : {true, false}) {
+    for (const bool storing : {true, false}) {
         WriteAll(victim, "victim's bytes");
         fs::remove(tempPath());
         ASSERT_TRUE(CreateHardLinkW(WideFromUtf8(tempPath()).c_str(), WideFromUtf8(victim).c_str(),
                                     nullptr));
-        const ImageResult result =
-            store ? WriteImage(dir.file("set.ini"), entry, messages) : ReadImage(source, messages);
+        const ImageResult result = storing ? store(dir.file("set.ini")) : load(source);
         EXPECT_EQ(result, ImageResult::Success);
         EXPECT_EQ(ReadAll(victim), "victim's bytes");
         EXPECT_NE(ReadAll(tempPath()), "victim's bytes");
@@ -116,7 +115,7 @@ TEST_F(WriteImageWin32Test, UnusableTempFolderEndsInS1AfterTheWritersMessage) {
     WriteAll(plain, "a regular file");
     TempDirEnv inside(plain);
     const std::string target = dir.file("set.ini");
-    EXPECT_EQ(WriteImage(target, entry, messages), ImageResult::S1);
+    EXPECT_EQ(store(target), ImageResult::S1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", TempPathIn(plain)}));
     EXPECT_FALSE(fs::exists(target));

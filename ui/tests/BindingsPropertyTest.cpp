@@ -30,15 +30,15 @@ int PageOf(QTabWidget* tabs, QWidget* control) {
     return -1;
 }
 
-void ExpectRecordInBounds(const char* when) {
+void ExpectRecordInBounds(const qm::Settings& record, const char* when) {
     for (const qm::Binding& b : qm::Bindings()) {
         if (b.kind != qm::BindingKind::Number)
             continue;
-        const auto v = static_cast<std::int64_t>(qm::NumberValue(qm::settings, b.setting));
+        const auto v = static_cast<std::int64_t>(qm::NumberValue(record, b.setting));
         EXPECT_GE(v, b.min) << b.control << " " << when;
         EXPECT_LE(v, b.max) << b.control << " " << when;
     }
-    EXPECT_EQ(qm::settings.SET28 & 0xC0, 0xC0) << when;
+    EXPECT_EQ(record.SET28 & 0xC0, 0xC0) << when;
 }
 
 TEST_F(BindingsPropertyTest, RandomEditsStayWithinBounds) {
@@ -46,8 +46,8 @@ TEST_F(BindingsPropertyTest, RandomEditsStayWithinBounds) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
 
-    qm::Set_def();
-    qm::settings.SET28 = 0xC6; // bits 6 and 7 as a file may carry them
+    record() = qm::Set_def();
+    record().SET28 = 0xC6; // bits 6 and 7 as a file may carry them
     form->Show_all();
     auto* tabs = find<QTabWidget>("PageControl1");
 
@@ -76,9 +76,9 @@ TEST_F(BindingsPropertyTest, RandomEditsStayWithinBounds) {
             const bool was = box->isChecked();
             QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
             ASSERT_NE(box->isChecked(), was) << b.control;
-            EXPECT_EQ((qm::settings.SET28 >> b.bit) & 1, box->isChecked() ? 1 : 0) << b.control;
+            EXPECT_EQ((record().SET28 >> b.bit) & 1, box->isChecked() ? 1 : 0) << b.control;
         }
-        ExpectRecordInBounds(b.control);
+        ExpectRecordInBounds(record(), b.control);
         if (HasFailure())
             return;
     }

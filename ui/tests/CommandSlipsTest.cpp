@@ -32,7 +32,7 @@ TEST_F(CommandSlipsTest, MarkupIsShownAsWritten) {
     EXPECT_EQ(Shown(find("StatusPanel1")),
               QString::fromStdString("Настройки прочитаны из " + path));
 
-    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    record().serial[0] = static_cast<char>(qm::kBlankSerialMarker);
     form->Show_all();
     focus(find("Edit21"));
     typeText(find("Edit21"), "<u>7</u>");

@@ -53,7 +53,6 @@ TEST_F(CommandsTest, EditedSettingsSavedToAFileAreTheImageToTheByteAndLoadBack) 
     // A fresh window loads it back.
     form = std::make_unique<qm::TForm1>();
     form->show();
-    qm::ResetSettings();
     loadFrom(path);
     EXPECT_EQ(status(), QString::fromStdString("Настройки прочитаны из " + path));
     EXPECT_TRUE(boxes.shown.empty());
@@ -74,7 +73,7 @@ TEST_F(CommandsTest, BadChecksumIsReportedAndStillEnablesTheWriteCommands) {
     EXPECT_EQ(boxes.shown[0].text, QString::fromStdString("Ошибка контрольной суммы " + path));
     EXPECT_EQ(status(), QString::fromStdString("Ошибка при чтении " + path));
     expectAllButtonsEnabled();
-    EXPECT_EQ(qm::modified, 0); // nothing was read into the record
+    EXPECT_EQ(form->form().modified(), 0); // nothing was read into the record
     EXPECT_FALSE(find<QLineEdit>("Edit7")->isEnabled());
 }
 
@@ -101,7 +100,7 @@ protected:
             return dir.file("out.ini");
         if (name == "S2_TextsTooShortForAnImage") {
             for (int n = qm::kFirstSetting; n <= qm::kLastText; ++n)
-                qm::TextField(qm::settings, n)[0] = '\0';
+                qm::TextField(record(), n)[0] = '\0';
             return dir.file("out.ini");
         }
         if (name == "S5_TargetFolderIsNotThere")
@@ -289,7 +288,7 @@ TEST_F(BoardTest, NoBoardShowsOnlyTheDiscoveryMessage) {
     EXPECT_EQ(boxes.shown[0].text, "Не удалось соединиться с устройством ");
     EXPECT_EQ(status(), before);
     EXPECT_FALSE(writeButtonsEnabled());
-    EXPECT_EQ(qm::modified, 0);
+    EXPECT_EQ(form->form().modified(), 0);
 }
 
 TEST_F(BoardTest, BoardWithoutSettingsFileEndsInAReadError) {

@@ -23,16 +23,16 @@ using FieldRulesTest = WindowTest;
 
 TEST_F(FieldRulesTest, BanknoteBoxTogglesWhereverItsAreaIsClicked) {
     loadDefaults();
-    qm::settings.SET29 = 3; // tenge: CheckBox1 has no caption
+    record().SET29 = 3; // tenge: CheckBox1 has no caption
     form->Show_all();
     clickTab(1);
     for (const auto& [name, bit] : {std::pair{"CheckBox1", 0}, std::pair{"CheckBox3", 2}}) {
         SCOPED_TRACE(name);
         QWidget* box = find(name);
-        const std::uint8_t before = qm::settings.SET28;
+        const std::uint8_t before = record().SET28;
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier,
                           QPoint(box->width() - 3, box->height() / 2));
-        EXPECT_EQ(qm::settings.SET28, before ^ (1u << bit));
+        EXPECT_EQ(record().SET28, before ^ (1u << bit));
     }
 }
 
@@ -104,15 +104,15 @@ TEST_F(FieldRulesTest, NoControlCharacterEntersATextOrTheSerialLabel) {
         {Road::Paste, "|", "\r\n\r\n\r\n\r\n\r\n\r\nQM 1.2.3.4.5\r\n", "QM 1.2.3.4.5"},
     };
     loadDefaults();
-    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    record().serial[0] = static_cast<char>(qm::kBlankSerialMarker);
     form->Show_all();
     const std::pair<const char*, std::function<std::string()>> fields[] = {
-        {"Edit7", [] { return FieldText(1); }},
-        {"Edit12", [] { return FieldText(2); }},
-        {"Edit10", [] { return FieldText(3); }},
-        {"Edit3", [] { return FieldText(4); }},
-        {"Edit5", [] { return FieldText(5); }},
-        {"Edit21", [] { return std::string(qm::settings.serial); }},
+        {"Edit7", [this] { return FieldText(1); }},
+        {"Edit12", [this] { return FieldText(2); }},
+        {"Edit10", [this] { return FieldText(3); }},
+        {"Edit3", [this] { return FieldText(4); }},
+        {"Edit5", [this] { return FieldText(5); }},
+        {"Edit21", [this] { return std::string(record().serial); }},
     };
     for (const auto& [name, stored] : fields) {
         auto* edit = find<QLineEdit>(name);
@@ -130,25 +130,25 @@ TEST_F(FieldRulesTest, NoControlCharacterEntersATextOrTheSerialLabel) {
 
 TEST_F(FieldRulesTest, SerialEntryDrivesTheLabelAndTheFourCaptions) {
     loadDefaults();
-    qm::settings.serial[0] = static_cast<char>(qm::kBlankSerialMarker);
+    record().serial[0] = static_cast<char>(qm::kBlankSerialMarker);
     form->Show_all();
     auto* entry = find<QLineEdit>("Edit21");
     focus(entry);
     typeText(entry, "QM12");
-    EXPECT_EQ(std::string(qm::settings.serial), "QM12");
+    EXPECT_EQ(std::string(record().serial), "QM12");
     for (const char* name : {"Label42", "Label43", "Label45", "Label46"})
         EXPECT_EQ(find<QLabel>(name)->text(), "QM12") << name;
 
     // At most twelve characters, all of code page 1251.
     typeText(entry, QString::fromUtf8("№3456789中0123"));
     EXPECT_EQ(entry->text(), QString::fromUtf8("QM12№3456789"));
-    EXPECT_EQ(std::string(qm::settings.serial), "QM12\xB9"
-                                                "3456789");
+    EXPECT_EQ(std::string(record().serial), "QM12\xB9"
+                                            "3456789");
 
-    // The writer empties the entry: the label and captions follow.
-    form->serialEntry().clearText();
+    // The entry emptied: the label and captions follow.
+    retype(entry, "");
     EXPECT_EQ(entry->text(), "");
-    EXPECT_EQ(qm::settings.serial[0], '\0');
+    EXPECT_EQ(record().serial[0], '\0');
     for (const char* name : {"Label42", "Label43", "Label45", "Label46"})
         EXPECT_EQ(find<QLabel>(name)->text(), "") << name;
 }

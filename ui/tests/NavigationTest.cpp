@@ -47,7 +47,7 @@ TEST_F(NavigationTest, RadioPairsAreEnteredAtTheSelectedButtonAndArrowsMoveTheSe
     for (const Pair& p : pairs) {
         for (const std::uint8_t stored : {0, 1}) {
             SCOPED_TRACE(std::string(p.group) + " " + std::to_string(stored));
-            qm::settings.*p.setting = stored;
+            record().*p.setting = stored;
             form->Show_all();
             const char* selected = stored ? p.closed : p.open;
             const char* other = stored ? p.open : p.closed;
@@ -55,21 +55,21 @@ TEST_F(NavigationTest, RadioPairsAreEnteredAtTheSelectedButtonAndArrowsMoveTheSe
             QTest::keyClick(find(p.group), Qt::Key_Tab);
             ASSERT_EQ(focused(), selected);
             QTest::keyClick(find(selected), Qt::Key_Space); // selects nothing new
-            EXPECT_EQ(qm::settings.*p.setting, stored);
+            EXPECT_EQ(record().*p.setting, stored);
             QTest::keyClick(find(selected), stored ? Qt::Key_Down : Qt::Key_Up);
             EXPECT_EQ(focused(), other);
             EXPECT_TRUE(find<QRadioButton>(other)->isChecked());
-            EXPECT_EQ(qm::settings.*p.setting, 1 - stored);
+            EXPECT_EQ(record().*p.setting, 1 - stored);
             QTest::keyClick(find(other), Qt::Key_Right); // round the end, back again
             EXPECT_EQ(focused(), selected);
-            EXPECT_EQ(qm::settings.*p.setting, stored);
+            EXPECT_EQ(record().*p.setting, stored);
             QTest::keyClick(find(selected), Qt::Key_Tab);
             EXPECT_EQ(focused(), p.after);
         }
     }
     // The Enter chain focuses the unselected "Замкнут" without selecting it;
     // Tab leaves the pair from there, and Shift+Tab comes back at the selected.
-    qm::settings.SET48 = 0;
+    record().SET48 = 0;
     form->Show_all();
     clickTab(2);
     focus(find("Edit33"));
@@ -79,7 +79,7 @@ TEST_F(NavigationTest, RadioPairsAreEnteredAtTheSelectedButtonAndArrowsMoveTheSe
     EXPECT_EQ(focused(), "GroupBox5");
     QTest::keyClick(find("GroupBox5"), Qt::Key_Backtab);
     EXPECT_EQ(focused(), "RadioButton2");
-    EXPECT_EQ(qm::settings.SET48, 0);
+    EXPECT_EQ(record().SET48, 0);
 }
 
 TEST_F(NavigationTest, PriceCellsKeepTheirSelectionWhenLeft) {

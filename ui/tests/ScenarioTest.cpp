@@ -128,6 +128,8 @@ private:
         return w->objectName().toStdString();
     }
 
+    qm::Form& form() override { return form_.form(); }
+
     qm::TForm1& form_;
     BoxRecorder& boxes_;
     QString& answer_;

@@ -72,7 +72,7 @@ TEST_F(SettingTableTest, ShowingARecordStoresWhatTheSettingsCoreSays) {
     for (const int number : {65535, 0}) {
         SCOPED_TRACE(number);
         qm::Set_def();
-        qm::Settings& r = qm::settings;
+        qm::Settings& r = record();
         for (const qm::SettingRule& rule : qm::SettingRules())
             if (rule.kind == qm::SettingKind::Number)
                 qm::SetNumberValue(r, rule.setting, static_cast<std::uint16_t>(number));

@@ -35,7 +35,6 @@ public:
 } // namespace
 
 void WindowTest::SetUp() {
-    qm::ResetSettings();
     previousDialogHook_ = qm::SetFileDialogHook([this](qm::FileDialogKind kind) {
         dialogsRun.push_back(kind);
         return nextFileName;
@@ -50,7 +49,6 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
     form.reset();
     qm::SetFileDialogHook(previousDialogHook_);
-    qm::ResetSettings();
 }
 
 void WindowTest::loadDefaults() {
@@ -94,8 +92,8 @@ std::string WindowTest::focused() const {
     return w ? w->objectName().toStdString() : std::string("(none)");
 }
 
-std::string FieldText(int setting) {
-    const char* field = qm::TextField(qm::settings, setting);
+std::string WindowTest::FieldText(int setting) const {
+    const char* field = qm::TextField(record(), setting);
     return std::string(field, ::strnlen(field, qm::TextCapacity(setting)));
 }
 

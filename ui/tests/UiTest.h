@@ -1,4 +1,4 @@
-// A fresh settings record and a fresh, shown, active main window per test,
+// A fresh main window, its record all zero, shown and active per test,
 // driven by real key and mouse events.
 #pragma once
 
@@ -68,6 +68,9 @@ protected:
     void pressEnter(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // The object name of the control with the focus.
     std::string focused() const;
+    // The window's record, and the bytes of its text field up to its zero.
+    qm::Settings& record() const { return form->form().record(); }
+    std::string FieldText(int setting) const;
 
     std::unique_ptr<qm::TForm1> form;
     BoxRecorder boxes;
@@ -86,8 +89,5 @@ private:
     qm::FileDialogHook previousDialogHook_;
     const DataHomeEnv dataHomeEnv_{dataHome.path()};
 };
-
-// The bytes of a text field up to its terminating zero.
-std::string FieldText(int setting);
 
 } // namespace qmtest

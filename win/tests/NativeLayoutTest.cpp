@@ -65,8 +65,6 @@ bool isField(qm::ControlKind kind) {
 
 class NativeLayout : public ::testing::Test {
 protected:
-    void SetUp() override { qm::ResetSettings(); }
-    void TearDown() override { qm::ResetSettings(); }
     WinDriver driver;
     qm::Controls& controls = driver.window.controls();
     int scaled(int pixels) const { return MulDiv(pixels, controls.dpi(), 96); }

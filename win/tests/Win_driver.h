@@ -29,6 +29,7 @@ public:
     void focus(const std::string& control) override;
     void answerFileDialog(const std::string& path) override { answer_ = path; }
     void showAll() override { window.form().Show_all(); }
+    qm::Form& form() override { return window.form(); }
 
     std::string text(const std::string& control) override;
     std::string selectedText(const std::string& control) override;

@@ -9,11 +9,7 @@
 namespace qmtest {
 namespace {
 
-class NativeScenario : public ::testing::TestWithParam<Scenario> {
-protected:
-    void SetUp() override { qm::ResetSettings(); }
-    void TearDown() override { qm::ResetSettings(); }
-};
+class NativeScenario : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(NativeScenario, Runs) {
     WinDriver driver;

@@ -1,10 +1,9 @@
-// Helpers shared by the test suites: a message recorder, a serial entry
-// stand-in, temporary folders, whole-file reads and writes, and variables of
-// the environment set for a while.
+// Helpers shared by the test suites: a message recorder, temporary folders,
+// whole-file reads and writes, and variables of the environment set for a
+// while.
 #pragma once
 
 #include "MessageSink.h"
-#include "SerialEntry.h"
 #include "Settings.h"
 
 #include <optional>
@@ -25,27 +24,6 @@ public:
         shown.push_back({text, path});
     }
     std::vector<Message> shown;
-};
-
-// Behaves like the window's serial entry: emptying a non-empty text runs the
-// change rule, which empties the serial label of the global record.
-class FakeSerialEntry : public qm::SerialEntry {
-public:
-    bool visible = false;
-    bool enabled = false;
-    std::string text;
-    int changeRuleRuns = 0;
-
-    bool isVisible() const override { return visible; }
-    void clearText() override {
-        if (text.empty())
-            return;
-        text.clear();
-        ++changeRuleRuns;
-        qm::CopyText(qm::settings.serial, qm::kSerialSize, text);
-    }
-    void hide() override { visible = false; }
-    void disable() override { enabled = false; }
 };
 
 // A fresh folder under the system's temporary folder, removed with its
