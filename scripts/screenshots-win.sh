@@ -40,7 +40,7 @@ fi
 cmake --build "$build" --parallel 2 --target qmconf
 editor=$(realpath "$build/win/qmconf.exe")
 
-work=$(mktemp -d /tmp/qmconf-winshots.XXXXXX)
+work=$(mktemp -d -t qmconf-winshots.XXXXXX)
 # No winemenubuilder: nothing of the prefix goes into the desktop's own menu.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine takes the locale from its name, whether or not the host has it.
