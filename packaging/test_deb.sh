@@ -126,7 +126,9 @@ done
 
 # lintian: no error, no warning; of its informational tags, none of those
 # that the build's hardening and the package's strip step answer.
-lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
+# (Its caches of the programs' ELF data go into the work folder, not left
+# behind in the temporary folder.)
+TMPDIR=$work lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
     fail "lintian: $(cat "$work/lintian.txt")"
 if grep -E ': (hardening-no-(bindnow|relro|pie)|binary-has-unneeded-section) ' "$work/lintian.txt"; then
     fail "programs built or stripped without the package's hardening"
