@@ -14,12 +14,11 @@
 //             the open dialog, and a serial label typed into the serial entry
 #include "Application.h"
 #include "TForm1.h"
+#include "Toolkit_texts.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -239,12 +238,10 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: ui_guide_pictures FOLDER SETTINGS_FILE\n", stderr);
         return 2;
     }
+    // As qmconf starts.
     qm::Application app(argc, argv);
-    // As qmconf starts: the toolkit's own texts in Russian.
     QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&toolkitTexts);
+    qm::InstallToolkitTexts(toolkitTexts);
     try {
         Pictures(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])).take();
     } catch (const std::exception& error) {
