@@ -12,13 +12,13 @@ else()
     find_package(GTest REQUIRED)
 endif()
 
-# Registers a GoogleTest executable with CTest: one CTest test per case
-# natively; one per executable in a cross build, whose executables the
-# host cannot list (the Windows suite runs them under Wine by script).
+# Registers a GoogleTest executable with CTest, one CTest test per case,
+# listed when CTest runs. In a cross build the cases are listed and run
+# through the emulator (the Windows preset's Wine wrapper), which needs the
+# prefix and screen that only the test run prepares; each case in the
+# folder of its executable, where it finds the programs it starts. A case of
+# a table is named by its row's name alone.
 function(qm_add_gtest target)
-    if(CMAKE_CROSSCOMPILING)
-        add_test(NAME ${target} COMMAND ${target})
-    else()
-        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
-    endif()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
+                         WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>)
 endfunction()

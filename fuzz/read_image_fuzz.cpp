@@ -27,11 +27,15 @@ public:
     void showMessage(const std::string&, const std::string&) override {}
 };
 
+// A folder of the run's own under the temporary folder (TMPDIR, which
+// scripts/fuzz.sh points at a folder it removes afterwards, even after a
+// finding has ended the run).
 std::string workDir() {
     static std::string dir;
     if (dir.empty()) {
-        char tmpl[] = "/tmp/qmconf-fuzz-XXXXXX";
-        FUZZ_CHECK(::mkdtemp(tmpl) != nullptr);
+        const char* parent = std::getenv("TMPDIR");
+        std::string tmpl = std::string(parent && *parent ? parent : "/tmp") + "/qmconf-fuzz-XXXXXX";
+        FUZZ_CHECK(::mkdtemp(tmpl.data()) != nullptr);
         dir = tmpl;
         ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1); // T goes there too
     }

@@ -68,6 +68,15 @@ LC_ALL=C man -l "$page" | grep -q 'IZ USTROISTVA' ||
 LC_ALL=C.UTF-8 man -l "$page" | grep -q 'ИЗ УСТРОЙСТВА' ||
     fail "qmconf.1 in a UTF-8 locale lacks the command ИЗ УСТРОЙСТВА"
 
+# The editor started without a desktop session says so in one line and ends
+# with status 1, instead of the toolkit's abort.
+status=0
+env -i PATH=/usr/bin:/bin "$root/usr/bin/qmconf" >"$work/out.txt" 2>"$work/err.txt" || status=$?
+[ "$status" -eq 1 ] || fail "qmconf without a desktop session ends with status $status, not 1"
+[ ! -s "$work/out.txt" ] && [ "$(wc -l <"$work/err.txt")" -eq 1 ] &&
+    grep -q 'needs a desktop session' "$work/err.txt" ||
+    fail "qmconf without a desktop session says: $(cat "$work/out.txt" "$work/err.txt")"
+
 desktop="$root/usr/share/applications/$id.desktop"
 grep -qx 'Exec=qmconf' "$desktop" || fail "desktop entry does not start qmconf"
 grep -qx 'Icon=qmconf' "$desktop" || fail "desktop entry names another icon"
@@ -126,7 +135,9 @@ done
 
 # lintian: no error, no warning; of its informational tags, none of those
 # that the build's hardening and the package's strip step answer.
-lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
+# (Its caches of the programs' ELF data go into the work folder, not left
+# behind in the temporary folder.)
+TMPDIR=$work lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
     fail "lintian: $(cat "$work/lintian.txt")"
 if grep -E ': (hardening-no-(bindnow|relro|pie)|binary-has-unneeded-section) ' "$work/lintian.txt"; then
     fail "programs built or stripped without the package's hardening"

@@ -10,35 +10,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/virtual-screen.sh
 source scripts/wine-prefix.sh
 
 bash scripts/deps.sh "${WINDOWS_PACKAGES[@]}"
-build=${QMCONF_WIN_BENCH_BUILD_DIR:-build-win-bench}
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_UI=OFF -DQMCONF_BUILD_TESTS=OFF \
-    -DQMCONF_BUILD_BENCH=ON --no-warn-unused-cli >/dev/null
-cmake --build "$build" --parallel 2 --target qmconf win_startup_probe_editor \
+build=build-win-bench
+cmake --preset windows-bench >/dev/null
+cmake --build --preset windows-bench --target qmconf win_startup_probe_editor \
     win_startup_probe_minimal
 
-work=$(mktemp -d /tmp/qmconf-winbench.XXXXXX)
-# No winemenubuilder: nothing of the prefix goes into the desktop's own menu.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-xvfb_pid=""
+work=$(mktemp -d -t qmconf-winbench.XXXXXX)
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    qm_wine_down
+    qm_screen_down
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -noreset -nolisten tcp \
-    5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-qm_wine_prefix "$work"
+qm_screen_up 1280x1024
+qm_wine_prefix "$work/prefix"
 probes=(editor minimal)
 stops=(frame made entry)
 # One run of each first, so that neither pays for Wine's first start.

@@ -8,12 +8,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/virtual-screen.sh
 
-bash scripts/deps.sh "${BENCH_PACKAGES[@]}" time xvfb xauth
-build=${QMCONF_BENCH_BUILD_DIR:-build-bench}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_BENCH=ON \
-    -DQMCONF_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --parallel
+bash scripts/deps.sh "${BENCH_PACKAGES[@]}" time xvfb
+build=build-bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench
 
 echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 echo "== image (tmpfs)"
@@ -26,20 +26,19 @@ bash bench/cli_check.sh "$build/cli/qmconf-cli" /dev/shm
 bash bench/cli_check.sh "$build/cli/qmconf-cli"
 
 echo "== start-up to the first painted frame (Xvfb)"
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
-    set -euo pipefail
-    build=$1
-    json=$(mktemp)
-    hyperfine --style basic --warmup 5 --runs 40 --export-json "$json" \
-        -n editor "$build/bench/startup_probe_editor" \
-        -n "minimal Qt window" "$build/bench/startup_probe_minimal" >/dev/null
-    python3 bench/startup_summary.py "$json"
-    for probe in editor minimal; do
-        kb=$( { /usr/bin/time -f "%M" "$build/bench/startup_probe_$probe" >/dev/null; } 2>&1 | tail -1)
-        echo "peak memory $probe: $kb KiB"
-    done
-' _ "$build"
+work=$(mktemp -d)
+trap 'qm_screen_down; rm -rf "$work"' EXIT
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+qm_screen_up 1024x768
+hyperfine --style basic --warmup 5 --runs 40 --export-json "$work/startup.json" \
+    -n editor "$build/bench/startup_probe_editor" \
+    -n "minimal Qt window" "$build/bench/startup_probe_minimal" >/dev/null
+python3 bench/startup_summary.py "$work/startup.json"
+for probe in editor minimal; do
+    kb=$( { /usr/bin/time -f "%M" "$build/bench/startup_probe_$probe" >/dev/null; } 2>&1 | tail -1)
+    echo "peak memory $probe: $kb KiB"
+done
+qm_screen_down
 
 echo "== the Windows window (Wine)"
 bash scripts/bench-win.sh

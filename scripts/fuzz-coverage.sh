@@ -12,16 +12,17 @@ source scripts/packages.sh
 bash scripts/deps.sh "${FUZZ_PACKAGES[@]}"
 
 corpora=$(realpath "${1:-fuzz/corpus}")
-build=${QMCONF_FUZZ_COVERAGE_DIR:-build-fuzz-coverage}
-flags="-fprofile-instr-generate -fcoverage-mapping"
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" \
-    -DQMCONF_FUZZ=ON -DQMCONF_BUILD_TESTS=OFF -DQMCONF_BUILD_UI=OFF >/dev/null
-cmake --build "$build" --parallel
+build=build-fuzz-coverage
+cmake --preset fuzz-coverage >/dev/null
+cmake --build --preset fuzz-coverage
 
 profiles="$build/profiles"
 rm -rf "$profiles"
 mkdir -p "$profiles"
+# What a target writes goes into a folder removed afterwards.
+export TMPDIR
+TMPDIR=$(mktemp -d)
+trap 'rm -rf "$TMPDIR"' EXIT
 for t in $(find "$build/fuzz" -maxdepth 1 -name '*_fuzz' -type f -perm -u+x | sort); do
     name=$(basename "$t")
     corpus="$corpora/${name%_fuzz}"

@@ -9,10 +9,9 @@ source scripts/packages.sh
 bash scripts/deps.sh "${FUZZ_PACKAGES[@]}"
 
 total=${1:-240}
-build=${QMCONF_FUZZ_BUILD_DIR:-build-fuzz}
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQMCONF_FUZZ=ON -DQMCONF_BUILD_TESTS=OFF -DQMCONF_BUILD_UI=OFF >/dev/null
-cmake --build "$build" --parallel
+build=build-fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 targets=()
 while IFS= read -r t; do targets+=("$t"); done < <(find "$build/fuzz" -maxdepth 1 -name '*_fuzz' -type f -perm -u+x | sort)
@@ -21,19 +20,23 @@ per=$(( total / ${#targets[@]} ))
 
 findings="$build/findings"
 mkdir -p "$findings"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 status=0
 for t in "${targets[@]}"; do
     name=$(basename "$t")
-    work=$(mktemp -d)
+    rm -rf "${work:?}"/*
+    mkdir "$work/corpus" "$work/tmp"
     seeds="fuzz/corpus/${name%_fuzz}"
-    [ -d "$seeds" ] && cp -r "$seeds/." "$work/"
+    [ -d "$seeds" ] && cp -r "$seeds/." "$work/corpus/"
     echo "== $name for ${per}s"
-    if ! "$t" -max_total_time="$per" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-            -artifact_prefix="$findings/$name-" "$work" >"$build/$name.log" 2>&1; then
+    # What a target writes goes into the work folder, removed afterwards.
+    if ! TMPDIR="$work/tmp" "$t" -max_total_time="$per" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 -artifact_prefix="$findings/$name-" "$work/corpus" \
+            >"$build/$name.log" 2>&1; then
         echo "FINDING in $name:"; tail -40 "$build/$name.log"; status=1
     else
         grep -E '^stat::number_of_executed_units|^#[0-9]+.*DONE' "$build/$name.log" | tail -2 || true
     fi
-    rm -rf "$work"
 done
 exit $status

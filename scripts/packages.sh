@@ -26,7 +26,7 @@ WINDOWS_PACKAGES=(
     cmake ninja-build
     g++-mingw-w64-x86-64-posix googletest
     wine wine64
-    fonts-wine xvfb xauth
+    fonts-wine xvfb
     nsis zip unzip pandoc
     locales
     # Windows' Arial and Courier New under Wine: their metric twins.
@@ -47,8 +47,9 @@ BENCH_PACKAGES=(
     libbenchmark-dev hyperfine
 )
 
-# Additionally, to make the pictures of the user guide (scripts/screenshots.sh).
+# Additionally, to make the pictures of the user guide (scripts/screenshots.sh;
+# xdotool drives the installer for scripts/screenshots-win.sh).
 SCREENSHOT_PACKAGES=(
-    xvfb xdotool imagemagick x11-utils
+    xvfb imagemagick xdotool
     dosfstools mtools
 )

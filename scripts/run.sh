@@ -9,9 +9,9 @@ source scripts/utf8-locale.sh
 
 bash scripts/deps.sh "${BUILD_PACKAGES[@]}"
 
-build=${QMCONF_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMCONF_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --parallel
+build=build
+cmake --preset editor >/dev/null
+cmake --build --preset editor
 
 # The window needs a desktop session; without one the toolkit aborts with a
 # text about platform plugins that tells a newcomer nothing.

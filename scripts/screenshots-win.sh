@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Takes pictures of the Windows window (qmconf.exe) and, when asked, of the
-# installer, under Wine on a virtual X display of its own, driven with real
-# clicks and keys:
+# installer, under Wine on a virtual X display of its own:
 #   win-start.png        the window as it opens
 #   win-tab1..4.png      "ПО УМОЛЧАНИЮ", then each of the four tab pages,
-#                        turned with Ctrl+Tab
+#                        turned with Ctrl+Tab (both by the window's picture
+#                        driver, win/tests/Guide_pictures.cpp)
 #   setup-1..5.png       with QMCONF_SHOT_SETUP=<installer>: its licence,
 #                        components, folder and finish pages, and the window
 #                        its finish page starts
@@ -20,6 +20,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/utf8-locale.sh
+source scripts/virtual-screen.sh
 source scripts/wine-prefix.sh
 
 bash scripts/deps.sh "${WINDOWS_PACKAGES[@]}" "${SCREENSHOT_PACKAGES[@]}"
@@ -31,26 +33,14 @@ language=$([ "$locale" = ru_RU.UTF-8 ] && echo ru || echo en)
 names=""
 [ "$dpi" = 96 ] && [ "$language" = ru ] || names="$language-$dpi-"
 setup=${QMCONF_SHOT_SETUP:+$(realpath "$QMCONF_SHOT_SETUP")}
-build=${QMCONF_WIN_BUILD_DIR:-build-win}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DQMCONF_BUILD_UI=OFF -DQMCONF_BUILD_TESTS=OFF \
-        --no-warn-unused-cli >/dev/null
-fi
-cmake --build "$build" --parallel 2 --target qmconf
-editor=$(realpath "$build/win/qmconf.exe")
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target win_guide_pictures
+driver=$(realpath build-win/win/tests/win_guide_pictures.exe)
 
-work=$(mktemp -d /tmp/qmconf-winshots.XXXXXX)
-# No winemenubuilder: nothing of the prefix goes into the desktop's own menu.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine takes the locale from its name, whether or not the host has it.
-in_locale() {
-    env LC_ALL="$locale" "$@"
-}
-xvfb_pid=""
+work=$(mktemp -d -t qmconf-winshots.XXXXXX)
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    qm_wine_down
+    qm_screen_down
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -59,78 +49,53 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 5 -screen 0 1600x1200x24 -dpi "$dpi" -noreset -nolisten tcp \
-    5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-qm_wine_prefix "$work" "$locale" || fail "no Wine prefix"
-qm_wine_dpi "$dpi" "$work"
-
-scaled() { # pixels at 96 DPI
-    echo $(($1 * dpi / 96))
-}
-# The window's geometry as X has it: X, Y, WIDTH, HEIGHT.
-X=0 Y=0 WIDTH=0 HEIGHT=0
-find_window() { # pattern of its name (bash's, as the window's name reads in UTF-8)
-    local window name
-    for _ in $(seq 150); do
-        for window in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-            name=$(xdotool getwindowname "$window" 2>/dev/null) || continue
-            if [[ $name =~ $1 ]]; then
-                eval "$(xdotool getwindowgeometry --shell "$window")"
-                echo "$window"
-                return 0
-            fi
-        done
-        sleep 0.2
-    done
-    return 1
-}
-shot() { # name
-    sleep 1
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/shot.ppm"
-    convert "$work/shot.ppm" -strip -define png:exclude-chunks=date,time "$out/$names$1"
-}
-key() { # key...: to the window with the focus
-    xdotool key --delay 100 "$@"
-}
-
+qm_screen_up 1600x1200 -dpi "$dpi"
+qm_wine_prefix "$work/prefix" "$locale" || fail "no Wine prefix"
+qm_wine_dpi "$dpi"
 mkdir -p "$out"
-xdotool mousemove --sync 0 0
-client_x=0 client_y=0
-find_editor() {
-    find_window 'QM$' >/dev/null || fail "the window did not appear"
-    # Wine draws the frame itself: the client area sits inside the borders,
-    # under the title bar.
-    local border=$(((WIDTH - $(scaled 617)) / 2))
-    client_x=$((X + border))
-    client_y=$((Y + HEIGHT - border - $(scaled 468)))
+# The pictures carry no time stamps, so that an unchanged window gives
+# unchanged files.
+save_png() { # picture name
+    convert "$1" -strip -define png:exclude-chunks=date,time "$out/$names$2"
 }
-click_at() { # client x, client y at 96 DPI
-    xdotool mousemove --sync $((client_x + $(scaled "$1"))) $((client_y + $(scaled "$2"))) click 1
-    xdotool mousemove --sync 0 0
-}
-(cd "$work" && in_locale wine "$editor" >"$work/editor.log" 2>&1 &)
-find_editor
-shot win-start.png
-click_at 501 12 # ПО УМОЛЧАНИЮ
-shot win-tab1.png
-for page in 2 3 4; do
-    key ctrl+Tab
-    shot "win-tab$page.png"
-done
-click_at 589 12 # ВЫХОД
+
+# Wine takes the locale from its name, whether or not the host has it.
+(cd "$work" && LC_ALL=$locale wine "$driver" >"$work/pictures.log" 2>&1) ||
+    fail "the window's picture driver failed: $(tr -d '\r' <"$work/pictures.log")"
 pictures="win-start win-tab1 win-tab2 win-tab3 win-tab4"
+for picture in $pictures; do
+    save_png "$work/$picture.ppm" "$picture.png"
+done
 
 if [ -n "$setup" ]; then
-    (cd "$work" && in_locale wine "$setup" >"$work/setup.log" 2>&1 &)
-    find_window '^Установка программы' >/dev/null || fail "the installer did not appear"
+    # The installer's pages, driven by xdotool: a window by a pattern of its
+    # name (bash's, as the name reads in UTF-8), its geometry as X has it.
+    X=0 Y=0 WIDTH=0 HEIGHT=0
+    find_window() {
+        local window name
+        for _ in $(seq 150); do
+            for window in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+                name=$(xdotool getwindowname "$window" 2>/dev/null) || continue
+                if [[ $name =~ $1 ]]; then
+                    eval "$(xdotool getwindowgeometry --shell "$window")"
+                    return 0
+                fi
+            done
+            sleep 0.2
+        done
+        return 1
+    }
+    shot() { # name
+        sleep 1
+        import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/shot.ppm"
+        save_png "$work/shot.ppm" "$1"
+    }
+    key() { # key...: to the window with the focus
+        xdotool key --delay 100 "$@"
+    }
+    xdotool mousemove --sync 0 0
+    (cd "$work" && LC_ALL=$locale wine "$setup" >"$work/setup.log" 2>&1 &)
+    find_window '^Установка программы' || fail "the installer did not appear"
     # Enter takes the page's default button: "Принимаю", "Далее",
     # "Установить"; the files are copied on the way to the last page.
     for page in 1 2 3; do
@@ -139,15 +104,16 @@ if [ -n "$setup" ]; then
     done
     sleep 3
     shot setup-4.png
-    # "Готово" with "Запустить программу" ticked: the window opens.
+    # "Готово" with "Запустить программу" ticked: the window opens, and is
+    # closed from the keyboard.
     key Return
-    find_editor
+    find_window 'QM$' || fail "the window did not appear"
     shot setup-5.png
-    click_at 589 12 # ВЫХОД
+    key alt+F4
     sleep 1
-    (cd "$work" && in_locale wine "C:\\Program Files\\qmconf\\uninstall.exe" \
+    (cd "$work" && LC_ALL=$locale wine "C:\\Program Files\\qmconf\\uninstall.exe" \
         >"$work/uninstall.log" 2>&1 &)
-    find_window '^Удаление программы' >/dev/null || fail "the uninstaller did not appear"
+    find_window '^Удаление программы' || fail "the uninstaller did not appear"
     shot uninstall-1.png
     key Return
     sleep 3

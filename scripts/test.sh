@@ -15,22 +15,41 @@ source scripts/utf8-locale.sh
 stages=${QMCONF_STAGES:-native sanitize windows fuzz}
 bash scripts/deps.sh "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
-for stage in $stages; do
-    start=$SECONDS
-    echo "=== stage: $stage"
-    case $stage in
+# Each stage runs with a home and a temporary folder of its own, empty at
+# its start: a stage that writes into the user's home or leaves anything in
+# the temporary folder fails.
+scratch=$(mktemp -d)
+chmod 0755 "$scratch"
+trap 'rm -rf "$scratch"' EXIT
+run_stage() { # stage
+    case $1 in
     native)
-        build=${QMCONF_BUILD_DIR:-build}
-        cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DQMCONF_BUILD_TESTS=ON >/dev/null
-        cmake --build "$build" --parallel
-        QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure \
-            --parallel "$(nproc)"
+        cmake --preset native >/dev/null
+        cmake --build --preset native
+        ctest --preset native --parallel "$(nproc)"
         ;;
     sanitize) bash scripts/sanitize.sh ;;
     windows) bash scripts/windows-tests.sh ;;
     fuzz) bash scripts/fuzz.sh "${QMCONF_FUZZ_SECONDS:-60}" ;;
-    *) echo "unknown stage: $stage" >&2; exit 2 ;;
+    *) echo "unknown stage: $1" >&2; exit 2 ;;
     esac
+}
+
+for stage in $stages; do
+    start=$SECONDS
+    echo "=== stage: $stage"
+    rm -rf "${scratch:?}"/*
+    mkdir -m 0700 "$scratch/home"
+    # Open to other users as /tmp is: tests run programs as another user.
+    mkdir -m 1777 "$scratch/tmp"
+    (HOME=$scratch/home TMPDIR=$scratch/tmp run_stage "$stage")
+    for place in home tmp; do
+        left=$(cd "$scratch/$place" && find . -mindepth 1 | sort)
+        if [ -n "$left" ]; then
+            echo "stage $stage left in its $place folder (the user's, outside a test run):" >&2
+            echo "$left" >&2
+            exit 1
+        fi
+    done
     echo "=== stage $stage passed in $((SECONDS - start))s"
 done

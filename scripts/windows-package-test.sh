@@ -15,6 +15,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/utf8-locale.sh
+source scripts/virtual-screen.sh
+source scripts/wine-prefix.sh
 
 build=$(realpath "${1:-${QMCONF_WIN_BUILD_DIR:-build-win}}")
 cached() { # name: a value of the build folder's cache
@@ -25,18 +27,21 @@ product=$(cached QMCONF_PRODUCT_NAME)
 publisher=$(cached QMCONF_PUBLISHER)
 next=${version%.*}.$((${version##*.} + 1))
 
-work=$(mktemp -d /tmp/qmconf-package.XXXXXX)
-# winemenubuilder off: the shortcuts the installer makes stay in the prefix
-# instead of turning into entries of the desktop's own menu. The desktop's
-# data and configuration folders point into the work folder all the same, so
-# that the check below sees any entry made and none lands in the user's home.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+work=$(mktemp -d -t qmconf-package.XXXXXX)
+# winemenubuilder is off in the prefix: the shortcuts the installer makes
+# stay there instead of turning into entries of the desktop's own menu. The
+# desktop's data and configuration folders point into the work folder all
+# the same, so that the check below sees any entry made and none lands in
+# the user's home.
 export XDG_DATA_HOME="$work/xdg-data" XDG_CONFIG_HOME="$work/xdg-config"
 cleanup() {
-    wineserver -k 2>/dev/null || true
+    qm_wine_down
+    qm_screen_down
     rm -rf "$work"
 }
 trap cleanup EXIT
+# Without a desktop Wine has no display driver and no window can open.
+[ -n "${DISPLAY:-}" ] || qm_screen_up 1280x1024
 
 failures=0
 check() { # description command...
@@ -134,13 +139,8 @@ check "installer without a certificate is not signed" unsigned "$setup2"
 check "installer carries the product's icon" carries_the_icon "$setup1"
 check "installer is DPI-aware" dpi_aware "$setup1"
 
-# Output of Wine programs goes to files, never to pipes (see windows-tests.sh).
-if ! wine wineboot --init >"$work/wineboot.log" 2>&1; then
-    cat "$work/wineboot.log" >&2
-    echo "wineboot could not make the Wine prefix" >&2
-    exit 1
-fi
-wineserver -w
+# Output of Wine programs goes to files, never to pipes (scripts/wine-prefix.sh).
+qm_wine_prefix "$work/prefix"
 c="$WINEPREFIX/drive_c"
 dir="$c/Program Files/qmconf"
 menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs"
@@ -189,12 +189,9 @@ lnk_points_to() { # lnk name: whether the shortcut's target ends in name
     strings -a "$1" | grep -qiF "$2" || strings -el "$1" | grep -qiF "$2"
 }
 window_starts() { # folder: qmconf.exe there stays up (its window shown) until killed
-    local rc=0 screen=()
-    # Without a desktop Wine has no display driver and no window can open:
-    # Wine starts afresh on a virtual screen.
-    [ -n "${DISPLAY:-}" ] || screen=(xvfb-run -a)
+    local rc=0
     wineserver -k 2>/dev/null || true
-    (cd "$1" && "${screen[@]}" timeout 10 wine ./qmconf.exe >"$work/window.log" 2>&1) || rc=$?
+    (cd "$1" && timeout 10 wine ./qmconf.exe >"$work/window.log" 2>&1) || rc=$?
     wineserver -k 2>/dev/null || true
     [ $rc -eq 124 ]
 }

@@ -1,16 +1,47 @@
-# Sourced by the Windows scripts: what a throw-away Wine prefix needs to
-# show the window as on a technician's Windows. The caller exports
-# WINEPREFIX (and the locale Wine takes its code page from, LANG or LC_ALL).
+# Sourced by the Windows scripts: throw-away Wine prefixes that show the
+# programs as on a technician's Windows, and one clean-up for all of them.
 # Output of Wine programs goes to files, never to pipes: the Wine services
 # that the first program starts inherit its output and keep a pipe open.
 # shellcheck shell=bash
+#
+#   qm_wine_prefix FOLDER [LOCALE]   makes a prefix in FOLDER (new or empty)
+#                                    and exports WINEPREFIX; status 1 when
+#                                    it cannot
+#   qm_wine_drives LETTER=FOLDER...  maps folders as removable drives
+#   qm_wine_dpi DPI                  the screen's DPI the prefix reports
+#   qm_wine_down                     ends Wine in every prefix made and
+#                                    removes them
 
-# qm_wine_fonts LOGS: Wine's own fonts in the prefix, and Windows' Arial and
-# Courier New, which the window draws in, as their metric twins from
-# fonts-liberation; no window manager to wait for (Wine places its windows).
-qm_wine_fonts() {
+# No winemenubuilder: nothing of a prefix goes into the desktop's own menu;
+# no Mono and no Gecko to install.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+qm_wine_prefixes=()
+
+# Runs regedit on a file of registry text given on standard input, then ends
+# Wine, so that the next program reads the registry afresh.
+qm_wine_registry() { # name (of the file in the prefix)
+    cat >"$WINEPREFIX/$1.reg"
+    (cd "$WINEPREFIX" && wine regedit /S "$1.reg" >"$WINEPREFIX/$1.log" 2>&1)
+    wineserver -k 2>/dev/null || true
+}
+
+# The prefix in the locale given (Wine takes the Windows locale and code page
+# from its name, whether or not the host has it), with Wine's own fonts
+# (MS Sans Serif, Tahoma, Marlett...) and Windows' Arial and Courier New, which
+# the window draws in, as their metric twins from fonts-liberation; no window
+# manager to wait for: Wine places its windows itself.
+qm_wine_prefix() { # folder [locale]
+    mkdir -p "$1"
+    export WINEPREFIX
+    WINEPREFIX=$(realpath "$1")
+    qm_wine_prefixes+=("$WINEPREFIX")
+    if ! env ${2:+LC_ALL="$2"} wine wineboot --init >"$WINEPREFIX/wineboot.log" 2>&1; then
+        cat "$WINEPREFIX/wineboot.log" >&2
+        echo "wineboot could not make the Wine prefix $WINEPREFIX" >&2
+        return 1
+    fi
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    cat >"$1/prefix.reg" <<'REG'
+    qm_wine_registry prefix <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
@@ -20,31 +51,45 @@ REGEDIT4
 "Arial"="Liberation Sans"
 "Courier New"="Liberation Mono"
 REG
-    (cd "$1" && wine regedit /S prefix.reg >"$1/regedit-prefix.log" 2>&1)
-    wineserver -k 2>/dev/null || true
 }
 
-# qm_wine_prefix LOGS [LOCALE]: makes the prefix, in the locale given (Wine
-# takes the Windows locale and code page from its name, whether or not the
-# host has it), with the fonts above.
-qm_wine_prefix() {
-    if ! env ${2:+LC_ALL="$2"} wine wineboot --init >"$1/wineboot.log" 2>&1; then
-        cat "$1/wineboot.log" >&2
-        echo "wineboot could not make the Wine prefix $WINEPREFIX" >&2
-        return 1
-    fi
-    qm_wine_fonts "$1"
+# Folders as drives, removable like the board (Wine takes a drive's volume
+# serial number from the .windows-serial file in its folder). Wine's mount
+# manager reads the drives when it starts: the next program sees them.
+qm_wine_drives() { # letter=folder...
+    local drive types=""
+    for drive in "$@"; do
+        ln -sfn "$(realpath "${drive#*=}")" "$WINEPREFIX/dosdevices/${drive%%=*}:"
+        types+="\"${drive%%=*}:\"=\"floppy\""$'\n'
+    done
+    qm_wine_registry drives <<REG
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]
+$types
+REG
 }
 
-# qm_wine_dpi DPI LOGS: the screen's DPI as the prefix reports it (its
-# LogPixels), from the next Wine program on.
-qm_wine_dpi() {
-    cat >"$2/dpi.reg" <<REG
+# The screen's DPI as Wine reports it is the prefix's LogPixels.
+qm_wine_dpi() { # dpi
+    qm_wine_registry dpi <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\\Control Panel\\Desktop]
 "LogPixels"=dword:$(printf '%08x' "$1")
 REG
-    (cd "$2" && wine regedit /S dpi.reg >"$2/regedit-dpi.log" 2>&1)
-    wineserver -k 2>/dev/null || true
+}
+
+# Ends Wine in each prefix made, then removes the prefix and the folder its
+# server kept under the temporary folder (named in the prefix's wineserver
+# file).
+qm_wine_down() {
+    local prefix server
+    for prefix in "${qm_wine_prefixes[@]}"; do
+        WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+        server=$(cat "$prefix/wineserver" 2>/dev/null || true)
+        if [[ $server == wine-* ]]; then rm -rf "${TMPDIR:-/tmp}/$server"; fi
+        rm -rf "$prefix"
+    done
+    qm_wine_prefixes=()
 }
