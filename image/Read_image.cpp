@@ -23,7 +23,7 @@ ImageResult ReadImage(const std::string& path, MessageSink& messages, std::strin
         return ImageResult::L3;
 
     std::uint8_t buffer[kImageSize];
-    const std::size_t n = ReadSourceExclusive(path, buffer);
+    const std::size_t n = ReadSourceExclusive(path, buffer, kImageSize);
     if (n < kMinImageText)
         return ImageResult::L1;
     if (!CheckImage(buffer))
