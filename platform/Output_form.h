@@ -65,11 +65,6 @@ struct TextForm {
 //   which such callers decode with.
 TextForm FormFor(const StreamPlace& place, const OutputWish& wish);
 
-// The length of the longest beginning of a UTF-8 text that ends with a whole
-// character: a character split between two writes is held back, not written
-// in halves. Malformed bytes count as whole (they are written as U+FFFD).
-std::size_t WholeUtf8(std::string_view utf8);
-
 // JSON text with every character beyond ASCII written as a \u escape (two,
 // a surrogate pair, beyond U+FFFF); malformed UTF-8 as \ufffd. Outside its
 // strings JSON holds only ASCII, so this changes no JSON value.

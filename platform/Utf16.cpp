@@ -40,10 +40,7 @@ std::wstring Wide(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         const std::size_t length = lengthOf(lead);
-        char32_t c = length == 1   ? lead
-                     : length == 2 ? lead & 0x1Fu
-                     : length == 3 ? lead & 0x0Fu
-                                   : lead & 0x07u;
+        char32_t c = length == 1 ? lead : lead & (0x7Fu >> length);
         std::size_t n = 1;
         while (n < length && i + n < utf8.size() &&
                continuation(static_cast<unsigned char>(utf8[i + n])))
@@ -79,6 +76,21 @@ std::string Utf8(std::wstring_view wide) {
         }
     }
     return out;
+}
+
+std::size_t WholeUtf8(std::string_view utf8) {
+    // Only the last three bytes can belong to a character not yet complete.
+    const std::size_t from = utf8.size() > 3 ? utf8.size() - 3 : 0;
+    for (std::size_t i = utf8.size(); i > from; --i) {
+        const auto byte = static_cast<unsigned char>(utf8[i - 1]);
+        if (continuation(byte))
+            continue;
+        const std::size_t length = lengthOf(byte);
+        // A lead byte whose character runs past the end is held back with
+        // what follows it; anything else ends a whole character.
+        return length > utf8.size() - (i - 1) ? i - 1 : utf8.size();
+    }
+    return utf8.size();
 }
 
 } // namespace qm

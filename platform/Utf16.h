@@ -14,4 +14,9 @@ namespace qm {
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 
+// The length of the longest beginning of a UTF-8 text that ends with a whole
+// character, so that a character split between two writes is held back, not
+// written in halves. Malformed bytes count as whole (they become U+FFFD).
+std::size_t WholeUtf8(std::string_view utf8);
+
 } // namespace qm

@@ -94,21 +94,6 @@ TEST_P(FormTest, FollowsTheRule) {
 INSTANTIATE_TEST_SUITE_P(Output, FormTest, ::testing::ValuesIn(kForms),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WholeUtf8Test, HoldsBackOnlyACharacterNotYetComplete) {
-    const std::pair<const char*, std::size_t> cases[] = {
-        {"", 0},
-        {"abc", 3},
-        {"аб", 4},
-        {"а\xD0", 2},            // "б" split after its first byte
-        {"\xE2\x82", 0},         // "€" split after two of three
-        {"x\xF0\x9F\x98", 1},    // a character beyond U+FFFF split
-        {"\xF0\x9F\x98\x80", 4}, // ... and whole
-        {"a\x80", 2},            // a stray continuation byte is not waited on
-    };
-    for (const auto& [text, whole] : cases)
-        EXPECT_EQ(qm::WholeUtf8(text), whole) << text;
-}
-
 TEST(AsciiJsonTest, EscapesEveryCharacterBeyondAscii) {
     const std::pair<const char*, const char*> cases[] = {
         {"{\"a\": \"Кр\"}", "{\"a\": \"\\u041a\\u0440\"}"},

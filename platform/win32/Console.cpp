@@ -125,16 +125,6 @@ struct Decision {
     std::optional<TextForm> form;
 };
 
-std::wstring widened(std::string_view utf8) {
-    // Malformed UTF-8 becomes U+FFFD.
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-    return wide;
-}
-
 std::string narrowed(const std::wstring& wide, unsigned codePage) {
     const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
                                       nullptr, 0, nullptr, nullptr);
@@ -148,7 +138,7 @@ std::string narrowed(const std::wstring& wide, unsigned codePage) {
 // The bytes of a text in a form other than the console's, with Windows' line ends.
 std::string encoded(std::string_view utf8, const TextForm& form) {
     std::wstring wide;
-    for (const wchar_t c : widened(utf8)) {
+    for (const wchar_t c : Wide(utf8)) {
         if (c == L'\n')
             wide += L'\r';
         wide += c;
@@ -168,7 +158,7 @@ std::string encoded(std::string_view utf8, const TextForm& form) {
     case TextForm::Kind::ConsoleWide:
         break;
     }
-    return narrowed(wide, CP_UTF8);
+    return Utf8(wide);
 }
 
 bool writeAll(HANDLE handle, const std::string& bytes) {
@@ -222,7 +212,7 @@ public:
         TextForm form = *decision_.form;
         decision_.form->mark = false; // one mark, before the first text of the place
         if (form.kind == TextForm::Kind::ConsoleWide) {
-            failed_ = !writeConsole(handle_, widened(text));
+            failed_ = !writeConsole(handle_, Wide(text));
             return !failed_;
         }
         const std::string bytes = encoded(json_ && form.asciiJson ? AsciiJson(text) : text, form);
