@@ -12,6 +12,8 @@
 // win32/Archive_folder.cpp). Nothing here throws but std::bad_alloc.
 #pragma once
 
+#include "File.h"
+
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -40,15 +42,17 @@ struct FolderFile {
     std::uint64_t size = 0;
 };
 
-// One open folder of the archive. Names are single path components.
+// One open folder of the archive. Names are single path components. What
+// every platform does alike is done here (Archive_folder.cpp) over the steps
+// each platform's unit gives (protected).
 class ArchiveFolder {
 public:
     virtual ~ArchiveFolder() = default;
 
     // The regular files in the folder; links and folders are left out.
-    virtual std::vector<FolderFile> files() = 0;
+    std::vector<FolderFile> files();
     // The folders in the folder; links are left out.
-    virtual std::vector<std::string> folders() = 0;
+    std::vector<std::string> folders();
 
     enum class Created { Yes, NameTaken, Failed };
     // Makes a new file of that name holding all that source gives, flushed
@@ -58,12 +62,36 @@ public:
     // or flushed. Either way nothing is left of it. Hidden files that makes
     // killed before their end left are removed first, those that a running
     // make holds excepted.
-    virtual Created createFile(const std::string& name, const ByteSource& source) = 0;
+    Created createFile(const std::string& name, const ByteSource& source);
     // Up to max bytes of a regular file of the folder from offset on; nothing
     // for a link or when it cannot be read.
-    virtual std::optional<std::string> readFile(const std::string& name, std::size_t max,
-                                                std::uint64_t offset = 0) = 0;
+    std::optional<std::string> readFile(const std::string& name, std::size_t max,
+                                        std::uint64_t offset = 0);
     virtual bool removeFile(const std::string& name) = 0;
+
+protected:
+    struct Entry {
+        std::string name;
+        bool folder = false;
+        std::uint64_t size = 0;
+    };
+    // The regular files and folders in the folder; links are left out.
+    virtual std::vector<Entry> entries() = 0;
+    // The number that tells this process's hidden files from another's.
+    virtual unsigned long processId() const = 0;
+    // Makes the hidden file part where nothing has that name (NameTaken where
+    // anything has), readable by the user alone and held, so that no other
+    // make removes it, until it is closed.
+    virtual Created makeHidden(const std::string& part, File& file) = 0;
+    // Gives the hidden file, written and flushed, the name where nothing has it.
+    virtual Created publish(File& file, const std::string& part, const std::string& name) = 0;
+    // Removes what is left of the hidden file once the make has ended so.
+    virtual void discard(File& file, const std::string& part, Created created) = 0;
+    // Removes a hidden file that no running make holds.
+    virtual void removeLeftover(const std::string& part) = 0;
+    // A regular file of the folder opened to be read from offset on; a link
+    // is not opened.
+    virtual File openToRead(const std::string& name, std::uint64_t offset) = 0;
 };
 
 // Opens the archive's folder dataHome/qmconf/archive, then the sub-folder
@@ -77,11 +105,5 @@ public:
 std::unique_ptr<ArchiveFolder> OpenArchiveFolder(const std::string& dataHome,
                                                  const std::string& board, bool create,
                                                  bool* missing = nullptr);
-
-// The hidden name a copy is written under before it takes its name: a dot,
-// the name, a tag that tells one making process and attempt from another,
-// and ".part". No copy's name has that form, so no listing counts it.
-std::string PartName(const std::string& name, const std::string& tag);
-bool IsPartName(const std::string& entry);
 
 } // namespace qm

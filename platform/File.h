@@ -4,9 +4,11 @@
 // One implementation per platform (linux/File.cpp, win32/File.cpp).
 #pragma once
 
+#include "Handle.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qm {
 
@@ -34,20 +36,13 @@ public:
     };
 
     File() = default;
-    ~File();
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
+    // Takes over a file the platform's own call opened where open() has no
+    // way to (exclusively, relative to an open folder).
+    explicit File(Handle handle) : handle_(std::move(handle)) {}
 
     bool open(const std::string& path, Mode mode, Target target = Target::Any);
-    bool isOpen() const { return handle_ != kClosed; }
-
-    // Takes over a file its caller opened with the platform's own call where
-    // open() has no way to (exclusively, relative to an open folder): a file
-    // descriptor on POSIX systems, a HANDLE on Windows. The File closes it.
-    void adopt(std::intptr_t handle) {
-        close();
-        handle_ = handle;
-    }
+    bool isOpen() const { return handle_.valid(); }
+    const Handle& handle() const { return handle_; }
 
     // Reads until size bytes are in or the file ends; returns the count.
     // A read error ends the reading early, and readFailed() tells it apart
@@ -71,7 +66,7 @@ public:
 
     // Closes the file; false when closing reported an error. Closing a file
     // that is not open succeeds.
-    bool close();
+    bool close() { return handle_.close(); }
 
     // Whether the path names an existing regular file (a directory does not count).
     static bool isRegular(const std::string& path);
@@ -87,8 +82,7 @@ public:
     static bool namesDevice(const std::string& path);
 
 private:
-    static constexpr std::intptr_t kClosed = -1;
-    std::intptr_t handle_ = kClosed;
+    Handle handle_;
     bool readFailed_ = false;
 };
 

@@ -1,6 +1,8 @@
 // POSIX implementation of File.
 #include "File.h"
 
+#include "Native.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,21 +13,12 @@ namespace qm {
 
 namespace {
 
-int fdOf(std::intptr_t handle) {
-    return static_cast<int>(handle);
-}
-
 int openRetrying(const std::string& path, int flags, mode_t mode = 0) {
     int fd;
     do {
         fd = ::open(path.c_str(), flags, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
-}
-
-int closeFailing(int fd) {
-    ::close(fd);
-    return -1;
 }
 
 // The only kind of entry opened as a private file as it stands.
@@ -57,21 +50,19 @@ int openPrivateOnce(const std::string& path, File::Mode mode, int flags) {
             return -1;
         return createPrivate(path, flags);
     }
-    const int fd = openRetrying(path, flags | O_NOFOLLOW);
-    if (fd < 0)
-        return -1;
+    Handle file(openRetrying(path, flags | O_NOFOLLOW));
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !isPrivateFile(st) || st.st_dev != entry.st_dev ||
-        st.st_ino != entry.st_ino)
-        return closeFailing(fd);
+    if (!file.valid() || ::fstat(fd(file), &st) != 0 || !isPrivateFile(st) ||
+        st.st_dev != entry.st_dev || st.st_ino != entry.st_ino)
+        return -1;
     // A file left readable by others (by an earlier version) is made private
     // before anything is written to it.
     if (mode != File::Mode::Read && (st.st_mode & (S_IRWXG | S_IRWXO)) != 0 &&
-        ::fchmod(fd, S_IRUSR | S_IWUSR) != 0)
-        return closeFailing(fd);
-    if (mode == File::Mode::Write && ::ftruncate(fd, 0) != 0)
-        return closeFailing(fd);
-    return fd;
+        ::fchmod(fd(file), S_IRUSR | S_IWUSR) != 0)
+        return -1;
+    if (mode == File::Mode::Write && ::ftruncate(fd(file), 0) != 0)
+        return -1;
+    return static_cast<int>(file.release());
 }
 
 int openPrivate(const std::string& path, File::Mode mode, int flags) {
@@ -86,10 +77,6 @@ int openPrivate(const std::string& path, File::Mode mode, int flags) {
 }
 
 } // namespace
-
-File::~File() {
-    close();
-}
 
 bool File::open(const std::string& path, Mode mode, Target target) {
     close();
@@ -108,13 +95,12 @@ bool File::open(const std::string& path, Mode mode, Target target) {
     if (fd < 0)
         return false;
 
+    handle_.reset(fd);
     const int fl = ::fcntl(fd, F_GETFL);
-    if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return false;
-    }
-    handle_ = fd;
-    return true;
+    if (fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) == 0)
+        return true;
+    close();
+    return false;
 }
 
 std::size_t File::read(void* buffer, std::size_t size) {
@@ -123,7 +109,7 @@ std::size_t File::read(void* buffer, std::size_t size) {
     auto* out = static_cast<char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::read(fdOf(handle_), out + done, size - done);
+        const ssize_t n = ::read(fd(handle_), out + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         readFailed_ = n < 0;
@@ -140,7 +126,7 @@ bool File::write(const void* data, std::size_t size) {
     const auto* in = static_cast<const char*>(data);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::write(fdOf(handle_), in + done, size - done);
+        const ssize_t n = ::write(fd(handle_), in + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -153,13 +139,13 @@ bool File::write(const void* data, std::size_t size) {
 bool File::sync() {
     if (!isOpen())
         return false;
-    if (::fsync(fdOf(handle_)) == 0)
+    if (::fsync(fd(handle_)) == 0)
         return true;
     const int error = errno;
     // A pipe or a character device has no medium to flush; a regular file
     // that cannot be flushed may not have reached its medium at all.
     struct stat st {};
-    return ::fstat(fdOf(handle_), &st) == 0 && !S_ISREG(st.st_mode) &&
+    return ::fstat(fd(handle_), &st) == 0 && !S_ISREG(st.st_mode) &&
            (error == EINVAL || error == EROFS);
 }
 
@@ -168,19 +154,9 @@ bool File::tryLock() {
         return false;
     int result;
     do {
-        result = ::flock(fdOf(handle_), LOCK_EX | LOCK_NB);
+        result = ::flock(fd(handle_), LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
     return result == 0;
-}
-
-bool File::close() {
-    if (!isOpen())
-        return true;
-    const int fd = fdOf(handle_);
-    handle_ = kClosed;
-    // POSIX leaves the descriptor state unspecified after EINTR; on Linux it
-    // is closed, so it is never retried.
-    return ::close(fd) == 0 || errno == EINTR;
 }
 
 bool File::isRegular(const std::string& path) {

@@ -1,13 +1,14 @@
-// POSIX implementation of ReplaceFileContent: a new file beside the target,
+// Linux implementation of ReplaceFileContent: a new file beside the target,
 // flushed, then renamed over it, the folder flushed after.
 #include "File_replace.h"
 
+#include "File.h"
+#include "File_place.h"
 #include "File_replace_steps.h"
+#include "Native.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
@@ -17,7 +18,6 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-#include <vector>
 
 namespace qm {
 
@@ -25,76 +25,6 @@ using replace::Made;
 using replace::Outcome;
 
 namespace {
-
-// A chain of symbolic links longer than the kernel follows is refused.
-constexpr int kMaxLinks = 40;
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    void reset(int fd = -1) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-    // Closes the descriptor; false when closing reported an error.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0 || errno == EINTR;
-    }
-
-private:
-    int fd_;
-};
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string nameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The path a store writes: path with every symbolic link on its last
-// component followed, so that the link stays and its file is replaced. A
-// link that leads nowhere gives the path it names. Empty for a loop.
-std::string followLinks(std::string path) {
-    for (int i = 0; i < kMaxLinks; ++i) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return path;
-        std::vector<char> target(PATH_MAX + 1);
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size() - 1);
-        if (n <= 0)
-            return std::string();
-        const std::string to(target.data(), static_cast<std::size_t>(n));
-        path = to[0] == '/' ? to : folderOf(path) + "/" + to;
-    }
-    return std::string();
-}
-
-bool writeAll(int fd, const void* data, std::size_t size) {
-    const auto* in = static_cast<const char*>(data);
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, in + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // Files are made as the user's file-creation mask says, as an open with
 // O_CREAT would make them. Read without changing it.
@@ -119,10 +49,11 @@ void removeLeftovers(const std::string& folder, const std::string& fileName) {
         const std::string name = entry->d_name;
         if (!replace::IsNewFileOf(name, fileName))
             continue;
-        const Fd fd(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        const Handle file(
+            ::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
-        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            st.st_uid != ::geteuid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+        if (!file.valid() || ::fstat(fd(file), &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid() || ::flock(fd(file), LOCK_EX | LOCK_NB) != 0)
             continue;
         ::unlinkat(dirFd, name.c_str(), 0);
     }
@@ -134,33 +65,33 @@ bool noRoom(int error) {
 }
 
 // The new file beside the target, renamed over it once flushed.
-Outcome replaceThroughNewFile(const std::string& target, const struct stat* old, const void* data,
+Outcome replaceThroughNewFile(const FilePlace& target, const struct stat* old, const void* data,
                               std::size_t size) {
-    const std::string folder = folderOf(target);
-    removeLeftovers(folder, nameOf(target));
+    removeLeftovers(target.folder, target.name);
 
-    Fd fd;
-    const std::string made = replace::MakeNewFile(nameOf(target), [&](const std::string& newName) {
-        fd.reset(::open((folder + "/" + newName).c_str(),
-                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (fd.get() >= 0)
+    File file;
+    const std::string made = replace::MakeNewFile(target.name, [&](const std::string& newName) {
+        file = File(Handle(::open((target.folder + newName).c_str(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)));
+        if (file.isOpen())
             return Made::Yes;
         return errno == EEXIST ? Made::NameTaken : Made::Failed;
     });
     if (made.empty())
         return Outcome::NoNewFile;
-    const std::string name = folder + "/" + made;
+    const std::string name = target.folder + made;
+    const int fd = qm::fd(file.handle());
     // Held until the rename: the next store removes the file only once no
     // store holds it.
-    ::flock(fd.get(), LOCK_EX | LOCK_NB);
+    ::flock(fd, LOCK_EX | LOCK_NB);
     // Closed before it is removed: a full exFAT volume (exfat-fuse) refuses
     // to remove a file still open after a write that found no room.
-    const auto fail = [&name, &fd](int error) {
-        fd.reset();
+    const auto fail = [&name, &file](int error) {
+        file.close();
         ::unlink(name.c_str());
         return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
     };
-    if (!writeAll(fd.get(), data, size))
+    if (!file.write(data, size))
         return fail(errno);
 
     // The file's mode is given once its bytes are in, so that it stays
@@ -169,27 +100,27 @@ Outcome replaceThroughNewFile(const std::string& target, const struct stat* old,
         // Owner and group first: a change of owner clears the set-id bits.
         // Neither is needed for the image itself: a volume without owners
         // or modes (FAT, exFAT) refuses both.
-        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0 &&
-            ::fchown(fd.get(), static_cast<uid_t>(-1), old->st_gid) != 0) {
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
         }
-        if (::fchmod(fd.get(), old->st_mode & 07777) != 0) {
+        if (::fchmod(fd, old->st_mode & 07777) != 0) {
         }
     } else {
-        if (::fchmod(fd.get(), newFileMode()) != 0) {
+        if (::fchmod(fd, newFileMode()) != 0) {
         }
     }
-    if (::fsync(fd.get()) != 0)
+    if (::fsync(fd) != 0)
         return fail(errno);
-    if (::rename(name.c_str(), target.c_str()) != 0)
+    if (::rename(name.c_str(), (target.folder + target.name).c_str()) != 0)
         return fail(errno);
-    fd.close();
+    file.close();
 
     // The rename itself must reach the medium too. Past the rename the old
     // file is gone: a folder that cannot be flushed leaves the target in
     // neither state for sure.
-    const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0 ||
-        (::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP))
+    const Handle dir(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid() ||
+        (::fsync(qm::fd(dir)) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP))
         return Outcome::Unflushed;
     return Outcome::Done;
 }
@@ -256,12 +187,12 @@ private:
 // The file written over in place: every name of it keeps the new content.
 Replaced writeInPlace(const std::string& target, const void* data, std::size_t size) {
     // Read as well as written: what goes back after a failed write must be known.
-    Fd fd(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0)
+    Handle file(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.valid())
         return Replaced::Unchanged;
-    PosixInPlace file(fd.get());
-    const Replaced result = replace::WriteInPlace(file, data, size);
-    if (!fd.close() && result == Replaced::Done)
+    PosixInPlace inPlace(fd(file));
+    const Replaced result = replace::WriteInPlace(inPlace, data, size);
+    if (!file.close() && result == Replaced::Done)
         return Replaced::Damaged; // the flush went through; the close says otherwise
     return result;
 }
@@ -269,14 +200,16 @@ Replaced writeInPlace(const std::string& target, const void* data, std::size_t s
 } // namespace
 
 Replaced ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
-    const std::string target = followLinks(path);
-    if (target.empty() || nameOf(target).empty())
+    // Links on the last part followed: the link stays, its file is replaced.
+    const std::optional<FilePlace> place = PlaceOfFile(path);
+    if (!place)
         return Replaced::Unchanged;
+    const std::string target = place->folder + place->name;
     struct stat st {};
     if (::lstat(target.c_str(), &st) != 0) {
         if (errno != ENOENT)
             return Replaced::Unchanged;
-        return replace::Settle(replaceThroughNewFile(target, nullptr, data, size),
+        return replace::Settle(replaceThroughNewFile(*place, nullptr, data, size),
                                [] { return Replaced::Unchanged; });
     }
     // A device (a serial port, a terminal, /dev/null), a FIFO, a socket or a
@@ -289,7 +222,7 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
         return Replaced::Unchanged;
     if (st.st_nlink > 1)
         return writeInPlace(target, data, size);
-    return replace::Settle(replaceThroughNewFile(target, &st, data, size),
+    return replace::Settle(replaceThroughNewFile(*place, &st, data, size),
                            [&] { return writeInPlace(target, data, size); });
 }
 

@@ -3,43 +3,15 @@
 // symbolic link or junction) is never entered, read or written through.
 #include "Archive_folder.h"
 
+#include "Native.h"
 #include "Utf16.h"
 
-#include <windows.h>
-
 #include <algorithm>
-#include <string>
 #include <vector>
 
 namespace qm {
 
 namespace {
-
-constexpr unsigned kMaxPartTries = 100;
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() { close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    void reset(HANDLE h) {
-        close();
-        h_ = h;
-    }
-    bool close() {
-        if (!valid())
-            return true;
-        const bool ok = CloseHandle(h_) != 0;
-        h_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE h_;
-};
 
 bool isSeparator(wchar_t c) {
     return c == L'\\' || c == L'/';
@@ -59,137 +31,65 @@ void makeFolders(const std::wstring& path) {
             CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
 }
 
+bool nameTaken(DWORD error) {
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+}
+
 class Win32Folder : public ArchiveFolder {
 public:
     explicit Win32Folder(std::wstring path) : path_(std::move(path)) {}
 
-    std::vector<FolderFile> files() override {
-        std::vector<FolderFile> result;
-        walk([&](const WIN32_FIND_DATAW& data, const std::string& name) {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                result.push_back(
-                    {name, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
-        });
-        return result;
-    }
-
-    std::vector<std::string> folders() override {
-        std::vector<std::string> result;
-        walk([&](const WIN32_FIND_DATAW& data, const std::string& name) {
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                result.push_back(name);
-        });
-        return result;
-    }
-
-    Created createFile(const std::string& name, const ByteSource& source) override {
-        const std::wstring path = pathOf(name);
-        if (path.empty())
-            return Created::Failed;
-        removeLeftovers();
-        // Under its hidden name the copy is held without sharing until it
-        // has its name or is gone, so that no other make removes it.
-        static unsigned made = 0;
-        std::wstring part;
-        Handle file(INVALID_HANDLE_VALUE);
-        for (unsigned attempt = 0; !file.valid(); ++attempt) {
-            if (attempt == kMaxPartTries)
-                return Created::Failed;
-            part = pathOf(PartName(name, std::to_string(GetCurrentProcessId()) + "-" +
-                                             std::to_string(++made)));
-            // CREATE_NEW opens nothing that exists, a link included.
-            file.reset(CreateFileW(part.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-            if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS &&
-                GetLastError() != ERROR_ALREADY_EXISTS)
-                return Created::Failed;
-        }
-        Created created = Created::Failed;
-        if (copy(source, file.get()) && FlushFileBuffers(file.get()))
-            created = publish(file, part, path);
-        if (file.valid())
-            dispose(file.get());
-        if (created != Created::Yes)
-            DeleteFileW(part.c_str()); // where the handle could not see to it
-        return created;
-    }
-
-    std::optional<std::string> readFile(const std::string& name, std::size_t max,
-                                        std::uint64_t offset) override {
-        const std::wstring path = pathOf(name);
-        if (path.empty())
-            return std::nullopt;
-        Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        BY_HANDLE_FILE_INFORMATION info{};
-        LARGE_INTEGER at{};
-        at.QuadPart = static_cast<LONGLONG>(offset);
-        if (!file.valid() || !GetFileInformationByHandle(file.get(), &info) ||
-            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) ||
-            !SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN))
-            return std::nullopt;
-        std::string bytes;
-        char chunk[4096];
-        while (bytes.size() < max) {
-            DWORD got = 0;
-            const DWORD want = static_cast<DWORD>(std::min(sizeof chunk, max - bytes.size()));
-            if (!ReadFile(file.get(), chunk, want, &got, nullptr))
-                return std::nullopt;
-            if (got == 0)
-                break;
-            bytes.append(chunk, got);
-        }
-        return bytes;
-    }
-
     bool removeFile(const std::string& name) override {
-        const std::wstring path = pathOf(name);
-        return !path.empty() && DeleteFileW(path.c_str()) != 0;
+        return !name.empty() && DeleteFileW(pathOf(name).c_str()) != 0;
     }
 
 private:
-    // Hidden copies that makes killed before their end left; one a running
-    // make holds cannot be removed.
-    void removeLeftovers() {
-        std::vector<std::string> parts;
-        walk([&](const WIN32_FIND_DATAW& data, const std::string& entry) {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPartName(entry))
-                parts.push_back(entry);
-        });
-        for (const std::string& part : parts)
-            DeleteFileW(pathOf(part).c_str());
+    std::wstring pathOf(const std::string& name) const { return path_ + L"\\" + Wide(name); }
+
+    // Every entry but "." and "..", and no reparse point.
+    std::vector<Entry> entries() override {
+        std::vector<Entry> result;
+        WIN32_FIND_DATAW data{};
+        HANDLE find = FindFirstFileExW((path_ + L"\\*").c_str(), FindExInfoBasic, &data,
+                                       FindExSearchNameMatch, nullptr, 0);
+        if (find == INVALID_HANDLE_VALUE)
+            return result;
+        do {
+            const std::wstring name = data.cFileName;
+            if (name != L"." && name != L".." &&
+                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                result.push_back({Utf8(name),
+                                  (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                                  (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+        return result;
     }
 
-    static bool copy(const ByteSource& source, HANDLE h) {
-        std::vector<char> chunk(64 * 1024);
-        for (;;) {
-            const std::optional<std::size_t> got = source(chunk.data(), chunk.size());
-            if (!got)
-                return false;
-            if (*got == 0)
-                return true;
-            for (std::size_t done = 0; done < *got;) {
-                DWORD put = 0;
-                if (!WriteFile(h, chunk.data() + done, static_cast<DWORD>(*got - done), &put,
-                               nullptr) ||
-                    put == 0)
-                    return false;
-                done += put;
-            }
-        }
+    unsigned long processId() const override { return GetCurrentProcessId(); }
+
+    // Held without sharing, so that no other make removes it; CREATE_NEW
+    // opens nothing that exists, a link included.
+    Created makeHidden(const std::string& part, File& file) override {
+        file = File(
+            owned(CreateFileW(pathOf(part).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)));
+        if (file.isOpen())
+            return Created::Yes;
+        return nameTaken(GetLastError()) ? Created::NameTaken : Created::Failed;
     }
 
-    // The hidden copy under its name, never over anything that has it:
-    // renamed through its own handle, else (a system without that) closed
+    // Renamed through its own handle, else (a system without that) closed
     // and moved.
-    static Created publish(Handle& file, const std::wstring& part, const std::wstring& path) {
+    Created publish(File& file, const std::string& part, const std::string& name) override {
+        const std::wstring path = pathOf(name);
         std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + path.size() * sizeof(wchar_t));
         auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
         rename->ReplaceIfExists = FALSE;
         rename->RootDirectory = nullptr;
         rename->FileNameLength = static_cast<DWORD>(path.size() * sizeof(wchar_t));
         std::copy(path.begin(), path.end(), rename->FileName);
-        if (SetFileInformationByHandle(file.get(), FileRenameInfo, rename,
+        if (SetFileInformationByHandle(native(file.handle()), FileRenameInfo, rename,
                                        static_cast<DWORD>(buffer.size()))) {
             file.close();
             return Created::Yes;
@@ -197,41 +97,39 @@ private:
         if (nameTaken(GetLastError()))
             return Created::NameTaken;
         file.close();
-        if (MoveFileExW(part.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+        if (MoveFileExW(pathOf(part).c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
             return Created::Yes;
         return nameTaken(GetLastError()) ? Created::NameTaken : Created::Failed;
     }
 
-    static bool nameTaken(DWORD error) {
-        return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+    // The file of a handle still open is removed once it is closed; where the
+    // handle could not see to it, by its name.
+    void discard(File& file, const std::string& part, Created created) override {
+        if (file.isOpen()) {
+            FILE_DISPOSITION_INFO remove{};
+            remove.DeleteFile = TRUE;
+            SetFileInformationByHandle(native(file.handle()), FileDispositionInfo, &remove,
+                                       sizeof remove);
+        }
+        if (created != Created::Yes)
+            DeleteFileW(pathOf(part).c_str());
     }
 
-    // The file of an open handle removed once it is closed.
-    static void dispose(HANDLE h) {
-        FILE_DISPOSITION_INFO remove{};
-        remove.DeleteFile = TRUE;
-        SetFileInformationByHandle(h, FileDispositionInfo, &remove, sizeof remove);
-    }
+    // One a running make holds cannot be removed.
+    void removeLeftover(const std::string& part) override { DeleteFileW(pathOf(part).c_str()); }
 
-    std::wstring pathOf(const std::string& name) const {
-        const std::wstring wide = Wide(name);
-        return wide.empty() ? std::wstring() : path_ + L"\\" + wide;
-    }
-
-    // Every entry but "." and "..", and no reparse point.
-    template <class Visit> void walk(Visit visit) {
-        WIN32_FIND_DATAW data{};
-        HANDLE find = FindFirstFileExW((path_ + L"\\*").c_str(), FindExInfoBasic, &data,
-                                       FindExSearchNameMatch, nullptr, 0);
-        if (find == INVALID_HANDLE_VALUE)
-            return;
-        do {
-            const std::wstring name = data.cFileName;
-            if (name != L"." && name != L".." &&
-                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                visit(data, Utf8(name));
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
+    File openToRead(const std::string& name, std::uint64_t offset) override {
+        Handle file =
+            owned(CreateFileW(pathOf(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        BY_HANDLE_FILE_INFORMATION info{};
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(offset);
+        if (name.empty() || !file.valid() || !GetFileInformationByHandle(native(file), &info) ||
+            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) ||
+            !SetFilePointerEx(native(file), at, nullptr, FILE_BEGIN))
+            return File();
+        return File(std::move(file));
     }
 
     std::wstring path_;

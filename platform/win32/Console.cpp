@@ -1,9 +1,8 @@
 #include "Console.h"
 
+#include "Native.h"
 #include "Output_form.h"
 #include "Utf16.h"
-
-#include <windows.h>
 
 #include <shellapi.h>
 
@@ -25,27 +24,18 @@ constexpr std::size_t kConsoleChunk = 8 * 1024;
 // The first bytes of the file a handle writes, read through a handle of our
 // own so that the file's position, shared with the shell, stays where it is.
 std::string headOf(HANDLE handle) {
-    const HANDLE reader =
-        ReOpenFile(handle, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0);
-    if (reader == INVALID_HANDLE_VALUE)
-        return {};
+    const Handle reader = owned(ReOpenFile(
+        handle, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0));
     char head[3];
     DWORD read = 0;
-    if (!ReadFile(reader, head, sizeof head, &read, nullptr))
+    if (!reader.valid() || !ReadFile(native(reader), head, sizeof head, &read, nullptr))
         read = 0;
-    CloseHandle(reader);
     return std::string(head, read);
 }
 
 // The folder and name of the file a handle writes, without "\\?\".
 std::wstring pathOf(HANDLE handle) {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD n = GetFinalPathNameByHandleW(handle, path.data(), MAX_PATH, FILE_NAME_NORMALIZED);
-    if (n >= MAX_PATH) {
-        path.resize(n);
-        n = GetFinalPathNameByHandleW(handle, path.data(), n, FILE_NAME_NORMALIZED);
-    }
-    path.resize(n < path.size() ? n : 0);
+    const std::wstring path = FinalPath(handle);
     return path.compare(0, 4, L"\\\\?\\") == 0 ? path.substr(4) : path;
 }
 

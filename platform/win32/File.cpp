@@ -1,9 +1,8 @@
 // Win32 implementation of File.
 #include "File.h"
 
+#include "Native.h"
 #include "Utf16.h"
-
-#include <windows.h>
 
 #include <string>
 
@@ -11,19 +10,10 @@ namespace qm {
 
 namespace {
 
-HANDLE handleOf(std::intptr_t h) {
-    return reinterpret_cast<HANDLE>(h);
-}
-
 HANDLE openHandle(const std::wstring& path, File::Mode mode, DWORD disposition, DWORD flags) {
     const DWORD access = mode == File::Mode::Read ? GENERIC_READ : GENERIC_WRITE;
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     return CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
-}
-
-bool closeFailing(HANDLE h) {
-    CloseHandle(h);
-    return false;
 }
 
 // Whether the private file's handle may be used as it stands; replace is set
@@ -88,10 +78,6 @@ bool deviceName(std::wstring name) {
 
 } // namespace
 
-File::~File() {
-    close();
-}
-
 bool File::open(const std::string& path, Mode mode, Target target) {
     close();
     readFailed_ = false;
@@ -105,12 +91,10 @@ bool File::open(const std::string& path, Mode mode, Target target) {
                    ? openPrivate(wide, mode)
                    : openHandle(wide, mode, mode == Mode::Read ? OPEN_EXISTING : OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    if (mode == Mode::Write && GetFileType(h) == FILE_TYPE_DISK && !SetEndOfFile(h))
-        return closeFailing(h);
-    handle_ = reinterpret_cast<std::intptr_t>(h);
-    return true;
+    handle_ = owned(h);
+    if (isOpen() && mode == Mode::Write && GetFileType(h) == FILE_TYPE_DISK && !SetEndOfFile(h))
+        close();
+    return isOpen();
 }
 
 std::size_t File::read(void* buffer, std::size_t size) {
@@ -121,7 +105,7 @@ std::size_t File::read(void* buffer, std::size_t size) {
     while (done < size) {
         const DWORD chunk = static_cast<DWORD>(size - done > 0x10000000 ? 0x10000000 : size - done);
         DWORD got = 0;
-        if (!ReadFile(handleOf(handle_), out + done, chunk, &got, nullptr)) {
+        if (!ReadFile(native(handle_), out + done, chunk, &got, nullptr)) {
             readFailed_ = true;
             break;
         }
@@ -140,7 +124,7 @@ bool File::write(const void* data, std::size_t size) {
     while (done < size) {
         const DWORD chunk = static_cast<DWORD>(size - done > 0x10000000 ? 0x10000000 : size - done);
         DWORD put = 0;
-        if (!WriteFile(handleOf(handle_), in + done, chunk, &put, nullptr) || put == 0)
+        if (!WriteFile(native(handle_), in + done, chunk, &put, nullptr) || put == 0)
             return false;
         done += put;
     }
@@ -150,9 +134,9 @@ bool File::write(const void* data, std::size_t size) {
 bool File::sync() {
     if (!isOpen())
         return false;
-    if (FlushFileBuffers(handleOf(handle_)))
+    if (FlushFileBuffers(native(handle_)))
         return true;
-    return GetFileType(handleOf(handle_)) != FILE_TYPE_DISK;
+    return GetFileType(native(handle_)) != FILE_TYPE_DISK;
 }
 
 bool File::tryLock() {
@@ -161,16 +145,8 @@ bool File::tryLock() {
     // One byte at the start, past the end of an empty file, which Windows
     // allows: every holder asks for the same byte.
     OVERLAPPED at{};
-    return LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
-                      0, &at) != 0;
-}
-
-bool File::close() {
-    if (!isOpen())
-        return true;
-    HANDLE h = handleOf(handle_);
-    handle_ = kClosed;
-    return CloseHandle(h) != 0;
+    return LockFileEx(native(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                      &at) != 0;
 }
 
 bool File::isRegular(const std::string& path) {

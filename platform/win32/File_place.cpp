@@ -3,10 +3,8 @@
 #include "File_place.h"
 
 #include "File.h"
-
+#include "Native.h"
 #include "Utf16.h"
-
-#include <windows.h>
 
 #include <vector>
 
@@ -14,41 +12,11 @@ namespace qm {
 
 namespace {
 
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() {
-        if (h_ != INVALID_HANDLE_VALUE)
-            CloseHandle(h_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
-
 // Opened for its attributes only, which no other open refuses; a folder too.
-HANDLE openToLookAt(const std::wstring& path) {
-    return CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-}
-
-std::wstring finalPath(HANDLE h) {
-    std::vector<wchar_t> buffer(MAX_PATH + 1);
-    for (int round = 0; round < 2; ++round) {
-        const DWORD n =
-            GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        if (n == 0)
-            return std::wstring();
-        if (n < buffer.size())
-            return std::wstring(buffer.data(), n);
-        buffer.resize(n + 1);
-    }
-    return std::wstring();
+Handle openToLookAt(const std::wstring& path) {
+    return owned(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 std::wstring fullPath(const std::wstring& path) {
@@ -63,6 +31,21 @@ std::wstring fullPath(const std::wstring& path) {
 
 } // namespace
 
+std::wstring FinalPath(HANDLE h) {
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
+    for (int round = 0; round < 2; ++round) {
+        const DWORD n =
+            GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (n == 0)
+            return std::wstring();
+        if (n < buffer.size())
+            return std::wstring(buffer.data(), n);
+        buffer.resize(n + 1);
+    }
+    return std::wstring();
+}
+
 std::optional<FilePlace> PlaceOfFile(const std::string& path) {
     const std::wstring wide = Wide(path);
     if (wide.empty() || File::namesDevice(path))
@@ -70,11 +53,8 @@ std::optional<FilePlace> PlaceOfFile(const std::string& path) {
     // An existing file by the name the system gives it (a link followed);
     // otherwise the path made whole, as the store's own open makes it.
     std::wstring whole;
-    {
-        const Handle file(openToLookAt(wide));
-        if (file.get() != INVALID_HANDLE_VALUE)
-            whole = finalPath(file.get());
-    }
+    if (const Handle file = openToLookAt(wide); file.valid())
+        whole = FinalPath(native(file));
     if (whole.empty())
         whole = fullPath(wide);
     const std::size_t at = whole.find_last_of(L"\\/");
@@ -85,10 +65,10 @@ std::optional<FilePlace> PlaceOfFile(const std::string& path) {
 
 bool SameFolder(const std::string& a, const std::string& b) {
     BY_HANDLE_FILE_INFORMATION ia{}, ib{};
-    const Handle ha(openToLookAt(Wide(a)));
-    const Handle hb(openToLookAt(Wide(b)));
-    return ha.get() != INVALID_HANDLE_VALUE && hb.get() != INVALID_HANDLE_VALUE &&
-           GetFileInformationByHandle(ha.get(), &ia) && GetFileInformationByHandle(hb.get(), &ib) &&
+    const Handle ha = openToLookAt(Wide(a));
+    const Handle hb = openToLookAt(Wide(b));
+    return ha.valid() && hb.valid() && GetFileInformationByHandle(native(ha), &ia) &&
+           GetFileInformationByHandle(native(hb), &ib) &&
            (ia.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
            ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;

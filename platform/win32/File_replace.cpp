@@ -4,9 +4,8 @@
 
 #include "File.h"
 #include "File_replace_steps.h"
+#include "Native.h"
 #include "Utf16.h"
-
-#include <windows.h>
 
 #include <optional>
 #include <string>
@@ -23,28 +22,6 @@ namespace {
 // (another editor's load): a load takes milliseconds.
 constexpr DWORD kBusyWaitMs = 2000;
 
-class Handle {
-public:
-    explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
-    ~Handle() { close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    void reset(HANDLE h) {
-        close();
-        h_ = h;
-    }
-    bool close() {
-        const HANDLE h = h_;
-        h_ = INVALID_HANDLE_VALUE;
-        return h == INVALID_HANDLE_VALUE || CloseHandle(h) != 0;
-    }
-
-private:
-    HANDLE h_;
-};
-
 std::size_t lastSeparator(const std::wstring& path) {
     return path.find_last_of(L"\\/");
 }
@@ -57,18 +34,6 @@ std::wstring folderOf(const std::wstring& path) {
 std::wstring nameOf(const std::wstring& path) {
     const std::size_t at = lastSeparator(path);
     return at == std::wstring::npos ? path : path.substr(at + 1);
-}
-
-bool writeAll(HANDLE h, const void* data, std::size_t size) {
-    const auto* in = static_cast<const char*>(data);
-    std::size_t done = 0;
-    while (done < size) {
-        DWORD put = 0;
-        if (!WriteFile(h, in + done, static_cast<DWORD>(size - done), &put, nullptr) || put == 0)
-            return false;
-        done += put;
-    }
-    return true;
 }
 
 // Removes the new files that stores killed before their end left beside the
@@ -114,11 +79,11 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
     const std::string fileName = Utf8(nameOf(target));
     removeLeftovers(folder, fileName);
 
-    Handle file;
+    File file;
     const std::string made = replace::MakeNewFile(fileName, [&](const std::string& newName) {
-        file.reset(CreateFileW((folder + L"\\" + Wide(newName)).c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.valid())
+        file = File(owned(CreateFileW((folder + L"\\" + Wide(newName)).c_str(), GENERIC_WRITE, 0,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        if (file.isOpen())
             return Made::Yes;
         return GetLastError() == ERROR_FILE_EXISTS ? Made::NameTaken : Made::Failed;
     });
@@ -130,7 +95,7 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
         DeleteFileW(name.c_str());
         return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
     };
-    if (!writeAll(file.get(), data, size) || !FlushFileBuffers(file.get()))
+    if (!file.write(data, size) || !FlushFileBuffers(native(file.handle())))
         return fail(GetLastError());
     if (!file.close())
         return fail(GetLastError());
@@ -211,31 +176,15 @@ Replaced writeInPlace(const std::wstring& target, const void* data, std::size_t 
     // Shared as a program that holds the file may let others share it: for
     // reading and writing, not for renaming it.
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    Handle file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK)
+    Handle file = owned(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || GetFileType(native(file)) != FILE_TYPE_DISK)
         return Replaced::Unchanged;
-    Win32InPlace inPlace(file.get(), folderOf(target));
+    Win32InPlace inPlace(native(file), folderOf(target));
     const Replaced result = replace::WriteInPlace(inPlace, data, size);
     if (!file.close() && result == Replaced::Done)
         return Replaced::Damaged;
     return result;
-}
-
-// The path a store writes: the file a symbolic link leads to, by the name
-// the system gives the open file. Empty when it cannot tell.
-std::wstring finalPath(HANDLE h) {
-    std::vector<wchar_t> buffer(MAX_PATH + 1);
-    DWORD n = GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (n >= buffer.size()) {
-        buffer.resize(n + 1);
-        n = GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    }
-    if (n == 0 || n >= buffer.size())
-        return std::wstring();
-    return std::wstring(buffer.data(), n);
 }
 
 } // namespace
@@ -245,9 +194,9 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
     if (wide.empty() || nameOf(wide).empty() || File::namesDevice(path))
         return Replaced::Unchanged;
     // Opened for its kind and its names only, which no other open refuses.
-    Handle probe(CreateFileW(wide.c_str(), 0,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    Handle probe =
+        owned(CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!probe.valid()) {
         if (GetLastError() != ERROR_FILE_NOT_FOUND)
             return Replaced::Unchanged;
@@ -256,14 +205,14 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
     }
     // A serial port, a printer, the console, a pipe: the image is for a file
     // on a disk, and nothing else gets it.
-    if (GetFileType(probe.get()) != FILE_TYPE_DISK)
+    if (GetFileType(native(probe)) != FILE_TYPE_DISK)
         return Replaced::Unchanged;
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(probe.get(), &info) ||
+    if (!GetFileInformationByHandle(native(probe), &info) ||
         (info.dwFileAttributes &
          (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE)))
         return Replaced::Unchanged;
-    std::wstring target = finalPath(probe.get());
+    std::wstring target = FinalPath(native(probe));
     probe.close();
     if (target.empty())
         target = wide;
