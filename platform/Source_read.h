@@ -2,7 +2,7 @@
 // file the user chose). It goes past the system's file cache, so that what is
 // read is what the medium holds, and holds the file exclusively meanwhile.
 // One implementation per platform (linux/Source_read.cpp,
-// win32/Source_read.cpp).
+// win32/Source_read.cpp) under what every platform shares (Source_read.cpp).
 #pragma once
 
 #include <chrono>
@@ -42,5 +42,11 @@ enum class ReadBack {
 // exclusive flock.
 ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t size,
                         std::size_t& n);
+
+// The platform's part of both (Source_read.cpp puts them together): the
+// file's first bytes, at least size of them where it has them, read past
+// the cache into bytes. shared: the read of a target, which lets the
+// programs that hold the file as an editor does read along.
+ReadBack ReadPastCache(const std::string& path, bool shared, std::size_t size, std::string& bytes);
 
 } // namespace qm

@@ -5,11 +5,8 @@
 
 #include "Handle.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
@@ -26,10 +23,6 @@ namespace {
 // them as the read wants. A refused alignment falls back to the ordinary read
 // below.
 constexpr std::size_t kDirectBlock = 4096;
-
-struct FreeBlock {
-    void operator()(void* p) const { std::free(p); }
-};
 
 int openSource(const std::string& path, int extra) {
     // Non-blocking, so that a FIFO at the path cannot hang the window.
@@ -69,14 +62,10 @@ bool clearFlags(int fd, int flags) {
     return fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~flags) == 0;
 }
 
-// The read of both: false with held set when another program held the file
-// for the whole wait.
-bool readExclusive(const std::string& path, std::uint8_t* buffer, std::size_t size, std::size_t& n,
-                   bool& held) {
-    n = 0;
-    held = false;
-    std::memset(buffer, 0, size);
+} // namespace
 
+// The same for both: the lock is exclusive.
+ReadBack ReadPastCache(const std::string& path, bool, std::size_t size, std::string& bytes) {
     bool direct = true;
     int fd = openSource(path, O_DIRECT);
     if (fd < 0 && errno == EINVAL) {
@@ -85,29 +74,25 @@ bool readExclusive(const std::string& path, std::uint8_t* buffer, std::size_t si
         fd = openSource(path, 0);
     }
     const Handle source(fd); // closing also releases the lock
-    if (fd < 0)
-        return false;
-
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
-        return false;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
+        return ReadBack::Failed;
 
     // Held by another program: waited for, then not read, as when Windows
     // keeps refusing the open without sharing. A file system without flock
     // support is read unlocked.
-    if (!lockWithin(fd, kSourceLockWait)) {
-        held = true;
-        return false;
-    }
+    if (!lockWithin(fd, kSourceLockWait))
+        return ReadBack::Held;
 
     const std::size_t transfer = (size / kDirectBlock + 1) * kDirectBlock;
-    const std::unique_ptr<void, FreeBlock> block(std::aligned_alloc(kDirectBlock, transfer));
-    if (!block)
-        return false;
+    std::string space(transfer + kDirectBlock, '\0');
+    void* block = &space[0];
+    std::size_t room = space.size();
+    std::align(kDirectBlock, transfer, block, room);
 
     ssize_t got = -1;
     if (direct) {
-        got = readOnce(fd, block.get(), transfer);
+        got = readOnce(fd, block, transfer);
         // Some file systems accept the open and refuse the read instead.
         if (got < 0 && errno == EINVAL && clearFlags(fd, O_DIRECT))
             direct = false;
@@ -115,29 +100,12 @@ bool readExclusive(const std::string& path, std::uint8_t* buffer, std::size_t si
     if (!direct) {
         // Drop what the cache holds of the file, so the read goes to the medium.
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-        got = readOnce(fd, block.get(), transfer);
+        got = readOnce(fd, block, transfer);
     }
     if (got < 0)
-        return false;
-    n = std::min(static_cast<std::size_t>(got), size);
-    std::memcpy(buffer, block.get(), n);
-    return true;
-}
-
-} // namespace
-
-std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer, std::size_t size) {
-    std::size_t n = 0;
-    bool held = false;
-    return readExclusive(path, buffer, size, n, held) ? n : 0;
-}
-
-ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t size,
-                        std::size_t& n) {
-    bool held = false;
-    if (readExclusive(path, buffer, size, n, held))
-        return ReadBack::Read;
-    return held ? ReadBack::Held : ReadBack::Failed;
+        return ReadBack::Failed;
+    bytes.assign(static_cast<const char*>(block), static_cast<std::size_t>(got));
+    return ReadBack::Read;
 }
 
 } // namespace qm

@@ -6,7 +6,7 @@
 #include "Utf16.h"
 
 #include <chrono>
-#include <cstring>
+#include <memory>
 
 namespace qm {
 
@@ -15,22 +15,6 @@ namespace {
 // Used when the volume does not report its sector size: a multiple of both
 // sector sizes in use (512 and 4096 bytes).
 constexpr DWORD kDefaultTransfer = 4096;
-
-class PageBlock {
-public:
-    explicit PageBlock(DWORD size)
-        : p_(VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
-    ~PageBlock() {
-        if (p_ != nullptr)
-            VirtualFree(p_, 0, MEM_RELEASE);
-    }
-    PageBlock(const PageBlock&) = delete;
-    PageBlock& operator=(const PageBlock&) = delete;
-    void* get() const { return p_; }
-
-private:
-    void* p_;
-};
 
 // An unbuffered read must be a whole number of the volume's sectors: a
 // 4096-byte-sector device refuses a 2048-byte request. Sector sizes are
@@ -60,58 +44,36 @@ HANDLE openWithin(const std::wstring& path, DWORD share, std::chrono::millisecon
     }
 }
 
-// Reads the first bytes of the file past the cache; false when it cannot be
-// opened within the wait (held set when another program held it) or read.
-bool readPastCache(const std::string& path, DWORD share, std::uint8_t* buffer, std::size_t size,
-                   std::size_t& n, bool& held) {
-    n = 0;
-    held = false;
-    std::memset(buffer, 0, size);
+} // namespace
+
+ReadBack ReadPastCache(const std::string& path, bool shared, std::size_t size, std::string& bytes) {
+    // A source is read without sharing: it fails while another program has
+    // the file open, and keeps others out until it is closed. A target is
+    // shared with whoever may hold it: only the bytes matter there.
+    const DWORD share = shared ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
     const std::wstring wide = Wide(path);
     // A serial port opened to be read can keep the read waiting for ever.
     if (wide.empty() || File::namesDevice(path))
-        return false;
+        return ReadBack::Failed;
     const Handle file = owned(openWithin(wide, share, kSourceLockWait));
-    if (!file.valid()) {
-        held = GetLastError() == ERROR_SHARING_VIOLATION;
-        return false;
-    }
+    if (!file.valid())
+        return GetLastError() == ERROR_SHARING_VIOLATION ? ReadBack::Held : ReadBack::Failed;
     if (GetFileType(native(file)) != FILE_TYPE_DISK)
-        return false;
+        return ReadBack::Failed;
 
-    // Whole sectors, at least the bytes asked for.
+    // Whole sectors, at least the bytes asked for, into a block aligned to a
+    // sector.
     const DWORD sector = transferSize(native(file));
     const DWORD transfer = static_cast<DWORD>((size / sector + 1) * sector);
-    // Page-aligned, hence aligned to any sector size.
-    const PageBlock block(transfer);
-    if (block.get() == nullptr)
-        return false;
+    std::string space(transfer + sector, '\0');
+    void* block = &space[0];
+    std::size_t room = space.size();
+    std::align(sector, transfer, block, room);
     DWORD got = 0;
-    if (!ReadFile(native(file), block.get(), transfer, &got, nullptr))
-        return false;
-    n = got < size ? got : size;
-    std::memcpy(buffer, block.get(), n);
-    return true;
-}
-
-} // namespace
-
-std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer, std::size_t size) {
-    // No sharing: fails while another program has the file open, and keeps
-    // others out until it is closed.
-    std::size_t n = 0;
-    bool held = false;
-    return readPastCache(path, 0, buffer, size, n, held) ? n : 0;
-}
-
-ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t size,
-                        std::size_t& n) {
-    // Shared with whoever may hold the file: only the bytes matter here.
-    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    bool held = false;
-    if (readPastCache(path, share, buffer, size, n, held))
-        return ReadBack::Read;
-    return held ? ReadBack::Held : ReadBack::Failed;
+    if (!ReadFile(native(file), block, transfer, &got, nullptr))
+        return ReadBack::Failed;
+    bytes.assign(static_cast<const char*>(block), got);
+    return ReadBack::Read;
 }
 
 } // namespace qm
