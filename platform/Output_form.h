@@ -1,9 +1,9 @@
 // The form in which the command line's text reaches a standard stream on
 // Windows, chosen so that the Russian reads right wherever the stream leads:
 // a console, a file made by cmd's ">", a pipe into find, more or PowerShell.
-// The rule alone, without the platform: win32/Console.cpp finds
-// where a stream leads and writes in the form chosen here. (On Linux the
-// streams carry UTF-8 as they are.)
+// The rule alone, without the platform: win32/Console.cpp finds where a
+// stream leads and writes in the form chosen here. (On Linux the streams
+// carry UTF-8 as they are.)
 #pragma once
 
 #include <cstddef>

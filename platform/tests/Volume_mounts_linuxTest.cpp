@@ -1,4 +1,4 @@
-#include "Volume_mounts.h"
+#include "Volume_list_linux.h"
 
 #include <gtest/gtest.h>
 

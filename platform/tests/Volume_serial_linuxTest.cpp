@@ -1,4 +1,4 @@
-#include "Volume_serial.h"
+#include "Volume_list_linux.h"
 
 #include <gtest/gtest.h>
 
