@@ -127,7 +127,7 @@ Outcome replaceThroughNewFile(const FilePlace& target, const struct stat* old, c
 
 class PosixInPlace : public replace::InPlaceFile {
 public:
-    explicit PosixInPlace(int fd) : fd_(fd) {}
+    explicit PosixInPlace(File& file) : file_(file), fd_(fd(file.handle())) {}
 
     std::optional<std::uint64_t> length() override {
         struct stat st {};
@@ -148,19 +148,11 @@ public:
         return static_cast<unsigned long long>(vfs.f_bavail) * block >= needed;
     }
 
+    // Read once, from the start where the open left the file: the writes
+    // below go to their own places.
     bool readAll(std::string& bytes, std::uint64_t length) override {
         bytes.resize(static_cast<std::size_t>(length));
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n =
-                ::pread(fd_, &bytes[done], bytes.size() - done, static_cast<off_t>(done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            done += static_cast<std::size_t>(n);
-        }
-        return true;
+        return file_.read(&bytes[0], bytes.size()) == bytes.size();
     }
 
     std::size_t writeAt0(const void* data, std::size_t size) override {
@@ -180,6 +172,7 @@ public:
     bool flush() override { return ::fsync(fd_) == 0; }
 
 private:
+    File& file_;
     int fd_;
     unsigned long long blocks_ = 0; // what the file holds on the volume
 };
@@ -187,10 +180,10 @@ private:
 // The file written over in place: every name of it keeps the new content.
 Replaced writeInPlace(const std::string& target, const void* data, std::size_t size) {
     // Read as well as written: what goes back after a failed write must be known.
-    Handle file(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.valid())
+    File file(Handle(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)));
+    if (!file.isOpen())
         return Replaced::Unchanged;
-    PosixInPlace inPlace(fd(file));
+    PosixInPlace inPlace(file);
     const Replaced result = replace::WriteInPlace(inPlace, data, size);
     if (!file.close() && result == Replaced::Done)
         return Replaced::Damaged; // the flush went through; the close says otherwise
