@@ -289,14 +289,4 @@ std::optional<ArchiveName> ParseArchiveName(const std::string& fileName) {
     return std::nullopt;
 }
 
-std::string PartName(const std::string& name, const std::string& tag) {
-    return "." + name + "." + tag + ".part";
-}
-
-bool IsPartName(const std::string& entry) {
-    static const std::string kEnd = ".part";
-    return entry.size() > 1 + kEnd.size() && entry[0] == '.' &&
-           entry.compare(entry.size() - kEnd.size(), kEnd.size(), kEnd) == 0;
-}
-
 } // namespace qm

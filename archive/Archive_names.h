@@ -83,12 +83,6 @@ std::string StampOf(const std::tm& local);
 // that files the user put in a board's folder are never counted or removed.
 std::optional<ArchiveName> ParseArchiveName(const std::string& fileName);
 
-// The hidden name a copy is written under before it takes its name: a dot,
-// the name, a tag that tells one making process and attempt from another,
-// and ".part". No copy's name has that form, so no listing counts it.
-std::string PartName(const std::string& name, const std::string& tag);
-bool IsPartName(const std::string& entry);
-
 // "read" or "before-write", as in the file names.
 const char* OccasionName(Occasion occasion);
 

@@ -2,6 +2,7 @@
 
 #include "Archive_folder.h"
 #include "File.h"
+#include "Folders.h"
 #include "Settings_image.h"
 
 #include <algorithm>

@@ -1,37 +1,11 @@
-// File patterns in a SOURCE. cmd.exe and PowerShell hand "*" and "?" on to a
-// program as typed (and Windows quoting cannot tell a quoted argument from
-// one that is not), so on Windows the program expands them itself; on Linux
-// the shell has done it, and a word is taken as it is.
+// The SOURCEs of a command with their file patterns expanded where the
+// platform leaves that to the program (File_patterns.h).
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 namespace qm {
-
-// Whether a name holds "*" or "?".
-bool HasWildcard(std::string_view name);
-
-// A path's folder as given, with its separator ("C:\work\", "кресла/", "C:",
-// or empty), and its last part.
-std::pair<std::string, std::string> SplitName(const std::string& path);
-
-// Whether a name matches a pattern character for character, "*" standing for
-// any run of characters and "?" for exactly one. Letter case is the caller's
-// to fold.
-bool WildcardMatch(std::wstring_view name, std::wstring_view pattern);
-
-// The files a word names: the word itself, unless its last part holds a
-// pattern and no file is named so literally; then every file (not a folder,
-// nor a hidden or system file) in the folder it names whose name matches,
-// letter case aside, in the order Explorer lists them ("кресло2" before
-// "кресло10"), each as the folder given and its name. A pattern that matches
-// nothing stays as it is, to be reported as a file that cannot be read.
-// Windows only; elsewhere the word itself. One implementation per platform
-// (platform/Patterns_win32.cpp, Patterns_posix.cpp).
-std::vector<std::string> ExpandPattern(const std::string& word);
 
 // The operands of a command with every SOURCE that is a file expanded in
 // place: every operand of show, check and diff, the first of set and copy

@@ -72,7 +72,7 @@ Place PlaceOf(const std::string& word) {
 ImageProbe ProbeImage(const std::string& path) {
     ImageProbe probe;
     std::uint8_t buffer[kImageSize];
-    probe.size = ReadSourceExclusive(path, buffer);
+    probe.size = ReadSourceExclusive(path, buffer, kImageSize);
     probe.bytes.assign(reinterpret_cast<const char*>(buffer), probe.size);
     if (probe.size >= kMinImageText) {
         probe.state =

@@ -2,7 +2,7 @@
 // volumes come out with path sources, in mount-point order, one per mount
 // point.
 #include "FuzzCheck.h"
-#include "Volume_mounts.h"
+#include "Volume_list_linux.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // The volume serial parsing on arbitrary text: a serial is only ever read
 // from the two UUID forms, and both canonical forms of any serial read back.
 #include "FuzzCheck.h"
-#include "Volume_serial.h"
+#include "Volume_list_linux.h"
 
 #include <cctype>
 #include <cstdio>

@@ -34,7 +34,7 @@ ImageRead ReadImage(const std::string& path, MessageSink& messages) {
         return failed(ImageResult::L3);
 
     std::uint8_t buffer[kImageSize];
-    const std::size_t n = ReadSourceExclusive(path, buffer);
+    const std::size_t n = ReadSourceExclusive(path, buffer, kImageSize);
     if (n < kMinImageText)
         return failed(ImageResult::L1);
     if (!CheckImage(buffer))

@@ -75,7 +75,7 @@ OldContent oldContentOf(const std::string& path) {
 bool holds(const std::string& path, const void* bytes, std::size_t size) {
     std::uint8_t back[kImageSize];
     std::size_t n = 0;
-    return ReadTargetBack(path, back, n) == ReadBack::Read &&
+    return ReadTargetBack(path, back, kImageSize, n) == ReadBack::Read &&
            n == (size < kImageSize ? size : kImageSize) && std::memcmp(back, bytes, n) == 0;
 }
 
@@ -114,7 +114,7 @@ ImageResult writeTarget(const std::string& path, const std::uint8_t* image) {
     // Read back past the cache, as the next load (and the board) reads it.
     std::uint8_t back[kImageSize];
     std::size_t n = 0;
-    if (ReadTargetBack(path, back, n) != ReadBack::Read)
+    if (ReadTargetBack(path, back, kImageSize, n) != ReadBack::Read)
         return ImageResult::WrittenUnchecked;
     if (n == kImageSize && std::memcmp(back, image, kImageSize) == 0)
         return ImageResult::Success;

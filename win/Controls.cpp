@@ -3,7 +3,7 @@
 #include "Bindings.h"
 #include "Look.h"
 #include "Settings.h"
-#include "Wide.h"
+#include "Utf16.h"
 
 #include <windows.h>
 

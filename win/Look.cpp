@@ -1,6 +1,6 @@
 #include "Look.h"
 
-#include "Wide.h"
+#include "Utf16.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // when what it shows changes.
 #include "Native_window.h"
 
-#include "Wide.h"
+#include "Utf16.h"
 
 #include <windows.h>
 

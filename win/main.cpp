@@ -1,7 +1,7 @@
 // qmconf.exe: the configuration editor's window on the platform's own
 // controls.
 #include "Native_window.h"
-#include "Wide.h"
+#include "Utf16.h"
 
 #include <windows.h>
 

@@ -33,23 +33,6 @@ mode_t modeOf(const std::string& path) {
     return st.st_mode & 07777;
 }
 
-TEST(Board_archive_posix, DataFolderFromTheEnvironment) {
-    const struct {
-        std::optional<std::string> xdg;
-        const char* expected;
-    } cases[] = {
-        {"/srv/data", "/srv/data"},
-        {"relative/data", "/home/tech/.local/share"}, // a relative one is ignored
-        {"", "/home/tech/.local/share"},
-        {std::nullopt, "/home/tech/.local/share"},
-    };
-    const EnvVar home("HOME", "/home/tech");
-    for (const auto& c : cases) {
-        const EnvVar xdg("XDG_DATA_HOME", c.xdg);
-        EXPECT_EQ(qm::UserDataHome(), c.expected) << c.xdg.value_or("(unset)");
-    }
-}
-
 TEST(Board_archive_posix, FoldersAndCopiesAreTheUsersAlone) {
     TempDir dir;
     const std::string data = dir.file("fresh/data");

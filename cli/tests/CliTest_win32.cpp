@@ -1,7 +1,7 @@
 #include "CliTest_win32.h"
 #include "CliTest.h"
 
-#include "platform/Win32Text.h"
+#include "Utf16.h"
 
 #include <windows.h>
 
@@ -40,7 +40,7 @@ int StartQmconfCli(const std::vector<std::string>& arguments, HANDLE out, HANDLE
     program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"qmconf-cli.exe";
     std::wstring commandLine = asArgument(program);
     for (const std::string& a : arguments)
-        commandLine += L" " + asArgument(qm::WideFromUtf8(a));
+        commandLine += L" " + asArgument(qm::Wide(a));
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -69,7 +69,7 @@ CliRun RunQmconfCli(const std::vector<std::string>& arguments) {
     HANDLE files[2];
     for (int i = 0; i < 2; ++i)
         files[i] =
-            CreateFileW(qm::WideFromUtf8(streams.file(std::to_string(i))).c_str(), GENERIC_WRITE,
+            CreateFileW(qm::Wide(streams.file(std::to_string(i))).c_str(), GENERIC_WRITE,
                         FILE_SHARE_READ, &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     CliRun run;
     run.status = StartQmconfCli(arguments, files[0], files[1]);

@@ -6,7 +6,7 @@
 #include "CliTest.h"
 #include "CliTest_win32.h"
 
-#include "platform/Win32Text.h"
+#include "Utf16.h"
 
 #include <windows.h>
 
@@ -66,7 +66,7 @@ std::string narrowed(const std::wstring& wide, UINT codePage) {
 // A text as Windows' own converters write it in a form, with Windows' line ends.
 std::string inForm(const std::string& utf8, Form form, UINT consoleCodePage) {
     std::wstring wide;
-    for (const wchar_t c : qm::WideFromUtf8(utf8)) {
+    for (const wchar_t c : qm::Wide(utf8)) {
         if (c == L'\n')
             wide += L'\r';
         wide += c;
@@ -130,7 +130,7 @@ protected:
         if (!held.empty())
             WriteAll(file(name), held);
         SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-        const HANDLE h = CreateFileW(qm::WideFromUtf8(file(name)).c_str(), GENERIC_WRITE,
+        const HANDLE h = CreateFileW(qm::Wide(file(name)).c_str(), GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
                                      held.empty() ? CREATE_ALWAYS : OPEN_EXISTING,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -228,7 +228,7 @@ std::string unescaped(const std::string& ascii) {
             wide += static_cast<wchar_t>(ascii[i++]);
         wide += static_cast<wchar_t>(ascii[i]);
     }
-    return qm::Utf8FromWide(wide);
+    return qm::Utf8(wide);
 }
 
 TEST_F(ConsoleTest, JsonIsOneValueForEveryReader) {
@@ -242,7 +242,7 @@ TEST_F(ConsoleTest, JsonIsOneValueForEveryReader) {
     Pipe pipe;
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     const HANDLE newFile =
-        CreateFileW(qm::WideFromUtf8(file("показ.json")).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+        CreateFileW(qm::Wide(file("показ.json")).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                     &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_EQ(StartQmconfCli(show, pipe.write(), GetStdHandle(STD_ERROR_HANDLE)), 0);
     EXPECT_EQ(StartQmconfCli(show, newFile, GetStdHandle(STD_ERROR_HANDLE)), 0);
@@ -290,7 +290,7 @@ protected:
             DWORD read = 0;
             ReadConsoleOutputCharacterW(screen_, line.data(), kWidth, {0, row}, &read);
             line.erase(line.find_last_not_of(L' ') + 1);
-            lines.push_back(qm::Utf8FromWide(line));
+            lines.push_back(qm::Utf8(line));
         }
         while (!lines.empty() && lines.back().empty())
             lines.pop_back();

@@ -5,7 +5,7 @@
 // Windows cannot tell a quoted one from one that is not.
 #include "CliTest.h"
 
-#include "platform/Win32Text.h"
+#include "Utf16.h"
 
 #include <windows.h>
 
@@ -69,8 +69,7 @@ protected:
         WriteAll(file("кресла/кресло10.ini"), Damaged(DefaultsImage()));
         WriteAll(file("кресла/заметки.txt"), "не образ");
         WriteAll(file("кресла/скрытый.ini"), DefaultsImage());
-        SetFileAttributesW(qm::WideFromUtf8(file("кресла/скрытый.ini")).c_str(),
-                           FILE_ATTRIBUTE_HIDDEN);
+        SetFileAttributesW(qm::Wide(file("кресла/скрытый.ini")).c_str(), FILE_ATTRIBUTE_HIDDEN);
     }
 };
 

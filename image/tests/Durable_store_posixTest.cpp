@@ -207,14 +207,14 @@ TEST_F(DurableStoreTest, ReadersOfOneFileWaitForEachOther) {
             std::this_thread::sleep_for(kSourceLockWait / 8);
             other.release();
         });
-        EXPECT_EQ(ReadSourceExclusive(source, buffer.data()), kImageSize);
+        EXPECT_EQ(ReadSourceExclusive(source, buffer.data(), kImageSize), kImageSize);
         letGo.join();
     }
     const auto reader = [&source] {
         std::array<std::uint8_t, kImageSize> bytes{};
         int refused = 0;
         for (int round = 0; round < 300; ++round)
-            if (ReadSourceExclusive(source, bytes.data()) != kImageSize)
+            if (ReadSourceExclusive(source, bytes.data(), kImageSize) != kImageSize)
                 ++refused;
         return std::min(refused, 99);
     };

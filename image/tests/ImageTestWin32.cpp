@@ -1,6 +1,6 @@
 #include "ImageTestWin32.h"
 
-#include "platform/Win32Text.h"
+#include "Utf16.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@ namespace qmtest {
 namespace {
 
 HANDLE openShared(const std::string& path, DWORD share) {
-    return CreateFileW(qm::WideFromUtf8(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+    return CreateFileW(qm::Wide(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
@@ -63,8 +63,8 @@ HoldingProgram::HoldingProgram(const std::string& mode, const std::string& path,
         return;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     const std::wstring program = besideThisProgram(L"file_holder.exe");
-    std::wstring line = L"\"" + program + L"\" " + qm::WideFromUtf8(mode) + L" \"" +
-                        qm::WideFromUtf8(path) + L"\" " + std::to_wstring(milliseconds);
+    std::wstring line = L"\"" + program + L"\" " + qm::Wide(mode) + L" \"" + qm::Wide(path) +
+                        L"\" " + std::to_wstring(milliseconds);
     STARTUPINFOW start{};
     start.cb = sizeof start;
     start.dwFlags = STARTF_USESTDHANDLES;
@@ -102,7 +102,7 @@ CurrentDirectory::CurrentDirectory(const std::string& dir) {
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
     old_.resize(size);
     old_.resize(GetCurrentDirectoryW(size, old_.data()));
-    SetCurrentDirectoryW(qm::WideFromUtf8(dir).c_str());
+    SetCurrentDirectoryW(qm::Wide(dir).c_str());
 }
 
 CurrentDirectory::~CurrentDirectory() {

@@ -5,8 +5,8 @@
 #include "ImageTestSupport.h"
 #include "ImageTestWin32.h"
 #include "Settings.h"
+#include "Utf16.h"
 #include "Write_file.h"
-#include "platform/Win32Text.h"
 
 #include <windows.h>
 
@@ -100,8 +100,7 @@ TEST_F(WriteImageWin32Test, HardLinkPlantedAtTheTempFileIsReplaced) {
     for (const bool storing : {true, false}) {
         WriteAll(victim, "victim's bytes");
         fs::remove(tempPath());
-        ASSERT_TRUE(CreateHardLinkW(WideFromUtf8(tempPath()).c_str(), WideFromUtf8(victim).c_str(),
-                                    nullptr));
+        ASSERT_TRUE(CreateHardLinkW(Wide(tempPath()).c_str(), Wide(victim).c_str(), nullptr));
         const ImageResult result = storing ? store(dir.file("set.ini")) : load(source);
         EXPECT_EQ(result, ImageResult::Success);
         EXPECT_EQ(ReadAll(victim), "victim's bytes");

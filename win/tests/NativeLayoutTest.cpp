@@ -5,7 +5,7 @@
 // and a Russian prefix (QMCONF_TEST_CODEPAGE says which code page).
 #include "Look.h"
 #include "Settings.h"
-#include "Wide.h"
+#include "Utf16.h"
 #include "Win_driver.h"
 
 #include <windows.h>

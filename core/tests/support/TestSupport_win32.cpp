@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "platform/Win32Text.h"
+#include "Utf16.h"
 
 #include <windows.h>
 
@@ -11,18 +11,17 @@ namespace qmtest {
 namespace {
 
 void set(const std::string& name, const std::optional<std::string>& value) {
-    SetEnvironmentVariableW(qm::WideFromUtf8(name).c_str(),
-                            value ? qm::WideFromUtf8(*value).c_str() : nullptr);
+    SetEnvironmentVariableW(qm::Wide(name).c_str(), value ? qm::Wide(*value).c_str() : nullptr);
 }
 
 } // namespace
 
 EnvVar::EnvVar(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
-    const std::wstring wide = qm::WideFromUtf8(name_);
+    const std::wstring wide = qm::Wide(name_);
     if (const DWORD size = GetEnvironmentVariableW(wide.c_str(), nullptr, 0)) {
         std::wstring old(size, L'\0');
         old.resize(GetEnvironmentVariableW(wide.c_str(), old.data(), size));
-        old_ = qm::Utf8FromWide(old);
+        old_ = qm::Utf8(old);
     }
     set(name_, value);
 }

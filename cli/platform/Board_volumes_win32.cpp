@@ -1,9 +1,0 @@
-#include "Board_volumes.h"
-
-namespace qm {
-
-std::unique_ptr<VolumeList> BoardVolumes() {
-    return SystemVolumes();
-}
-
-} // namespace qm

@@ -1,0 +1,227 @@
+// Win32 implementation of ReplaceFileContent: a new file beside the target,
+// flushed, then moved over it with MoveFileExW, written through.
+#include "File_replace.h"
+
+#include "File.h"
+#include "File_replace_steps.h"
+#include "Native.h"
+#include "Utf16.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+using replace::Made;
+using replace::Outcome;
+
+namespace {
+
+// How long the move waits for a reader that holds the target without sharing
+// (another editor's load): a load takes milliseconds.
+constexpr DWORD kBusyWaitMs = 2000;
+
+std::size_t lastSeparator(const std::wstring& path) {
+    return path.find_last_of(L"\\/");
+}
+
+std::wstring folderOf(const std::wstring& path) {
+    const std::size_t at = lastSeparator(path);
+    return at == std::wstring::npos ? std::wstring(L".") : path.substr(0, at);
+}
+
+std::wstring nameOf(const std::wstring& path) {
+    const std::size_t at = lastSeparator(path);
+    return at == std::wstring::npos ? path : path.substr(at + 1);
+}
+
+// Removes the new files that stores killed before their end left beside the
+// file. A running store holds its new file without sharing, so it cannot be
+// removed meanwhile.
+void removeLeftovers(const std::wstring& folder, const std::string& fileName) {
+    WIN32_FIND_DATAW found{};
+    const std::wstring prefix = Wide(ReplacementPrefix(fileName));
+    const HANDLE search = FindFirstFileW((folder + L"\\" + prefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (replace::IsNewFileOf(Utf8(name), fileName) &&
+            !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            DeleteFileW((folder + L"\\" + name).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+bool noRoom(DWORD error) {
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
+
+bool moveOver(const std::wstring& from, const std::wstring& to) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+                          error == ERROR_LOCK_VIOLATION;
+        if (!busy || GetTickCount() - start >= kBusyWaitMs)
+            return false;
+        Sleep(10);
+    }
+}
+
+Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, const void* data,
+                              std::size_t size) {
+    const std::wstring folder = folderOf(target);
+    const std::string fileName = Utf8(nameOf(target));
+    removeLeftovers(folder, fileName);
+
+    File file;
+    const std::string made = replace::MakeNewFile(fileName, [&](const std::string& newName) {
+        file = File(owned(CreateFileW((folder + L"\\" + Wide(newName)).c_str(), GENERIC_WRITE, 0,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        if (file.isOpen())
+            return Made::Yes;
+        return GetLastError() == ERROR_FILE_EXISTS ? Made::NameTaken : Made::Failed;
+    });
+    if (made.empty())
+        return Outcome::NoNewFile;
+    const std::wstring name = folder + L"\\" + Wide(made);
+    const auto fail = [&](DWORD error) {
+        file.close();
+        DeleteFileW(name.c_str());
+        return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
+    };
+    if (!file.write(data, size) || !FlushFileBuffers(native(file.handle())))
+        return fail(GetLastError());
+    if (!file.close())
+        return fail(GetLastError());
+    // The file's own marks (hidden, system, archive) stay with it.
+    if (oldAttributes != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesW(name.c_str(),
+                           oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                            FILE_ATTRIBUTE_ARCHIVE));
+    if (!moveOver(name, target)) {
+        // Held past the wait by a program that lets others write but not
+        // rename (a viewer, a preview): the file is written in place, as
+        // that program allows.
+        DeleteFileW(name.c_str());
+        return Outcome::NoNewFile;
+    }
+    return Outcome::Done;
+}
+
+class Win32InPlace : public replace::InPlaceFile {
+public:
+    Win32InPlace(HANDLE h, std::wstring folder) : h_(h), folder_(std::move(folder)) {}
+
+    std::optional<std::uint64_t> length() override {
+        LARGE_INTEGER length{};
+        if (!GetFileSizeEx(h_, &length))
+            return std::nullopt;
+        return static_cast<std::uint64_t>(length.QuadPart);
+    }
+
+    bool fits(std::uint64_t length, std::size_t size) override {
+        ULARGE_INTEGER free{};
+        return length >= size || !GetDiskFreeSpaceExW(folder_.c_str(), &free, nullptr, nullptr) ||
+               free.QuadPart >= size - length;
+    }
+
+    bool readAll(std::string& bytes, std::uint64_t length) override {
+        bytes.resize(static_cast<std::size_t>(length));
+        if (bytes.empty())
+            return true;
+        LARGE_INTEGER zero{};
+        DWORD got = 0;
+        return SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN) &&
+               ReadFile(h_, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) &&
+               got == bytes.size();
+    }
+
+    std::size_t writeAt0(const void* data, std::size_t size) override {
+        LARGE_INTEGER zero{};
+        if (!SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN))
+            return 0;
+        const auto* in = static_cast<const char*>(data);
+        std::size_t done = 0;
+        while (done < size) {
+            DWORD put = 0;
+            if (!WriteFile(h_, in + done, static_cast<DWORD>(size - done), &put, nullptr) ||
+                put == 0)
+                break;
+            done += put;
+        }
+        return done;
+    }
+
+    bool setLength(std::uint64_t length) override {
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(length);
+        return SetFilePointerEx(h_, at, nullptr, FILE_BEGIN) && SetEndOfFile(h_);
+    }
+
+    bool flush() override { return FlushFileBuffers(h_) != 0; }
+
+private:
+    HANDLE h_;
+    std::wstring folder_;
+};
+
+// The file written over in place: every name of it keeps the new content.
+Replaced writeInPlace(const std::wstring& target, const void* data, std::size_t size) {
+    // Shared as a program that holds the file may let others share it: for
+    // reading and writing, not for renaming it.
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    Handle file = owned(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || GetFileType(native(file)) != FILE_TYPE_DISK)
+        return Replaced::Unchanged;
+    Win32InPlace inPlace(native(file), folderOf(target));
+    const Replaced result = replace::WriteInPlace(inPlace, data, size);
+    if (!file.close() && result == Replaced::Done)
+        return Replaced::Damaged;
+    return result;
+}
+
+} // namespace
+
+Replaced ReplaceFileContent(const std::string& path, const void* data, std::size_t size) {
+    const std::wstring wide = Wide(path);
+    if (wide.empty() || nameOf(wide).empty() || File::namesDevice(path))
+        return Replaced::Unchanged;
+    // Opened for its kind and its names only, which no other open refuses.
+    Handle probe =
+        owned(CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!probe.valid()) {
+        if (GetLastError() != ERROR_FILE_NOT_FOUND)
+            return Replaced::Unchanged;
+        return replace::Settle(replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size),
+                               [] { return Replaced::Unchanged; });
+    }
+    // A serial port, a printer, the console, a pipe: the image is for a file
+    // on a disk, and nothing else gets it.
+    if (GetFileType(native(probe)) != FILE_TYPE_DISK)
+        return Replaced::Unchanged;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(native(probe), &info) ||
+        (info.dwFileAttributes &
+         (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE)))
+        return Replaced::Unchanged;
+    std::wstring target = FinalPath(native(probe));
+    probe.close();
+    if (target.empty())
+        target = wide;
+    if (File::namesDevice(Utf8(target)))
+        return Replaced::Unchanged;
+    if (info.nNumberOfLinks > 1)
+        return writeInPlace(target, data, size);
+    return replace::Settle(replaceThroughNewFile(target, info.dwFileAttributes, data, size),
+                           [&] { return writeInPlace(target, data, size); });
+}
+
+} // namespace qm

@@ -1,0 +1,26 @@
+// The Windows side of the platform layer's own types, for its win32/ units.
+#pragma once
+
+#include "Handle.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace qm {
+
+inline HANDLE native(std::intptr_t h) {
+    return reinterpret_cast<HANDLE>(h);
+}
+inline HANDLE native(const Handle& h) {
+    return native(h.get());
+}
+inline Handle owned(HANDLE h) {
+    return Handle(reinterpret_cast<std::intptr_t>(h));
+}
+
+// The path of an open file or folder as the system resolves it (a link
+// followed, "\\?\" in front); empty when it cannot tell.
+std::wstring FinalPath(HANDLE h);
+
+} // namespace qm
