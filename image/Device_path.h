@@ -5,6 +5,7 @@
 
 #include "MessageSink.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -38,6 +39,22 @@ public:
 // The platform's own volume list: the logical drives on Windows, the mounted
 // block-device file systems of /proc/self/mountinfo on Linux.
 std::unique_ptr<VolumeList> SystemVolumes();
+
+// A board attached to the PC: the root of its volume and the path of set.ini
+// there (whether set.ini exists is left to the reading or writing that
+// follows).
+struct Board {
+    std::string root;
+    std::string settingsPath;
+};
+
+// Every volume whose serial is kBoardSerial, in the platform's order; the
+// walk ends at the most-th, without asking the volumes after it.
+std::vector<Board> FindBoards(VolumeList& volumes, std::size_t most = SIZE_MAX);
+
+// What the window's device commands and the command line show when no board
+// is attached, followed by an empty path.
+constexpr const char kNoBoardMessage[] = "Не удалось соединиться с устройством ";
 
 // The path of set.ini on the first volume whose serial is kBoardSerial;
 // whether set.ini exists there is left to the reading or writing that
