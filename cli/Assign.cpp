@@ -1,6 +1,7 @@
 #include "Assign.h"
 
 #include "Field_rules.h"
+#include "Form.h"
 #include "Held_notes.h"
 #include "Phone_rules.h"
 #include "Setting_rules.h"
@@ -178,8 +179,7 @@ int SetCommand(const Place& source, const Place& destination,
     // then the assignments.
     const Settings& held = loaded.record;
     Settings record = AsShown(held);
-    // The window offers its serial entry for a blank label, and only then.
-    const bool withSerial = LabelIsBlank(record);
+    const bool withSerial = OffersSerialEntry(record);
     std::vector<std::string> notes;
     for (const SettingRule& rule : SettingRules()) {
         if (keys.count(SettingKey(rule.setting)))
@@ -228,7 +228,7 @@ int CopyCommand(const Place& source, const Place& destination, bool keepOld, std
             errors.stream() << "qmconf-cli: " << SettingKey(rule.setting) << ": " << note->source
                             << ", записано " << ValueLiteral(rule, record)
                             << (note->why.empty() ? "" : "; " + note->why) << '\n';
-    return StoreDestination(destination, record, LabelIsBlank(record), keepOld, out, errors);
+    return StoreDestination(destination, record, OffersSerialEntry(record), keepOld, out, errors);
 }
 
 } // namespace qm

@@ -92,13 +92,13 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
     return status;
 }
 
-std::string boardOf(const BoardLabel& board) {
+std::string boardOf(const SerialLabel& board) {
     switch (board.kind) {
-    case BoardLabel::Kind::Label:
+    case SerialLabel::Kind::Label:
         return JsonString(Utf8FromCp1251(board.text));
-    case BoardLabel::Kind::Blank:
+    case SerialLabel::Kind::Blank:
         return "без метки";
-    case BoardLabel::Kind::Unknown:
+    case SerialLabel::Kind::None:
         break;
     }
     return "метка неизвестна";

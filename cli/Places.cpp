@@ -4,7 +4,6 @@
 #include "Board_volumes.h"
 #include "File.h"
 #include "Image_transfer.h"
-#include "Ini_lookup.h"
 #include "Set_def.h"
 #include "Settings.h"
 #include "Settings_image.h"
@@ -122,23 +121,9 @@ std::string BoardSettingsPath(const Place& board, ErrorOutput& errors) {
     return {};
 }
 
-LabelHeld LabelHeldIn(const std::string& image) {
-    const std::optional<std::string> id =
-        IniValue(std::string_view(image).substr(0, kImageSize), "SYSTEM", "ID");
-    if (!id)
-        return LabelHeld::None;
-    return !id->empty() && static_cast<unsigned char>((*id)[0]) == kBlankSerialMarker
-               ? LabelHeld::Blank
-               : LabelHeld::Label;
-}
-
 std::string TooShortText(const std::string& path, std::size_t size) {
     return ShownPath(path) + ": " + std::to_string(size) +
            " байт, а образ настроек занимает от 512 до 2048 байт";
-}
-
-bool LabelIsBlank(const Settings& record) {
-    return static_cast<unsigned char>(record.serial[0]) == kBlankSerialMarker;
 }
 
 Loaded LoadSource(const Place& source, ErrorOutput& errors) {
@@ -147,7 +132,6 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
         loaded.record = Set_def();
         // The defaults give the record a label, but no image made of them holds one.
         loaded.state = Loaded::State::Loaded;
-        loaded.label = LabelHeld::None;
         return loaded;
     }
     loaded.path =
@@ -161,7 +145,7 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
         if (source.kind == Place::Kind::Board)
             BoardArchive().keepRead(read.bytes);
         loaded.state = Loaded::State::Loaded;
-        loaded.label = LabelHeldIn(read.bytes);
+        loaded.label = SerialLabelIn(read.bytes).kind;
         loaded.image = std::move(read.bytes);
         loaded.record = read.record;
         return loaded;

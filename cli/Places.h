@@ -6,6 +6,7 @@
 #pragma once
 
 #include "MessageSink.h"
+#include "Serial_label.h"
 #include "Settings.h"
 
 #include <cstddef>
@@ -64,13 +65,6 @@ ImageProbe ProbeImage(const std::string& path);
 // "P: 311 байт, а образ настроек занимает от 512 до 2048 байт".
 std::string TooShortText(const std::string& path, std::size_t size);
 
-// What a source holds under ID, where the board keeps its serial label.
-enum class LabelHeld {
-    Label, // a label
-    Blank, // the blank marker: a board never labelled
-    None,  // no ID at all (the defaults too): the record holds the reader's default
-};
-
 // The outcome of loading a source: the record it holds, when it could be loaded.
 struct Loaded {
     enum class State {
@@ -81,13 +75,10 @@ struct Loaded {
     };
     State state = State::CannotRead;
     std::string path; // the file's path; the path of set.ini on the board
-    LabelHeld label = LabelHeld::None;
+    SerialLabel::Kind label = SerialLabel::Kind::None; // what the source holds under ID
     std::string image; // the bytes read, when loaded from a file or the board
     Settings record{};
 };
-
-// What the bytes of an image hold under ID.
-LabelHeld LabelHeldIn(const std::string& image);
 
 // Loads a source and reports a failure on the error output. A board read is kept in the board
 // archive.
@@ -106,9 +97,5 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors);
 // that was written but could not be read back to be checked.
 int StoreDestination(const Place& destination, const Settings& record, bool withSerial,
                      bool keepOld, std::ostream& out, ErrorOutput& errors);
-
-// Whether a record's serial label is blank (its first byte is the blank
-// marker 0xFF).
-bool LabelIsBlank(const Settings& record);
 
 } // namespace qm

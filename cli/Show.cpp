@@ -13,6 +13,8 @@ namespace qm {
 
 namespace {
 
+using Label = SerialLabel::Kind;
+
 // "SET08  Прайс деньги/время, деньги 1"; the key alone for a setting the
 // window does not show.
 std::string heading(const SettingRule& rule) {
@@ -29,24 +31,24 @@ std::string jsonHead(const SettingRule& rule) {
 
 // The serial label as a source holds it, and as the window shows it: the
 // reader puts "QM . . . . ." into the record of a file without one.
-std::string labelText(const Settings& record, LabelHeld held) {
+std::string labelText(const Settings& record, Label held) {
     switch (held) {
-    case LabelHeld::Label:
+    case Label::Label:
         return JsonString(LabelText(record));
-    case LabelHeld::Blank:
+    case Label::Blank:
         return "не задана";
-    case LabelHeld::None:
+    case Label::None:
         break;
     }
     return "нет в источнике (окно покажет " + JsonString(LabelText(record)) + ")";
 }
 
-const char* stateOf(LabelHeld held) {
-    return held == LabelHeld::Label ? "label" : held == LabelHeld::Blank ? "blank" : "none";
+const char* stateOf(Label held) {
+    return held == Label::Label ? "label" : held == Label::Blank ? "blank" : "none";
 }
 
-std::string labelJson(const Settings& record, LabelHeld held) {
-    return held == LabelHeld::Label ? JsonString(LabelText(record)) : std::string("null");
+std::string labelJson(const Settings& record, Label held) {
+    return held == Label::Label ? JsonString(LabelText(record)) : std::string("null");
 }
 
 // What the source holds otherwise than the record read from it; nothing for
@@ -63,7 +65,7 @@ std::string heldJson(const HeldNote& note) {
     return "{\"held\": " + held + "], \"note\": " + JsonString(NoteText(note)) + "}";
 }
 
-void showText(const Settings& record, LabelHeld held, bool checksumOk, const std::string& text,
+void showText(const Settings& record, Label held, bool checksumOk, const std::string& text,
               std::ostream& out) {
     const Settings shown = AsShown(record);
     for (const SettingRule& rule : SettingRules()) {
@@ -79,12 +81,12 @@ void showText(const Settings& record, LabelHeld held, bool checksumOk, const std
     out << "Контрольная сумма: " << (checksumOk ? "сходится" : "не сходится") << '\n';
 }
 
-void showJson(const Settings& record, LabelHeld held, bool checksumOk, const std::string& text,
+void showJson(const Settings& record, Label held, bool checksumOk, const std::string& text,
               std::ostream& out) {
     const Settings shown = AsShown(record);
     out << "{\"serial\": " << labelJson(record, held) << ", \"serial_state\": \"" << stateOf(held)
         << '"';
-    if (held == LabelHeld::None)
+    if (held == Label::None)
         out << ", \"serial_shown\": " << JsonString(LabelText(record));
     out << ", \"checksum_ok\": " << (checksumOk ? "true" : "false") << ", \"settings\": [\n";
     const auto& rules = SettingRules();
@@ -105,7 +107,7 @@ void showJson(const Settings& record, LabelHeld held, bool checksumOk, const std
 // cannot be compared.
 struct Side {
     Settings record{};
-    LabelHeld label = LabelHeld::None;
+    Label label = Label::None;
     std::string text; // the image read; empty for the defaults
 };
 
@@ -128,10 +130,10 @@ std::string sideText(const SettingRule& rule, const Side& side,
 
 // The labels as the sources hold them: two files without one are alike,
 // whatever the reader puts into the record.
-std::string heldLabel(const Settings& record, LabelHeld held) {
-    return held == LabelHeld::Label   ? JsonString(LabelText(record))
-           : held == LabelHeld::Blank ? std::string("не задана")
-                                      : std::string("нет");
+std::string heldLabel(const Settings& record, Label held) {
+    return held == Label::Label   ? JsonString(LabelText(record))
+           : held == Label::Blank ? std::string("не задана")
+                                  : std::string("нет");
 }
 
 } // namespace
@@ -140,7 +142,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
     const Loaded loaded = LoadSource(source, errors);
     Settings record = loaded.record;
     bool checksumOk = true;
-    LabelHeld held = loaded.label;
+    Label held = loaded.label;
     std::string text = loaded.image;
     switch (loaded.state) {
     case Loaded::State::Loaded:
@@ -151,7 +153,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
         if (probe.state == ImageProbe::State::Unreadable)
             return kExitAccess;
         record = ReadSettingsText(probe.bytes);
-        held = LabelHeldIn(probe.bytes);
+        held = SerialLabelIn(probe.bytes).kind;
         text = probe.bytes;
         checksumOk = probe.state == ImageProbe::State::Valid;
         break;

@@ -37,6 +37,9 @@ enum class PageTurn { Next, Previous };
 // -1 for the window's own controls (the command buttons, the tab strip).
 int PageOf(std::string_view control);
 
+// Whether Show_all offers the serial entry for a record: its label is blank.
+bool OffersSerialEntry(const Settings& record);
+
 // The window's two file dialogs, OpenDialog1 and SaveDialog1.
 const FileDialogSetup& FileDialogOf(FileDialogKind kind);
 
