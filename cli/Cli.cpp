@@ -7,6 +7,7 @@
 #include "Patterns.h"
 #include "Places.h"
 #include "Show.h"
+#include "Transfer_texts.h"
 #include "Values.h"
 
 #include <algorithm>
@@ -81,7 +82,8 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
             break;
         case ImageProbe::State::Unreadable:
             out << ShownPath(path) << ": не удаётся прочитать\n";
-            errors.showMessage("2. Не удаётся открыть ", path);
+            const TransferOutcome failed = OutcomeOf(Transfer::Load, ImageResult::L1, path);
+            errors.showMessage(failed.message, failed.messagePath);
             break;
         }
         if (probe.state == ImageProbe::State::Unreadable)

@@ -38,14 +38,13 @@ std::string rootKey(std::string root) {
 // the store then ends before it opens the board.
 struct BoardNotKept {};
 
-void reportFailure(ImageResult result, const std::string& path, ErrorOutput& errors) {
-    const FailureTexts* texts = FailureTextsOf(result);
-    if (!texts)
-        return;
-    errors.stream() << kProgram << texts->status << ShownPath(path)
-                    << (texts->statusNote ? texts->statusNote : "") << '\n';
-    if (texts->message)
-        errors.showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
+// A failure as the window reports it: its status text, then its message.
+void reportFailure(Transfer transfer, ImageResult result, const std::string& path,
+                   ErrorOutput& errors) {
+    const TransferOutcome outcome = OutcomeOf(transfer, result, path, ShownPath);
+    errors.stream() << kProgram << outcome.status << '\n';
+    if (outcome.message)
+        errors.showMessage(outcome.message, outcome.messagePath);
 }
 
 } // namespace
@@ -158,7 +157,7 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
             return loaded;
         }
     }
-    reportFailure(result, loaded.path, errors);
+    reportFailure(Transfer::Load, result, loaded.path, errors);
     if (result == ImageResult::L2)
         loaded.state = Loaded::State::BadChecksum;
     return loaded;
@@ -201,12 +200,12 @@ int StoreDestination(const Place& destination, const Settings& record, bool with
                         << "; плата не записана (записать без архива: --no-archive)\n";
         return kExitAccess;
     }
-    if (result != ImageResult::Success) {
-        reportFailure(result, path, errors);
-        return result == ImageResult::WrittenUnchecked ? kExitUnchecked : kExitAccess;
+    if (result == ImageResult::Success) {
+        out << OutcomeOf(Transfer::Store, result, path, ShownPath).status << '\n';
+        return kExitOk;
     }
-    out << "Настройки записаны в " << ShownPath(path) << '\n';
-    return kExitOk;
+    reportFailure(Transfer::Store, result, path, errors);
+    return result == ImageResult::WrittenUnchecked ? kExitUnchecked : kExitAccess;
 }
 
 } // namespace qm

@@ -14,6 +14,7 @@
 #include "MessageSink.h"
 #include "Phone_box.h"
 #include "Settings.h"
+#include "Transfer_texts.h"
 #include "View.h"
 
 #include <exception>
@@ -132,7 +133,7 @@ private:
     void Edit21Change();
     void ComboBox35Change(int entry);
     void setSerialCaptions(const std::string& text);
-    void reportFailure(ImageResult result, const std::string& path);
+    void showOutcome(const TransferOutcome& outcome);
     void changePageByEnter(int page);
     std::string firstTabStopOf(int page) const;
 

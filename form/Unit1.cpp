@@ -6,7 +6,6 @@
 #include "Image_transfer.h"
 #include "Set_def.h"
 #include "Settings.h"
-#include "Transfer_texts.h"
 
 namespace qm {
 
@@ -55,7 +54,7 @@ private:
 
 void Form::StoreImage(const std::string& path, const std::function<void()>& beforeTarget) {
     CommandsBusy busy(view_);
-    view_.setStatus("Идёт запись в " + path);
+    view_.setStatus(ProgressText(Transfer::Store, path));
     view_.repaint();
     // A board never labelled gets the label typed into the serial entry.
     const bool withSerial = view_.shown("Edit21");
@@ -69,15 +68,12 @@ void Form::StoreImage(const std::string& path, const std::function<void()>& befo
         view_.setShown("Edit21", false);
         view_.setEnabled("Edit21", false);
     }
-    if (result == ImageResult::Success)
-        view_.setStatus("Настройки записаны в " + path);
-    else
-        reportFailure(result, path); // a store not checked is reported as such
+    showOutcome(OutcomeOf(Transfer::Store, result, path));
 }
 
 void Form::LoadImage(const std::string& path, std::string* imageRead) {
     CommandsBusy busy(view_);
-    view_.setStatus("Идёт чтение из " + path);
+    view_.setStatus(ProgressText(Transfer::Load, path));
     view_.repaint();
     ImageRead read = ReadImage(path, *this);
     if (read.result == ImageResult::Success) {
@@ -86,20 +82,15 @@ void Form::LoadImage(const std::string& path, std::string* imageRead) {
         modified_ = 1;
         if (imageRead)
             *imageRead = std::move(read.bytes);
-        Show_all();
-        view_.setStatus("Настройки прочитаны из " + path);
-    } else {
-        reportFailure(read.result, path);
+        Show_all(); // which blanks the status line before the outcome is shown
     }
+    showOutcome(OutcomeOf(Transfer::Load, read.result, path));
 }
 
-void Form::reportFailure(ImageResult result, const std::string& path) {
-    const FailureTexts* texts = FailureTextsOf(result);
-    if (!texts)
-        return;
-    view_.setStatus(texts->status + path + (texts->statusNote ? texts->statusNote : ""));
-    if (texts->message)
-        showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
+void Form::showOutcome(const TransferOutcome& outcome) {
+    view_.setStatus(outcome.status);
+    if (outcome.message)
+        showMessage(outcome.message, outcome.messagePath);
 }
 
 void Form::BitBtn1Click() {
