@@ -1,11 +1,10 @@
 #include "Places.h"
 
-#include "Board_archive.h"
+#include "Board_road.h"
 #include "Board_volumes.h"
 #include "File.h"
-#include "Image_transfer.h"
+#include "Read_file.h"
 #include "Set_def.h"
-#include "Settings.h"
 #include "Settings_image.h"
 #include "Source_read.h"
 #include "Strict_values.h"
@@ -14,8 +13,6 @@
 #include "Write_file.h"
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <vector>
 
 namespace qm {
@@ -34,10 +31,6 @@ std::string rootKey(std::string root) {
     return root;
 }
 
-// Thrown from within the store when the board's old image cannot be kept:
-// the store then ends before it opens the board.
-struct BoardNotKept {};
-
 // A failure as the window reports it: its status text, then its message.
 void reportFailure(Transfer transfer, ImageResult result, const std::string& path,
                    ErrorOutput& errors) {
@@ -45,6 +38,10 @@ void reportFailure(Transfer transfer, ImageResult result, const std::string& pat
     errors.stream() << kProgram << outcome.status << '\n';
     if (outcome.message)
         errors.showMessage(outcome.message, outcome.messagePath);
+}
+
+Medium mediumOf(const Place& place) {
+    return place.kind == Place::Kind::Board ? Medium::Board : Medium::File;
 }
 
 } // namespace
@@ -90,33 +87,28 @@ ImageProbe ProbeImage(const std::string& path) {
 }
 
 std::string BoardSettingsPath(const Place& board, ErrorOutput& errors) {
-    const std::unique_ptr<VolumeList> volumes = BoardVolumes();
-    std::vector<std::string> boards;
-    for (const std::string& root : volumes->roots()) {
-        const std::optional<std::uint32_t> serial = volumes->serialOf(root);
-        if (serial && *serial == kBoardSerial)
-            boards.push_back(root);
-    }
+    const std::vector<Board> boards = FindBoards(*BoardVolumes());
     if (!board.path.empty()) {
-        for (const std::string& root : boards)
-            if (rootKey(root) == rootKey(board.path))
-                return volumes->settingsPath(root);
+        for (const Board& found : boards)
+            if (rootKey(found.root) == rootKey(board.path))
+                return found.settingsPath;
         errors.stream() << kProgram << ShownPath(board.path)
                         << ": здесь нет платы (тома с серийным номером C208-9526)\n";
         return {};
     }
     if (boards.size() == 1)
-        return volumes->settingsPath(boards[0]);
+        return boards[0].settingsPath;
     if (boards.empty()) {
-        errors.showMessage("Не удалось соединиться с устройством ", "");
+        errors.showMessage(kNoBoardMessage, "");
         return {};
     }
     // Which of them is meant is for the technician to say, not for the order
     // of the drives.
     errors.stream() << kProgram << "подключено несколько плат:";
-    for (const std::string& root : boards)
-        errors.stream() << ' ' << ShownPath(root);
-    errors.stream() << "\n" << kProgram << "укажите одну: board:" << ShownPath(boards[0]) << '\n';
+    for (const Board& found : boards)
+        errors.stream() << ' ' << ShownPath(found.root);
+    errors.stream() << "\n"
+                    << kProgram << "укажите одну: board:" << ShownPath(boards[0].root) << '\n';
     return {};
 }
 
@@ -138,11 +130,9 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     if (loaded.path.empty())
         return loaded;
 
-    ImageRead read = ReadImage(loaded.path, errors);
+    ImageRead read = BoardRoad(BoardVolumes).load(loaded.path, mediumOf(source), errors);
     const ImageResult result = read.result;
     if (result == ImageResult::Success) {
-        if (source.kind == Place::Kind::Board)
-            BoardArchive().keepRead(read.bytes);
         loaded.state = Loaded::State::Loaded;
         loaded.label = SerialLabelIn(read.bytes).kind;
         loaded.image = std::move(read.bytes);
@@ -171,29 +161,20 @@ int StoreDestination(const Place& destination, const Settings& record, bool with
         return kExitFinding;
     }
     std::string path = destination.path;
-    std::function<void()> keepBoard;
     if (destination.kind == Place::Kind::Board) {
         path = BoardSettingsPath(destination, errors);
         if (path.empty())
             return kExitAccess;
     }
-    // The board's set.ini named by its path (E:\set.ini, a mount point) is
-    // the board all the same.
-    if (destination.kind == Place::Kind::Board || IsBoardSettingsPath(*BoardVolumes(), path)) {
-        // What the board holds when the store writes it is about to be lost.
-        keepBoard = [&path, keepOld] {
-            if (!BoardArchive().keepBeforeWrite(path) && keepOld)
-                throw BoardNotKept{};
-        };
-    }
+    BoardRoad road(BoardVolumes, keepOld ? OldImage::MustBeKept : OldImage::KeptIfPossible);
     ImageResult result;
     try {
-        result = WriteImage(path, record, withSerial, errors, keepBoard);
+        result = road.store(path, mediumOf(destination), record, withSerial, errors);
     } catch (const WriteError& error) {
         errors.stream() << kProgram << error.what() << '\n';
         return kExitAccess;
     } catch (const BoardNotKept&) {
-        const std::string archive = BoardArchive().path();
+        const std::string archive = road.archive().path();
         errors.stream() << kProgram << "прежний образ платы не удаётся сохранить в архиве плат "
                         << (archive.empty() ? std::string("(нет папки данных пользователя)")
                                             : ShownPath(archive))

@@ -88,7 +88,7 @@ void Form::showMessage(const std::string& text, const std::string& path) {
 }
 
 void Form::setVolumeSource(VolumeSource source) {
-    volumes_ = std::move(source);
+    road_ = BoardRoad(std::move(source));
 }
 
 // Reports.
