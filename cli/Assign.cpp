@@ -3,6 +3,7 @@
 #include "Field_rules.h"
 #include "Form.h"
 #include "Held_notes.h"
+#include "Memory_view.h"
 #include "Phone_rules.h"
 #include "Setting_rules.h"
 #include "Settings.h"

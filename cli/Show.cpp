@@ -2,6 +2,7 @@
 
 #include "Field_rules.h"
 #include "Held_notes.h"
+#include "Memory_view.h"
 #include "Read_file.h"
 #include "Setting_rules.h"
 #include "Settings.h"
