@@ -2,7 +2,6 @@
 
 #include "Assign.h"
 #include "Board_archive.h"
-#include "Board_volumes.h"
 #include "Cp1251.h"
 #include "Patterns.h"
 #include "Places.h"
@@ -75,7 +74,7 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
             out << ShownPath(path) << ": образ настроек в порядке\n";
             break;
         case ImageProbe::State::TooShort:
-            out << TooShortText(path, probe.size) << '\n';
+            out << TooShortText(path, probe.bytes.size()) << '\n';
             break;
         case ImageProbe::State::BadChecksum:
             out << ShownPath(path) << ": ошибка контрольной суммы\n";

@@ -67,12 +67,12 @@ Place PlaceOf(const std::string& word) {
 ImageProbe ProbeImage(const std::string& path) {
     ImageProbe probe;
     std::uint8_t buffer[kImageSize];
-    probe.size = ReadSourceExclusive(path, buffer);
-    probe.bytes.assign(reinterpret_cast<const char*>(buffer), probe.size);
-    if (probe.size >= kMinImageText) {
+    const std::size_t size = ReadSourceExclusive(path, buffer);
+    probe.bytes.assign(reinterpret_cast<const char*>(buffer), size);
+    if (size >= kMinImageText) {
         probe.state =
             CheckImage(buffer) ? ImageProbe::State::Valid : ImageProbe::State::BadChecksum;
-    } else if (probe.size > 0) {
+    } else if (size > 0) {
         probe.state = ImageProbe::State::TooShort;
     } else {
         // Nothing read: an empty file is no image; anything else could not
@@ -120,8 +120,8 @@ std::string TooShortText(const std::string& path, std::size_t size) {
 Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     Loaded loaded;
     if (source.kind == Place::Kind::Defaults) {
-        loaded.record = Set_def();
         // The defaults give the record a label, but no image made of them holds one.
+        loaded.record = Set_def();
         loaded.state = Loaded::State::Loaded;
         return loaded;
     }
@@ -131,25 +131,24 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
         return loaded;
 
     ImageRead read = BoardRoad(BoardVolumes).load(loaded.path, mediumOf(source), errors);
-    const ImageResult result = read.result;
-    if (result == ImageResult::Success) {
-        loaded.state = Loaded::State::Loaded;
-        loaded.label = SerialLabelIn(read.bytes).kind;
-        loaded.image = std::move(read.bytes);
-        loaded.record = read.record;
-        return loaded;
-    }
-    if (result == ImageResult::L1) {
+    if (read.result == ImageResult::L1) {
         const ImageProbe probe = ProbeImage(loaded.path);
         if (probe.state == ImageProbe::State::TooShort) {
-            errors.stream() << kProgram << TooShortText(loaded.path, probe.size) << '\n';
+            errors.stream() << kProgram << TooShortText(loaded.path, probe.bytes.size()) << '\n';
             loaded.state = Loaded::State::TooShort;
             return loaded;
         }
     }
-    reportFailure(Transfer::Load, result, loaded.path, errors);
-    if (result == ImageResult::L2)
-        loaded.state = Loaded::State::BadChecksum;
+    if (read.result != ImageResult::Success)
+        reportFailure(Transfer::Load, read.result, loaded.path, errors);
+    if (read.result == ImageResult::Success || read.result == ImageResult::L2) {
+        // An image whose checksum fails is shown all the same, as it reads.
+        const bool valid = read.result == ImageResult::Success;
+        loaded.state = valid ? Loaded::State::Loaded : Loaded::State::BadChecksum;
+        loaded.record = valid ? read.record : ReadSettingsText(read.bytes);
+        loaded.label = SerialLabelIn(read.bytes).kind;
+        loaded.image = std::move(read.bytes);
+    }
     return loaded;
 }
 
