@@ -11,12 +11,6 @@ void MemoryView::setText(std::string_view c, const std::string& text) {
     control.caret = 0;
     for (const char byte : text)
         control.caret += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    control.selection = {};
-}
-
-void MemoryView::setCaret(std::string_view c, int position) {
-    (*this)[c].caret = position;
-    (*this)[c].selection = {};
 }
 
 MemoryView::Control& MemoryView::operator[](std::string_view c) {

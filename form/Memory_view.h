@@ -14,7 +14,7 @@ namespace qm {
 class MemoryView : public View {
 public:
     std::string text(std::string_view c) const override { return at(c).text; }
-    // The caret goes to the end of the text and the selection goes, as in an edit.
+    // The caret goes to the end of the text, as in an edit.
     void setText(std::string_view c, const std::string& text) override;
     bool checked(std::string_view c) const override { return at(c).checked; }
     void setChecked(std::string_view c, bool on) override { (*this)[c].checked = on; }
@@ -26,8 +26,9 @@ public:
     void setShown(std::string_view c, bool on) override { (*this)[c].shown = on; }
     void setBackground(std::string_view, Background) override {}
     int caret(std::string_view c) const override { return at(c).caret; }
-    void setCaret(std::string_view c, int position) override;
-    Selection selection(std::string_view c) const override { return at(c).selection; }
+    void setCaret(std::string_view c, int position) override { (*this)[c].caret = position; }
+    // Nothing is selected where no user selects.
+    Selection selection(std::string_view) const override { return {}; }
     int page() const override { return page_; }
     void setPage(int page) override { page_ = page; }
     std::string focused() const override { return focus_; }
@@ -39,7 +40,7 @@ public:
     std::string runFileDialog(const FileDialogSetup&) override { return {}; }
     void close() override {}
 
-protected:
+private:
     struct Control {
         std::string text;
         bool checked = false;
@@ -47,12 +48,10 @@ protected:
         bool enabled = true;
         bool shown = true;
         int caret = 0;
-        Selection selection;
     };
     Control& operator[](std::string_view c);
     const Control& at(std::string_view c) const;
 
-private:
     std::map<std::string, Control, std::less<>> controls_;
     int page_ = 0;
     std::string focus_;
