@@ -1,7 +1,6 @@
 #include "Archive_names.h"
 
 #include "Cp1251.h"
-#include "Ini_lookup.h"
 #include "Settings.h"
 #include "Settings_image.h"
 
@@ -112,36 +111,26 @@ bool isStamp(const std::string& s) {
 
 } // namespace
 
-BoardLabel BoardLabelOf(const std::string& bytes) {
-    BoardLabel board;
+SerialLabel BoardLabelOf(const std::string& bytes) {
     if (bytes.size() < kMinImageText)
-        return board;
+        return {};
     // As the load sees it: the first 2048 bytes, zeros past a shorter file.
     std::uint8_t image[kImageSize] = {};
     const std::size_t n = std::min(bytes.size(), kImageSize);
     std::memcpy(image, bytes.data(), n);
     if (!CheckImage(image))
-        return board;
-    const std::optional<std::string> id =
-        IniValue(std::string_view(bytes.data(), n), "SYSTEM", "ID");
-    if (!id || id->empty())
-        return board;
-    if (static_cast<unsigned char>((*id)[0]) == kBlankSerialMarker) {
-        board.kind = BoardLabel::Kind::Blank;
-        return board;
-    }
-    board.kind = BoardLabel::Kind::Label;
-    board.text = id->substr(0, kSerialSize - 1);
-    return board;
+        return {};
+    const SerialLabel board = SerialLabelIn(std::string_view(bytes.data(), n));
+    return board.kind == SerialLabel::Kind::Label && board.text.empty() ? SerialLabel{} : board;
 }
 
-std::string FolderOf(const BoardLabel& board) {
+std::string FolderOf(const SerialLabel& board) {
     switch (board.kind) {
-    case BoardLabel::Kind::Label:
+    case SerialLabel::Kind::Label:
         return LabelFolderName(board.text);
-    case BoardLabel::Kind::Blank:
+    case SerialLabel::Kind::Blank:
         return kBlankBoardFolder;
-    case BoardLabel::Kind::Unknown:
+    case SerialLabel::Kind::None:
         break;
     }
     return kUnknownBoardFolder;

@@ -3,6 +3,8 @@
 // after the local time it was made and the occasion.
 #pragma once
 
+#include "Serial_label.h"
+
 #include <ctime>
 #include <optional>
 #include <string>
@@ -20,25 +22,16 @@ enum class Occasion {
 constexpr const char kBlankBoardFolder[] = "blank";     // the label's first byte is 0xFF
 constexpr const char kUnknownBoardFolder[] = "unknown"; // no ID, or the image fails its check
 
-// Which board an image belongs to, as the archive files it.
-struct BoardLabel {
-    enum class Kind { Label, Blank, Unknown };
-    Kind kind = Kind::Unknown;
-    std::string text; // Label: the serial label as the board holds it (code page 1251)
-    bool operator==(const BoardLabel& o) const { return kind == o.kind && text == o.text; }
-};
-
-// The board of a set.ini that holds bytes: the serial label under ID, taken
-// as the editor reads it (the first 2048 bytes, when they pass the checksum;
-// the label cut to the width of the record's field). Blank for a label
-// starting with the byte 0xFF; Unknown when there is no ID, it is empty, or
-// the bytes are no image that passes its check.
-BoardLabel BoardLabelOf(const std::string& bytes);
+// The board of a set.ini that holds bytes: the serial label it holds
+// (SerialLabelIn), taken as the editor reads it: the first 2048 bytes, when
+// they pass the checksum. An empty label, an image that fails its check and
+// bytes that are no image name no board (kind None).
+SerialLabel BoardLabelOf(const std::string& bytes);
 
 // The folder of that board: LabelFolderName of its label, kBlankBoardFolder
 // or kUnknownBoardFolder.
 std::string BoardFolderName(const std::string& bytes);
-std::string FolderOf(const BoardLabel& board);
+std::string FolderOf(const SerialLabel& board);
 
 // A serial label (code page 1251) as a folder name (UTF-8, which the platform
 // layer turns into its own encoding of file names) that a person can read and

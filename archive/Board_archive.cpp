@@ -63,25 +63,25 @@ std::string readableTime(std::string stamp) {
 
 // The board a copy belongs to: the one its folder is named after, or, in a
 // folder of the earlier scheme or a shared one, the one it holds itself.
-BoardLabel labelOfCopy(ArchiveFolder& folder, const std::string& board, const std::string& file) {
+SerialLabel labelOfCopy(ArchiveFolder& folder, const std::string& board, const std::string& file) {
     if (std::optional<std::string> label = LabelOfFolderName(board))
-        return {BoardLabel::Kind::Label, std::move(*label)};
+        return {SerialLabel::Kind::Label, std::move(*label)};
     const std::optional<std::string> bytes = folder.readFile(file, kImageSize);
-    BoardLabel held = bytes ? BoardLabelOf(*bytes) : BoardLabel{};
-    if (held.kind == BoardLabel::Kind::Label || board == kBlankBoardFolder ||
+    SerialLabel held = bytes ? BoardLabelOf(*bytes) : SerialLabel{};
+    if (held.kind == SerialLabel::Kind::Label || board == kBlankBoardFolder ||
         board == kUnknownBoardFolder)
         return held;
     // A folder of the user's own making, or a copy that names no board.
-    return {BoardLabel::Kind::Label, board};
+    return {SerialLabel::Kind::Label, board};
 }
 
-bool matches(const BoardLabel& board, const std::string& label) {
+bool matches(const SerialLabel& board, const std::string& label) {
     switch (board.kind) {
-    case BoardLabel::Kind::Label:
+    case SerialLabel::Kind::Label:
         return board.text == label;
-    case BoardLabel::Kind::Blank:
+    case SerialLabel::Kind::Blank:
         return label == kBlankBoardFolder;
-    case BoardLabel::Kind::Unknown:
+    case SerialLabel::Kind::None:
         break;
     }
     return label == kUnknownBoardFolder;

@@ -27,7 +27,7 @@ constexpr std::size_t kKeptPerBoard = 100;
 // One copy in the archive, as a listing shows it.
 struct ArchiveEntry {
     std::string board; // the board's folder, e.g. "QM 1.2.3.4.5", "blank"
-    BoardLabel label;  // the board the copy belongs to
+    SerialLabel label; // the board the copy belongs to (None: unknown)
     std::string file;  // e.g. "2026-12-08_14-03-27_read.ini"
     std::string path;  // the file's full path
     std::string time;  // local date and time, "2026-12-08 14:03:27"

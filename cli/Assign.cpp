@@ -1,8 +1,9 @@
 #include "Assign.h"
 
 #include "Field_rules.h"
+#include "Form.h"
 #include "Held_notes.h"
-#include "Phone_rules.h"
+#include "Memory_view.h"
 #include "Setting_rules.h"
 #include "Settings.h"
 #include "Strict_values.h"
@@ -16,9 +17,11 @@ namespace qm {
 
 namespace {
 
-bool isLabelKey(const std::string& key) {
-    return key.size() == 5 && (key[0] | 0x20) == 's' && (key[1] | 0x20) == 'e' &&
-           (key[2] | 0x20) == 't' && key[3] == '9' && key[4] == '9';
+std::string upperKey(std::string key) {
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return key;
 }
 
 // What one assignment stores, or why it cannot be stored as given.
@@ -39,19 +42,11 @@ Outcome storedValue(const SettingRule& rule, const Settings& record) {
 constexpr const char kNotANumber[] =
     "ожидается целое число: десятичные цифры, перед ними может стоять «-»";
 
-Outcome assignText(Settings& record, const SettingRule& rule, const std::string& value) {
-    const Checked text = CheckText(value, TextRoom(rule));
-    if (!text.ok())
-        return refused(text.refusal);
-    CopyText(TextField(record, rule.setting), TextCapacity(rule.setting), text.bytes);
-    return storedValue(rule, record);
-}
-
-Outcome assignPhone(Settings& record, const SettingRule& rule, const std::string& value) {
-    const Checked phone = CheckPhone(value);
-    if (!phone.ok())
-        return refused(phone.refusal);
-    CopyText(TextField(record, rule.setting), TextCapacity(rule.setting), phone.bytes);
+// A text or a telephone, checked as given.
+Outcome assignChecked(Settings& record, const SettingRule& rule, const Checked& value) {
+    if (!value.ok())
+        return refused(value.refusal);
+    CopyText(TextField(record, rule.setting), TextCapacity(rule.setting), value.bytes);
     return storedValue(rule, record);
 }
 
@@ -96,11 +91,11 @@ Outcome assignBanknotes(Settings& record, const SettingRule& rule, const std::st
 Outcome assign(Settings& record, const SettingRule& rule, const std::string& value) {
     switch (rule.kind) {
     case SettingKind::Text:
-        return assignText(record, rule, value);
+        return assignChecked(record, rule, CheckText(value, TextRoom(rule)));
     case SettingKind::Number:
         return assignNumber(record, rule, value);
     case SettingKind::Phone:
-        return assignPhone(record, rule, value);
+        return assignChecked(record, rule, CheckPhone(value));
     case SettingKind::Switch:
     case SettingKind::Radio:
         return assignChoice(record, rule, value, 2);
@@ -136,18 +131,10 @@ std::string givenLiteral(const Assignment& a) {
 
 // What the source holds otherwise than the record read from it; the
 // defaults hold exactly what the record does.
-std::optional<HeldNote> heldNote(const SettingRule& rule, const Loaded& loaded,
-                                 const Settings& record) {
+std::optional<HeldNote> heldNote(const SettingRule& rule, const Loaded& loaded) {
     if (loaded.image.empty())
         return std::nullopt;
-    return HeldNoteOf(rule, loaded.image, record);
-}
-
-std::string upperKey(std::string key) {
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return key;
+    return HeldNoteOf(rule, loaded.image, loaded.record);
 }
 
 } // namespace
@@ -158,7 +145,7 @@ bool ParseAssignment(const std::string& argument, Assignment& assignment) {
         return false;
     assignment.key = argument.substr(0, equals);
     assignment.value = argument.substr(equals + 1);
-    return isLabelKey(assignment.key) || FindSettingRule(assignment.key) != nullptr;
+    return upperKey(assignment.key) == "SET99" || FindSettingRule(assignment.key) != nullptr;
 }
 
 int SetCommand(const Place& source, const Place& destination,
@@ -178,14 +165,13 @@ int SetCommand(const Place& source, const Place& destination,
     // then the assignments.
     const Settings& held = loaded.record;
     Settings record = AsShown(held);
-    // The window offers its serial entry for a blank label, and only then.
-    const bool withSerial = LabelIsBlank(record);
+    const bool withSerial = OffersSerialEntry(record);
     std::vector<std::string> notes;
     for (const SettingRule& rule : SettingRules()) {
         if (keys.count(SettingKey(rule.setting)))
             continue;
         const std::string before = ValueLiteral(rule, held), after = ValueLiteral(rule, record);
-        const std::optional<HeldNote> note = heldNote(rule, loaded, held);
+        const std::optional<HeldNote> note = heldNote(rule, loaded);
         if (note)
             notes.push_back(SettingKey(rule.setting) + ": " + note->source + ", записано " + after +
                             (before != after ? ", как записало бы окно" : "") +
@@ -222,13 +208,13 @@ int CopyCommand(const Place& source, const Place& destination, bool keepOld, std
     if (loaded.state != Loaded::State::Loaded)
         return kExitAccess;
     // Every value as held, where the record can hold it.
-    const Settings& record = loaded.record;
     for (const SettingRule& rule : SettingRules())
-        if (const std::optional<HeldNote> note = heldNote(rule, loaded, record))
+        if (const std::optional<HeldNote> note = heldNote(rule, loaded))
             errors.stream() << "qmconf-cli: " << SettingKey(rule.setting) << ": " << note->source
-                            << ", записано " << ValueLiteral(rule, record)
+                            << ", записано " << ValueLiteral(rule, loaded.record)
                             << (note->why.empty() ? "" : "; " + note->why) << '\n';
-    return StoreDestination(destination, record, LabelIsBlank(record), keepOld, out, errors);
+    return StoreDestination(destination, loaded.record, OffersSerialEntry(loaded.record), keepOld,
+                            out, errors);
 }
 
 } // namespace qm

@@ -2,11 +2,11 @@
 
 #include "Assign.h"
 #include "Board_archive.h"
-#include "Board_volumes.h"
 #include "Cp1251.h"
 #include "Patterns.h"
 #include "Places.h"
 #include "Show.h"
+#include "Transfer_texts.h"
 #include "Values.h"
 
 #include <algorithm>
@@ -74,14 +74,15 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
             out << ShownPath(path) << ": образ настроек в порядке\n";
             break;
         case ImageProbe::State::TooShort:
-            out << TooShortText(path, probe.size) << '\n';
+            out << TooShortText(path, probe.bytes.size()) << '\n';
             break;
         case ImageProbe::State::BadChecksum:
             out << ShownPath(path) << ": ошибка контрольной суммы\n";
             break;
         case ImageProbe::State::Unreadable:
             out << ShownPath(path) << ": не удаётся прочитать\n";
-            errors.showMessage("2. Не удаётся открыть ", path);
+            const TransferOutcome failed = OutcomeOf(Transfer::Load, ImageResult::L1, path);
+            errors.showMessage(failed.message, failed.messagePath);
             break;
         }
         if (probe.state == ImageProbe::State::Unreadable)
@@ -92,13 +93,13 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
     return status;
 }
 
-std::string boardOf(const BoardLabel& board) {
+std::string boardOf(const SerialLabel& board) {
     switch (board.kind) {
-    case BoardLabel::Kind::Label:
+    case SerialLabel::Kind::Label:
         return JsonString(Utf8FromCp1251(board.text));
-    case BoardLabel::Kind::Blank:
+    case SerialLabel::Kind::Blank:
         return "без метки";
-    case BoardLabel::Kind::Unknown:
+    case SerialLabel::Kind::None:
         break;
     }
     return "метка неизвестна";

@@ -1,12 +1,10 @@
 #include "Places.h"
 
-#include "Board_archive.h"
+#include "Board_road.h"
 #include "Board_volumes.h"
 #include "File.h"
-#include "Image_transfer.h"
-#include "Ini_lookup.h"
+#include "Read_file.h"
 #include "Set_def.h"
-#include "Settings.h"
 #include "Settings_image.h"
 #include "Source_read.h"
 #include "Strict_values.h"
@@ -15,8 +13,6 @@
 #include "Write_file.h"
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <vector>
 
 namespace qm {
@@ -35,18 +31,17 @@ std::string rootKey(std::string root) {
     return root;
 }
 
-// Thrown from within the store when the board's old image cannot be kept:
-// the store then ends before it opens the board.
-struct BoardNotKept {};
+// A failure as the window reports it: its status text, then its message.
+void reportFailure(Transfer transfer, ImageResult result, const std::string& path,
+                   ErrorOutput& errors) {
+    const TransferOutcome outcome = OutcomeOf(transfer, result, path, ShownPath);
+    errors.stream() << kProgram << outcome.status << '\n';
+    if (outcome.message)
+        errors.showMessage(outcome.message, outcome.messagePath);
+}
 
-void reportFailure(ImageResult result, const std::string& path, ErrorOutput& errors) {
-    const FailureTexts* texts = FailureTextsOf(result);
-    if (!texts)
-        return;
-    errors.stream() << kProgram << texts->status << ShownPath(path)
-                    << (texts->statusNote ? texts->statusNote : "") << '\n';
-    if (texts->message)
-        errors.showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
+Medium mediumOf(const Place& place) {
+    return place.kind == Place::Kind::Board ? Medium::Board : Medium::File;
 }
 
 } // namespace
@@ -72,12 +67,12 @@ Place PlaceOf(const std::string& word) {
 ImageProbe ProbeImage(const std::string& path) {
     ImageProbe probe;
     std::uint8_t buffer[kImageSize];
-    probe.size = ReadSourceExclusive(path, buffer, kImageSize);
-    probe.bytes.assign(reinterpret_cast<const char*>(buffer), probe.size);
-    if (probe.size >= kMinImageText) {
+    const std::size_t size = ReadSourceExclusive(path, buffer, kImageSize);
+    probe.bytes.assign(reinterpret_cast<const char*>(buffer), size);
+    if (size >= kMinImageText) {
         probe.state =
             CheckImage(buffer) ? ImageProbe::State::Valid : ImageProbe::State::BadChecksum;
-    } else if (probe.size > 0) {
+    } else if (size > 0) {
         probe.state = ImageProbe::State::TooShort;
     } else {
         // Nothing read: an empty file is no image; anything else could not
@@ -92,44 +87,29 @@ ImageProbe ProbeImage(const std::string& path) {
 }
 
 std::string BoardSettingsPath(const Place& board, ErrorOutput& errors) {
-    const std::unique_ptr<VolumeList> volumes = BoardVolumes();
-    std::vector<std::string> boards;
-    for (const std::string& root : volumes->roots()) {
-        const std::optional<std::uint32_t> serial = volumes->serialOf(root);
-        if (serial && *serial == kBoardSerial)
-            boards.push_back(root);
-    }
+    const std::vector<Board> boards = FindBoards(*BoardVolumes());
     if (!board.path.empty()) {
-        for (const std::string& root : boards)
-            if (rootKey(root) == rootKey(board.path))
-                return volumes->settingsPath(root);
+        for (const Board& found : boards)
+            if (rootKey(found.root) == rootKey(board.path))
+                return found.settingsPath;
         errors.stream() << kProgram << ShownPath(board.path)
                         << ": здесь нет платы (тома с серийным номером C208-9526)\n";
         return {};
     }
     if (boards.size() == 1)
-        return volumes->settingsPath(boards[0]);
+        return boards[0].settingsPath;
     if (boards.empty()) {
-        errors.showMessage("Не удалось соединиться с устройством ", "");
+        errors.showMessage(kNoBoardMessage, "");
         return {};
     }
     // Which of them is meant is for the technician to say, not for the order
     // of the drives.
     errors.stream() << kProgram << "подключено несколько плат:";
-    for (const std::string& root : boards)
-        errors.stream() << ' ' << ShownPath(root);
-    errors.stream() << "\n" << kProgram << "укажите одну: board:" << ShownPath(boards[0]) << '\n';
+    for (const Board& found : boards)
+        errors.stream() << ' ' << ShownPath(found.root);
+    errors.stream() << "\n"
+                    << kProgram << "укажите одну: board:" << ShownPath(boards[0].root) << '\n';
     return {};
-}
-
-LabelHeld LabelHeldIn(const std::string& image) {
-    const std::optional<std::string> id =
-        IniValue(std::string_view(image).substr(0, kImageSize), "SYSTEM", "ID");
-    if (!id)
-        return LabelHeld::None;
-    return !id->empty() && static_cast<unsigned char>((*id)[0]) == kBlankSerialMarker
-               ? LabelHeld::Blank
-               : LabelHeld::Label;
 }
 
 std::string TooShortText(const std::string& path, std::size_t size) {
@@ -137,17 +117,12 @@ std::string TooShortText(const std::string& path, std::size_t size) {
            " байт, а образ настроек занимает от 512 до 2048 байт";
 }
 
-bool LabelIsBlank(const Settings& record) {
-    return static_cast<unsigned char>(record.serial[0]) == kBlankSerialMarker;
-}
-
 Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     Loaded loaded;
     if (source.kind == Place::Kind::Defaults) {
-        loaded.record = Set_def();
         // The defaults give the record a label, but no image made of them holds one.
+        loaded.record = Set_def();
         loaded.state = Loaded::State::Loaded;
-        loaded.label = LabelHeld::None;
         return loaded;
     }
     loaded.path =
@@ -155,28 +130,25 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
     if (loaded.path.empty())
         return loaded;
 
-    ImageRead read = ReadImage(loaded.path, errors);
-    const ImageResult result = read.result;
-    if (result == ImageResult::Success) {
-        if (source.kind == Place::Kind::Board)
-            BoardArchive().keepRead(read.bytes);
-        loaded.state = Loaded::State::Loaded;
-        loaded.label = LabelHeldIn(read.bytes);
-        loaded.image = std::move(read.bytes);
-        loaded.record = read.record;
-        return loaded;
-    }
-    if (result == ImageResult::L1) {
+    ImageRead read = BoardRoad(BoardVolumes).load(loaded.path, mediumOf(source), errors);
+    if (read.result == ImageResult::L1) {
         const ImageProbe probe = ProbeImage(loaded.path);
         if (probe.state == ImageProbe::State::TooShort) {
-            errors.stream() << kProgram << TooShortText(loaded.path, probe.size) << '\n';
+            errors.stream() << kProgram << TooShortText(loaded.path, probe.bytes.size()) << '\n';
             loaded.state = Loaded::State::TooShort;
             return loaded;
         }
     }
-    reportFailure(result, loaded.path, errors);
-    if (result == ImageResult::L2)
-        loaded.state = Loaded::State::BadChecksum;
+    if (read.result != ImageResult::Success)
+        reportFailure(Transfer::Load, read.result, loaded.path, errors);
+    if (read.result == ImageResult::Success || read.result == ImageResult::L2) {
+        // An image whose checksum fails is shown all the same, as it reads.
+        const bool valid = read.result == ImageResult::Success;
+        loaded.state = valid ? Loaded::State::Loaded : Loaded::State::BadChecksum;
+        loaded.record = valid ? read.record : ReadSettingsText(read.bytes);
+        loaded.label = SerialLabelIn(read.bytes).kind;
+        loaded.image = std::move(read.bytes);
+    }
     return loaded;
 }
 
@@ -188,41 +160,32 @@ int StoreDestination(const Place& destination, const Settings& record, bool with
         return kExitFinding;
     }
     std::string path = destination.path;
-    std::function<void()> keepBoard;
     if (destination.kind == Place::Kind::Board) {
         path = BoardSettingsPath(destination, errors);
         if (path.empty())
             return kExitAccess;
     }
-    // The board's set.ini named by its path (E:\set.ini, a mount point) is
-    // the board all the same.
-    if (destination.kind == Place::Kind::Board || IsBoardSettingsPath(*BoardVolumes(), path)) {
-        // What the board holds when the store writes it is about to be lost.
-        keepBoard = [&path, keepOld] {
-            if (!BoardArchive().keepBeforeWrite(path) && keepOld)
-                throw BoardNotKept{};
-        };
-    }
+    BoardRoad road(BoardVolumes, keepOld ? OldImage::MustBeKept : OldImage::KeptIfPossible);
     ImageResult result;
     try {
-        result = WriteImage(path, record, withSerial, errors, keepBoard);
+        result = road.store(path, mediumOf(destination), record, withSerial, errors);
     } catch (const WriteError& error) {
         errors.stream() << kProgram << error.what() << '\n';
         return kExitAccess;
     } catch (const BoardNotKept&) {
-        const std::string archive = BoardArchive().path();
+        const std::string archive = road.archive().path();
         errors.stream() << kProgram << "прежний образ платы не удаётся сохранить в архиве плат "
                         << (archive.empty() ? std::string("(нет папки данных пользователя)")
                                             : ShownPath(archive))
                         << "; плата не записана (записать без архива: --no-archive)\n";
         return kExitAccess;
     }
-    if (result != ImageResult::Success) {
-        reportFailure(result, path, errors);
-        return result == ImageResult::WrittenUnchecked ? kExitUnchecked : kExitAccess;
+    if (result == ImageResult::Success) {
+        out << OutcomeOf(Transfer::Store, result, path, ShownPath).status << '\n';
+        return kExitOk;
     }
-    out << "Настройки записаны в " << ShownPath(path) << '\n';
-    return kExitOk;
+    reportFailure(Transfer::Store, result, path, errors);
+    return result == ImageResult::WrittenUnchecked ? kExitUnchecked : kExitAccess;
 }
 
 } // namespace qm

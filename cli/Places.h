@@ -1,11 +1,12 @@
 // The places the command line loads settings from and stores them to: a
-// settings file, the board (found as the window's device commands find it)
-// and, as a source only, the factory defaults. Loads and stores go through
-// the window's own roads, ReadImage and WriteImage, and the board's old image
-// goes to the board archive as with the window's device commands.
+// settings file, the board (found by its volume serial, as the window's
+// device commands find it) and, as a source only, the factory defaults.
+// Loads and stores take the window's own road (BoardRoad), board archive and
+// all.
 #pragma once
 
 #include "MessageSink.h"
+#include "Serial_label.h"
 #include "Settings.h"
 
 #include <cstddef>
@@ -56,22 +57,15 @@ std::string BoardSettingsPath(const Place& board, ErrorOutput& errors);
 struct ImageProbe {
     enum class State { Valid, TooShort, BadChecksum, Unreadable };
     State state = State::Unreadable;
-    std::size_t size = 0; // bytes read, at most the image's 2048
-    std::string bytes;
+    std::string bytes; // what was read, at most the image's 2048 bytes
 };
 ImageProbe ProbeImage(const std::string& path);
 
 // "P: 311 байт, а образ настроек занимает от 512 до 2048 байт".
 std::string TooShortText(const std::string& path, std::size_t size);
 
-// What a source holds under ID, where the board keeps its serial label.
-enum class LabelHeld {
-    Label, // a label
-    Blank, // the blank marker: a board never labelled
-    None,  // no ID at all (the defaults too): the record holds the reader's default
-};
-
-// The outcome of loading a source: the record it holds, when it could be loaded.
+// The outcome of loading a source: the record it holds, when it could be
+// loaded, or what an image whose checksum fails says.
 struct Loaded {
     enum class State {
         Loaded,
@@ -81,34 +75,22 @@ struct Loaded {
     };
     State state = State::CannotRead;
     std::string path; // the file's path; the path of set.ini on the board
-    LabelHeld label = LabelHeld::None;
-    std::string image; // the bytes read, when loaded from a file or the board
+    SerialLabel::Kind label = SerialLabel::Kind::None; // what the source holds under ID
+    std::string image; // the bytes read from a file or the board; none for the defaults
     Settings record{};
 };
 
-// What the bytes of an image hold under ID.
-LabelHeld LabelHeldIn(const std::string& image);
-
-// Loads a source and reports a failure on the error output. A board read is kept in the board
-// archive.
+// Loads a source and reports a failure on the error output.
 Loaded LoadSource(const Place& source, ErrorOutput& errors);
 
 // Stores a record as a settings image at the destination, its serial label
 // as SET99 when withSerial (the label is blank, where the window offers its
-// serial entry), the
-// board's old set.ini kept in the board archive right before it is
-// overwritten (WriteImage's beforeTarget), whether the destination is
-// `board` or names the board's set.ini by its path; the window's success
-// text on out. A board whose old set.ini cannot be kept is not written,
-// unless keepOld is false. A record that can make no image the board could
-// check is not stored (kExitFinding, with its reason). kExitOk; or, after
-// reporting on the error output, kExitAccess, or kExitUnchecked for a store
-// that was written but could not be read back to be checked.
+// serial entry); the window's success text on out. A board whose old
+// set.ini cannot be kept in the archive is not written, unless keepOld is
+// false. A record that can make no image the board could check is not stored (kExitFinding, with
+// its reason). kExitOk; or, after reporting on the error output, kExitAccess, or kExitUnchecked for
+// a store that was written but could not be read back to be checked.
 int StoreDestination(const Place& destination, const Settings& record, bool withSerial,
                      bool keepOld, std::ostream& out, ErrorOutput& errors);
-
-// Whether a record's serial label is blank (its first byte is the blank
-// marker 0xFF).
-bool LabelIsBlank(const Settings& record);
 
 } // namespace qm

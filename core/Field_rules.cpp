@@ -2,10 +2,7 @@
 
 #include "Cp1251.h"
 #include "Form_to_set.h"
-#include "Phone_rules.h"
 #include "Single_line.h"
-
-#include <cstring>
 
 namespace qm {
 
@@ -20,11 +17,6 @@ std::string firstCharacters(const std::string& utf8, std::size_t room) {
             ++i;
     }
     return utf8.substr(0, i);
-}
-
-std::string fieldText(const Settings& record, int n) {
-    const char* field = TextField(record, n);
-    return std::string(field, ::strnlen(field, TextCapacity(n)));
 }
 
 } // namespace
@@ -69,36 +61,6 @@ void StoreBanknote(Settings& record, int bit, bool accepted) {
 
 void StoreEntry(Settings& record, int n, int position) {
     SetNumberValue(record, n, static_cast<std::uint32_t>(position));
-}
-
-Settings AsShown(const Settings& record) {
-    Settings shown = record;
-    for (const SettingRule& rule : SettingRules()) {
-        const int n = rule.setting;
-        switch (rule.kind) {
-        case SettingKind::Text:
-            // Every byte of code page 1251 has its character, so only the
-            // line rule can change a shown text.
-            CopyText(TextField(shown, n), TextCapacity(n), SingleLine(fieldText(record, n)));
-            break;
-        case SettingKind::Number:
-            StoreNumber(shown, rule, std::to_string(NumberValue(record, n)));
-            break;
-        case SettingKind::Phone:
-            CopyText(TextField(shown, n), TextCapacity(n), PhoneShown(fieldText(record, n)));
-            break;
-        case SettingKind::Switch:
-        case SettingKind::Radio:
-            StoreSwitch(shown, n, NumberValue(record, n) != 0);
-            break;
-        case SettingKind::FlagBits:
-        case SettingKind::List:
-        case SettingKind::Currency:
-        case SettingKind::Carried:
-            break;
-        }
-    }
-    return shown;
 }
 
 } // namespace qm

@@ -39,13 +39,4 @@ void StoreBanknote(Settings& record, int bit, bool accepted);
 // The position of the entry picked in a list.
 void StoreEntry(Settings& record, int n, int position);
 
-// The record as the window holds it once it has shown it, right after it
-// started with every box empty and nothing checked: showing a value runs its
-// box's change rule wherever the box changes. So texts become one line,
-// numbers come into their bounds, telephones become what their boxes lay
-// out, and switches and sensor pairs become 1 for any value but 0. Lists and
-// the currency show their entry without a rule; they, the banknote bits, the
-// settings without a control and the serial label stay as they were.
-Settings AsShown(const Settings& record);
-
 } // namespace qm

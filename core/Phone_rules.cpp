@@ -30,23 +30,6 @@ bool PhoneErases(std::string_view value) {
     return !value.empty() && value[0] == '-';
 }
 
-std::string PhoneShown(std::string_view value) {
-    const char* pattern = PhonePattern(PhoneFormFor(value));
-    std::string cells;
-    std::size_t slot = 0;
-    for (const char* p = pattern; *p != '\0'; ++p) {
-        if (!PhoneIsSlot(*p))
-            continue;
-        // Bytes of code page 1251: every character of a telephone is ASCII.
-        const char c = slot < value.size() ? value[slot] : ' ';
-        cells += PhoneSlotTakes(*p, static_cast<unsigned char>(c)) ? c : ' ';
-        ++slot;
-    }
-    while (!cells.empty() && cells.back() == ' ')
-        cells.pop_back();
-    return PhoneErases(cells) ? std::string() : cells;
-}
-
 std::string PhoneTyped(std::string_view written, bool atFirstPosition) {
     std::string phone;
     for (const char c : written) {

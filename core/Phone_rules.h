@@ -34,12 +34,6 @@ PhoneForm PhoneFormFor(std::string_view value);
 // empties it.
 bool PhoneErases(std::string_view value);
 
-// The value a telephone becomes in its box: laid out in the form of its first
-// character, each character a position does not take read as a blank, those
-// past the last position dropped, blanks at the end dropped; then emptied
-// when it erases. What the box stores back when it shows a stored telephone.
-std::string PhoneShown(std::string_view value);
-
 // The characters a written telephone puts into the box, as typing it would:
 // its digits, and a leading "+" or "-" when it goes to the first position;
 // the brackets, dashes and blanks of a written number are skipped.

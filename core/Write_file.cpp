@@ -43,18 +43,19 @@ std::string SettingsFileText(const Settings& record, bool withSerial) {
     return out;
 }
 
-void Write_file(const std::string& path, const Settings& record, bool withSerial,
+bool Write_file(const std::string& path, const Settings& record, bool withSerial,
                 MessageSink& messages) {
     File file;
     if (!file.open(path, File::Mode::Write, File::Target::OwnFileOnly)) {
         messages.showMessage(kCannotCreateFile, path);
-        return;
+        return false;
     }
     // The file now exists and is empty: nothing of an earlier content survives.
     const std::string text = SettingsFileText(record, withSerial);
     const bool written = file.write(text);
     if (!file.close() || !written)
         throw WriteError(path);
+    return true;
 }
 
 } // namespace qm

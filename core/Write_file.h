@@ -39,11 +39,11 @@ std::string SettingsFileText(const Settings& record, bool withSerial);
 // withSerial (the window's serial entry is offered).
 //
 // A path that cannot be created or emptied is reported through messages as
-// "Не удаётся создать файл " + path and the call returns normally with
-// nothing written. A failure while writing the keys or closing the file
+// "Не удаётся создать файл " + path and the call returns false with nothing
+// written. A failure while writing the keys or closing the file
 // raises WriteError. Only the user's own regular file is written, never
 // through a symbolic link (the path is the fixed-name temporary file).
-void Write_file(const std::string& path, const Settings& record, bool withSerial,
+bool Write_file(const std::string& path, const Settings& record, bool withSerial,
                 MessageSink& messages);
 
 } // namespace qm

@@ -4,13 +4,23 @@
 
 namespace qm {
 
-std::string FindDevicePath(VolumeList& volumes, MessageSink& messages) {
+std::vector<Board> FindBoards(VolumeList& volumes, std::size_t most) {
+    std::vector<Board> boards;
     for (const std::string& root : volumes.roots()) {
+        if (boards.size() == most)
+            break;
         const std::optional<std::uint32_t> serial = volumes.serialOf(root);
         if (serial && *serial == kBoardSerial)
-            return volumes.settingsPath(root);
+            boards.push_back({root, volumes.settingsPath(root)});
     }
-    messages.showMessage("Не удалось соединиться с устройством ", "");
+    return boards;
+}
+
+std::string FindDevicePath(VolumeList& volumes, MessageSink& messages) {
+    const std::vector<Board> boards = FindBoards(volumes, 1);
+    if (!boards.empty())
+        return boards[0].settingsPath;
+    messages.showMessage(kNoBoardMessage, "");
     return kNoDevice;
 }
 

@@ -6,8 +6,10 @@
 #include "MessageSink.h"
 #include "Volume_list.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qm {
 
@@ -16,6 +18,22 @@ constexpr std::uint32_t kBoardSerial = 0xC2089526;
 
 // The "0" that FindDevicePath yields when no board is found; no path equals it.
 constexpr const char* kNoDevice = "0";
+
+// A board attached to the PC: the root of its volume and the path of set.ini
+// there (whether set.ini exists is left to the reading or writing that
+// follows).
+struct Board {
+    std::string root;
+    std::string settingsPath;
+};
+
+// Every volume whose serial is kBoardSerial, in the platform's order; the
+// walk ends at the most-th, without asking the volumes after it.
+std::vector<Board> FindBoards(VolumeList& volumes, std::size_t most = SIZE_MAX);
+
+// What the window's device commands and the command line show when no board
+// is attached, followed by an empty path.
+constexpr const char kNoBoardMessage[] = "Не удалось соединиться с устройством ";
 
 // The path of set.ini on the first volume whose serial is kBoardSerial;
 // whether set.ini exists there is left to the reading or writing that

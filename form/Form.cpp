@@ -3,6 +3,7 @@
 #include "Bindings.h"
 #include "Cp1251.h"
 #include "Field_rules.h"
+#include "Serial_label.h"
 #include "Setting_rules.h"
 #include "Settings.h"
 #include "Text_entry.h"
@@ -53,6 +54,10 @@ const Binding* partnerOf(const Binding& button) {
 
 } // namespace
 
+bool OffersSerialEntry(const Settings& record) {
+    return SerialLabelOf(record).kind == SerialLabel::Kind::Blank;
+}
+
 const char* ProgramTitle() {
     return QMCONF_PRODUCT_NAME;
 }
@@ -83,7 +88,7 @@ void Form::showMessage(const std::string& text, const std::string& path) {
 }
 
 void Form::setVolumeSource(VolumeSource source) {
-    volumes_ = std::move(source);
+    road_ = BoardRoad(std::move(source));
 }
 
 // Reports.
@@ -300,7 +305,7 @@ void Form::Show_all() {
     // A board whose serial label was never set is offered the serial entry;
     // once shown, the entry stays until a store has put the label on its
     // target (WriteImage).
-    if (static_cast<unsigned char>(record_.serial[0]) == kBlankSerialMarker) {
+    if (OffersSerialEntry(record_)) {
         view_.setShown("Edit21", true);
         view_.setEnabled("Edit21", true);
     } else {

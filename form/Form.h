@@ -8,12 +8,11 @@
 // escapes it is shown in the standard error box and the program goes on.
 #pragma once
 
-#include "Board_archive.h"
-#include "Device_path.h"
-#include "Image_transfer.h"
+#include "Board_road.h"
 #include "MessageSink.h"
 #include "Phone_box.h"
 #include "Settings.h"
+#include "Transfer_texts.h"
 #include "View.h"
 
 #include <exception>
@@ -36,6 +35,9 @@ enum class PageTurn { Next, Previous };
 // The page (0..3) a control of the layout stands on, through its group box;
 // -1 for the window's own controls (the command buttons, the tab strip).
 int PageOf(std::string_view control);
+
+// Whether Show_all offers the serial entry for a record: its label is blank.
+bool OffersSerialEntry(const Settings& record);
 
 // The window's two file dialogs, OpenDialog1 and SaveDialog1.
 const FileDialogSetup& FileDialogOf(FileDialogKind kind);
@@ -75,14 +77,13 @@ public:
     void PageControl1Change();
 
     // Loading a settings image at path into the record and storing the
-    // record as a settings image at path, with progress and outcome in the
-    // status line and failures in a box. The data buttons are disabled while
-    // either runs. A successful load hands the bytes it read to imageRead;
-    // a store runs beforeTarget right before it writes (WriteImage). A store
-    // writes the serial label while the serial entry is offered; once the
-    // label has reached the target, the entry is emptied, hidden and disabled.
-    void LoadImage(const std::string& path, std::string* imageRead = nullptr);
-    void StoreImage(const std::string& path, const std::function<void()>& beforeTarget = {});
+    // record as a settings image at path (BoardRoad), with progress and
+    // outcome in the status line and failures in a box. The data buttons are
+    // disabled while either runs. A store writes the serial label while the
+    // serial entry is offered; once the label has reached the target, the
+    // entry is emptied, hidden and disabled.
+    void LoadImage(const std::string& path, Medium from = Medium::File);
+    void StoreImage(const std::string& path, Medium to = Medium::File);
 
     void FormCreate();
     void BitBtn1Click();  // "ПО УМОЛЧАНИЮ"
@@ -100,7 +101,7 @@ public:
 
     // Where the device commands look for the board's volume: the system's
     // own volumes unless a test points them elsewhere.
-    using VolumeSource = std::function<std::unique_ptr<VolumeList>()>;
+    using VolumeSource = BoardRoad::VolumeSource;
     void setVolumeSource(VolumeSource source);
 
 private:
@@ -129,7 +130,7 @@ private:
     void Edit21Change();
     void ComboBox35Change(int entry);
     void setSerialCaptions(const std::string& text);
-    void reportFailure(ImageResult result, const std::string& path);
+    void showOutcome(const TransferOutcome& outcome);
     void changePageByEnter(int page);
     std::string firstTabStopOf(int page) const;
 
@@ -139,10 +140,9 @@ private:
     // What each text box and phone box held when its rule last ran: its rule
     // runs again only when that changes.
     std::map<std::string, std::string, std::less<>> lastShown_;
-    VolumeSource volumes_ = SystemVolumes;
-    // What the device commands read from the board and are about to
-    // overwrite on it is kept here, silently.
-    BoardArchive archive_;
+    // The loads and stores, with what they read from the board and are about
+    // to overwrite on it kept in the board archive, silently.
+    BoardRoad road_;
 };
 
 } // namespace qm

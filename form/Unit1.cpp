@@ -3,10 +3,8 @@
 // record as a settings image, with progress and outcome in the status line.
 #include "Form.h"
 
-#include "Image_transfer.h"
 #include "Set_def.h"
 #include "Settings.h"
-#include "Transfer_texts.h"
 
 namespace qm {
 
@@ -53,13 +51,13 @@ private:
     std::string focus_;
 };
 
-void Form::StoreImage(const std::string& path, const std::function<void()>& beforeTarget) {
+void Form::StoreImage(const std::string& path, Medium to) {
     CommandsBusy busy(view_);
-    view_.setStatus("Идёт запись в " + path);
+    view_.setStatus(ProgressText(Transfer::Store, path));
     view_.repaint();
     // A board never labelled gets the label typed into the serial entry.
     const bool withSerial = view_.shown("Edit21");
-    const ImageResult result = WriteImage(path, record_, withSerial, *this, beforeTarget);
+    const ImageResult result = road_.store(path, to, record_, withSerial, *this);
     const bool written = result == ImageResult::Success || result == ImageResult::WrittenUnchecked;
     if (withSerial && written) {
         // Only now has the entry done its work; after any failure it stays,
@@ -69,37 +67,27 @@ void Form::StoreImage(const std::string& path, const std::function<void()>& befo
         view_.setShown("Edit21", false);
         view_.setEnabled("Edit21", false);
     }
-    if (result == ImageResult::Success)
-        view_.setStatus("Настройки записаны в " + path);
-    else
-        reportFailure(result, path); // a store not checked is reported as such
+    showOutcome(OutcomeOf(Transfer::Store, result, path));
 }
 
-void Form::LoadImage(const std::string& path, std::string* imageRead) {
+void Form::LoadImage(const std::string& path, Medium from) {
     CommandsBusy busy(view_);
-    view_.setStatus("Идёт чтение из " + path);
+    view_.setStatus(ProgressText(Transfer::Load, path));
     view_.repaint();
-    ImageRead read = ReadImage(path, *this);
+    ImageRead read = road_.load(path, from, *this);
     if (read.result == ImageResult::Success) {
         // The reader's record replaces the window's, counted as modified.
         record_ = read.record;
         modified_ = 1;
-        if (imageRead)
-            *imageRead = std::move(read.bytes);
-        Show_all();
-        view_.setStatus("Настройки прочитаны из " + path);
-    } else {
-        reportFailure(read.result, path);
+        Show_all(); // which blanks the status line before the outcome is shown
     }
+    showOutcome(OutcomeOf(Transfer::Load, read.result, path));
 }
 
-void Form::reportFailure(ImageResult result, const std::string& path) {
-    const FailureTexts* texts = FailureTextsOf(result);
-    if (!texts)
-        return;
-    view_.setStatus(texts->status + path + (texts->statusNote ? texts->statusNote : ""));
-    if (texts->message)
-        showMessage(texts->message, texts->namesTempFile ? TempFilePath() : path);
+void Form::showOutcome(const TransferOutcome& outcome) {
+    view_.setStatus(outcome.status);
+    if (outcome.message)
+        showMessage(outcome.message, outcome.messagePath);
 }
 
 void Form::BitBtn1Click() {
@@ -112,21 +100,15 @@ void Form::BitBtn1Click() {
 }
 
 void Form::BitBtn2Click() {
-    const std::string path = FindDevicePath(*volumes_(), *this);
-    if (path == kNoDevice)
-        return;
-    std::string image;
-    LoadImage(path, &image);
-    if (!image.empty())
-        archive_.keepRead(image);
+    const std::string path = FindDevicePath(*road_.volumes(), *this);
+    if (path != kNoDevice)
+        LoadImage(path, Medium::Board);
 }
 
 void Form::BitBtn3Click() {
-    const std::string path = FindDevicePath(*volumes_(), *this);
-    if (path == kNoDevice)
-        return;
-    // What the board holds when the store writes it is about to be lost.
-    StoreImage(path, [&] { archive_.keepBeforeWrite(path); });
+    const std::string path = FindDevicePath(*road_.volumes(), *this);
+    if (path != kNoDevice)
+        StoreImage(path, Medium::Board);
 }
 
 void Form::BitBtn11Click() {
@@ -136,14 +118,10 @@ void Form::BitBtn11Click() {
 }
 
 void Form::BitBtn8Click() {
-    const std::string path = view_.runFileDialog(kSaveDialog1);
-    if (path.empty())
-        return;
     // The board's own set.ini, chosen by its drive or mount point, is the
-    // board all the same: what it holds is kept before it is overwritten.
-    if (IsBoardSettingsPath(*volumes_(), path))
-        StoreImage(path, [&] { archive_.keepBeforeWrite(path); });
-    else
+    // board all the same: the store keeps what it holds first.
+    const std::string path = view_.runFileDialog(kSaveDialog1);
+    if (!path.empty())
         StoreImage(path);
 }
 

@@ -71,7 +71,8 @@ ImageResult WriteImage(const std::string& path, const Settings& record, bool wit
                        MessageSink& messages, const std::function<void()>& beforeTarget = {});
 
 // What a load yields: its outcome and, on success, the record read and the
-// bytes read from the source.
+// bytes read from the source; the bytes also of an image whose checksum
+// fails (L2).
 struct ImageRead {
     ImageResult result = ImageResult::L1;
     Settings record{};

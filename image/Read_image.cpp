@@ -14,10 +14,8 @@ namespace qm {
 
 namespace {
 
-ImageRead failed(ImageResult result) {
-    ImageRead read;
-    read.result = result;
-    return read;
+ImageRead failed(ImageResult result, std::string bytes = {}) {
+    return {result, Settings{}, std::move(bytes)};
 }
 
 } // namespace
@@ -37,8 +35,9 @@ ImageRead ReadImage(const std::string& path, MessageSink& messages) {
     const std::size_t n = ReadSourceExclusive(path, buffer, kImageSize);
     if (n < kMinImageText)
         return failed(ImageResult::L1);
+    const std::string bytes(reinterpret_cast<const char*>(buffer), n);
     if (!CheckImage(buffer))
-        return failed(ImageResult::L2);
+        return failed(ImageResult::L2, bytes);
 
     {
         File file;
@@ -53,7 +52,7 @@ ImageRead ReadImage(const std::string& path, MessageSink& messages) {
     const std::optional<Settings> record = Read_file(temp, messages, File::Target::OwnFileOnly);
     if (!record)
         return failed(ImageResult::L4);
-    return {ImageResult::Success, *record, std::string(reinterpret_cast<const char*>(buffer), n)};
+    return {ImageResult::Success, *record, bytes};
 }
 
 } // namespace qm

@@ -19,22 +19,6 @@ namespace {
 // The longest target whose content is held to be put back.
 constexpr std::size_t kMaxPutBack = 1 << 20;
 
-// Passes the writer's messages on and notes that there was one: the writer
-// shows a message exactly when it could not create its file.
-class NotingSink : public MessageSink {
-public:
-    explicit NotingSink(MessageSink& inner) : inner_(inner) {}
-    void showMessage(const std::string& text, const std::string& path) override {
-        shown_ = true;
-        inner_.showMessage(text, path);
-    }
-    bool shown() const { return shown_; }
-
-private:
-    MessageSink& inner_;
-    bool shown_ = false;
-};
-
 // Reads T into buffer, which holds kImageSize + 1 bytes, so that a text too
 // long for the image shows as such. False when T cannot be opened.
 bool readTemp(const std::string& temp, std::uint8_t* buffer, std::size_t& n) {
@@ -140,10 +124,8 @@ ImageResult WriteImage(const std::string& path, const Settings& record, bool wit
     if (!lock.held())
         return ImageResult::S1;
 
-    NotingSink writerMessages(messages);
-    Write_file(temp, record, withSerial, writerMessages);
     // Whatever an earlier run left in T must not reach the target.
-    if (writerMessages.shown())
+    if (!Write_file(temp, record, withSerial, messages))
         return ImageResult::S1;
 
     std::uint8_t buffer[kImageSize + 1];

@@ -95,14 +95,6 @@ void TForm1::setStatusText(const QString& text) {
     view_->setStatus(text.toStdString());
 }
 
-void TForm1::LoadImage(const QString& path, std::string* imageRead) {
-    form_->LoadImage(path.toStdString(), imageRead);
-}
-
-void TForm1::StoreImage(const QString& path, const std::function<void()>& beforeTarget) {
-    form_->StoreImage(path.toStdString(), beforeTarget);
-}
-
 // Reports to the form what the user did, and nothing the view did itself.
 void TForm1::connectReports() {
     Form& form = *form_;

@@ -33,8 +33,8 @@ public:
     Form& form() { return *form_; }
     void Show_all() { form_->Show_all(); }
     void Show_currency() { form_->Show_currency(); }
-    void LoadImage(const QString& path, std::string* imageRead = nullptr);
-    void StoreImage(const QString& path, const std::function<void()>& beforeTarget = {});
+    void LoadImage(const QString& path) { form_->LoadImage(path.toStdString()); }
+    void StoreImage(const QString& path) { form_->StoreImage(path.toStdString()); }
     void setVolumeSource(Form::VolumeSource source) { form_->setVolumeSource(std::move(source)); }
 
 protected:

@@ -45,8 +45,8 @@ TEST(Archive_names, BoardFolderFromTheImagesLabel) {
     for (const FolderCase& c : cases) {
         EXPECT_EQ(qm::BoardFolderName(c.bytes), c.folder) << c.name;
         // The folder's name gives the label back.
-        const qm::BoardLabel board = qm::BoardLabelOf(c.bytes);
-        if (board.kind == qm::BoardLabel::Kind::Label)
+        const qm::SerialLabel board = qm::BoardLabelOf(c.bytes);
+        if (board.kind == qm::SerialLabel::Kind::Label)
             EXPECT_EQ(qm::LabelOfFolderName(c.folder), board.text) << c.name;
         else
             EXPECT_FALSE(qm::LabelOfFolderName(c.folder)) << c.name;

@@ -198,7 +198,7 @@ TEST_F(BoardArchiveTest, FoldersOfTheEarlierSchemeListTheBoardsTheyHold) {
     for (const auto& c : cases) {
         std::vector<std::string> listed;
         for (const qm::ArchiveEntry& e : archive.list(c.label)) {
-            EXPECT_EQ(e.label, (qm::BoardLabel{qm::BoardLabel::Kind::Label, c.label}));
+            EXPECT_EQ(e.label, (qm::SerialLabel{qm::SerialLabel::Kind::Label, c.label}));
             listed.push_back(ReadAll(e.path));
         }
         EXPECT_EQ(listed, c.copies) << c.label;

@@ -5,11 +5,6 @@
 #include "Archive_folder.h"
 #include "Board_archive.h"
 #include "Cp1251.h"
-#include "Temp_file.h"
-#include "Temp_lock.h"
-
-#include <chrono>
-#include <thread>
 
 namespace qmtest {
 namespace {
@@ -60,28 +55,6 @@ TEST_F(BoardTest, ShownWrittenAndItsArchiveListed) {
     }
 }
 
-// What another editor wrote to the board while this store waited for the
-// temporary file is what this store overwrites, so that is what is kept.
-TEST_F(BoardTest, KeepsWhatTheBoardHoldsAtTheMomentItIsWritten) {
-    BoardStandIn board(dir.path());
-    if (!board.missing.empty())
-        GTEST_SKIP() << board.missing;
-    auto otherEditor = std::make_unique<qm::TempFileLock>(qm::TempFilePath());
-    ASSERT_TRUE(otherEditor->held());
-    CliRun copied;
-    std::thread store([&] { copied = run({"copy", "defaults", "board"}); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const std::string meanwhile = ImageWith({{"SET08", "777"}});
-    WriteAll(board.settingsPath, meanwhile);
-    otherEditor.reset();
-    store.join();
-
-    EXPECT_EQ(copied.status, 0) << copied.err;
-    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(ReadAll(kept[0].path), meanwhile);
-}
-
 // A label given in Cyrillic finds the folder that the label the board holds,
 // in code page 1251, was given.
 TEST_F(BoardTest, ArchiveOfABoardWithACyrillicLabel) {
@@ -119,33 +92,6 @@ TEST_F(BoardTest, NotWrittenWhenItsOldImageCannotBeKept) {
     const CliRun listed = run({"archive"});
     EXPECT_EQ(listed.status, 3);
     EXPECT_TRUE(holds(listed.err, "архив плат не удаётся прочитать")) << listed.err;
-}
-
-// The board's set.ini named by its path (its drive letter, its mount point)
-// is the board: its old image is kept first, and a board whose image cannot
-// be kept is not written unless the technician says so.
-TEST_F(BoardTest, WrittenByItsPathItIsKeptFirst) {
-    BoardStandIn board(dir.path());
-    if (!board.missing.empty())
-        GTEST_SKIP() << board.missing;
-    const std::string delivered = ReadAll(board.settingsPath);
-    WriteAll(file("шаблон.ini"), DefaultsImage());
-
-    {
-        WriteAll(file("данные"), "a file where the data folder belongs");
-        const DataHomeEnv unusable(file("данные"));
-        const CliRun refused = run({"set", "шаблон.ini", board.settingsPath, "SET08=300"});
-        EXPECT_EQ(refused.status, 3);
-        EXPECT_TRUE(holds(refused.err, "прежний образ платы не удаётся сохранить")) << refused.err;
-        EXPECT_EQ(ReadAll(board.settingsPath), delivered);
-    }
-    const CliRun set = run({"set", "шаблон.ini", board.settingsPath, "SET08=300"});
-    EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_EQ(ReadAll(board.settingsPath), ImageWith({{"SET08", "300"}}));
-    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept[0].occasion, qm::Occasion::BeforeWrite);
-    EXPECT_EQ(ReadAll(kept[0].path), delivered);
 }
 
 } // namespace

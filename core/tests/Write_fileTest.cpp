@@ -119,7 +119,7 @@ TEST_F(WriteFileTest, TwoWritesWithoutEditsAreIdentical) {
 
 TEST_F(WriteFileTest, UncreatableFileIsReportedAndNothingElseHappens) {
     const std::string path = dir.file("missing-folder/set.ini");
-    EXPECT_NO_THROW(Write_file(path, settings, withSerial, messages));
+    EXPECT_FALSE(Write_file(path, settings, withSerial, messages));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], (Message{"Не удаётся создать файл ", path}));
     EXPECT_FALSE(std::filesystem::exists(path));

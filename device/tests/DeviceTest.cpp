@@ -48,6 +48,7 @@ struct WalkCase {
     std::vector<std::pair<std::string, std::optional<std::uint32_t>>> volumes;
     std::string expectedPath;
     std::vector<std::string> expectedAsked;
+    std::vector<std::string> everyBoard; // the roots FindBoards finds, all asked
 };
 
 class FindDevicePathWalk : public testing::TestWithParam<WalkCase> {};
@@ -63,31 +64,42 @@ TEST_P(FindDevicePathWalk, YieldsThePathOfTheFirstBoardVolume) {
         EXPECT_EQ(messages.shown, std::vector<qmtest::Message>{kNoDeviceMessage});
     else
         EXPECT_TRUE(messages.shown.empty());
+
+    std::vector<std::string> every;
+    for (const Board& board : FindBoards(volumes)) {
+        every.push_back(board.root);
+        EXPECT_EQ(board.settingsPath, volumes.settingsPath(board.root));
+    }
+    EXPECT_EQ(every, c.everyBoard);
 }
 
 const std::optional<std::uint32_t> kNone;
 
 INSTANTIATE_TEST_SUITE_P(
     Volumes, FindDevicePathWalk,
-    testing::Values(WalkCase{"BoardOnE",
-                             {{"C:\\", 0x1A2B3C4D}, {"D:\\", kNone}, {"E:\\", kBoardSerial}},
-                             "E:\\set.ini",
-                             {"C:\\", "D:\\", "E:\\"}},
-                    WalkCase{"LowerLetterWinsAndLaterVolumesAreNotAsked",
-                             {{"C:\\", 0x1A2B3C4D}, {"F:\\", kBoardSerial}, {"G:\\", kBoardSerial}},
-                             "F:\\set.ini",
-                             {"C:\\", "F:\\"}},
-                    WalkCase{"FirstVolumeIsTheBoard",
-                             {{"A:\\", kBoardSerial}, {"C:\\", 0}},
-                             "A:\\set.ini",
-                             {"A:\\"}},
-                    WalkCase{"NoBoard",
-                             {{"C:\\", 0x1A2B3C4D}, {"D:\\", kNone}, {"E:\\", 0xC2089527}},
-                             "0",
-                             {"C:\\", "D:\\", "E:\\"}},
-                    WalkCase{
-                        "SerialWithHalvesSwappedIsNoBoard", {{"C:\\", 0x9526C208}}, "0", {"C:\\"}},
-                    WalkCase{"NoVolumesAtAll", {}, "0", {}}),
+    testing::Values(
+        WalkCase{"BoardOnE",
+                 {{"C:\\", 0x1A2B3C4D}, {"D:\\", kNone}, {"E:\\", kBoardSerial}},
+                 "E:\\set.ini",
+                 {"C:\\", "D:\\", "E:\\"},
+                 {"E:\\"}},
+        WalkCase{"LowerLetterWinsAndLaterVolumesAreNotAsked",
+                 {{"C:\\", 0x1A2B3C4D}, {"F:\\", kBoardSerial}, {"G:\\", kBoardSerial}},
+                 "F:\\set.ini",
+                 {"C:\\", "F:\\"},
+                 {"F:\\", "G:\\"}},
+        WalkCase{"FirstVolumeIsTheBoard",
+                 {{"A:\\", kBoardSerial}, {"C:\\", 0}},
+                 "A:\\set.ini",
+                 {"A:\\"},
+                 {"A:\\"}},
+        WalkCase{"NoBoard",
+                 {{"C:\\", 0x1A2B3C4D}, {"D:\\", kNone}, {"E:\\", 0xC2089527}},
+                 "0",
+                 {"C:\\", "D:\\", "E:\\"},
+                 {}},
+        WalkCase{"SerialWithHalvesSwappedIsNoBoard", {{"C:\\", 0x9526C208}}, "0", {"C:\\"}, {}},
+        WalkCase{"NoVolumesAtAll", {}, "0", {}, {}}),
     [](const testing::TestParamInfo<WalkCase>& info) { return std::string(info.param.name); });
 
 TEST(FindDevicePathTest, EveryWalkAsksTheVolumesAgain) {

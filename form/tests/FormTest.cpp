@@ -2,14 +2,11 @@
 // window, the telephone box's keys, and what only the form can be asked.
 #include "Fake_view.h"
 
-#include "Board_archive.h"
-#include "ImageTestSupport.h"
 #include "Phone_box.h"
 #include "Settings.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <stdexcept>
 
 namespace qmtest {
@@ -204,42 +201,6 @@ TEST_F(FormTest, ControlCharactersAndForeignTextsNeverReachTheRecord) {
     d.retype("Edit7", "x中y"); // refused whole: the box keeps its text
     EXPECT_EQ(d.view.text("Edit7"), "ab c");
     EXPECT_EQ(std::string(d.form().record().SET01), "ab c");
-}
-
-// One volume, a folder of the test's own, with the board's serial.
-class OneBoard : public qm::VolumeList {
-public:
-    explicit OneBoard(std::string root) : root_(std::move(root)) {}
-    std::vector<std::string> roots() override { return {root_}; }
-    std::optional<std::uint32_t> serialOf(const std::string&) override { return qm::kBoardSerial; }
-    std::string settingsPath(const std::string& root) const override { return root + "/set.ini"; }
-
-private:
-    std::string root_;
-};
-
-// "В ФАЙЛ" onto the board's own set.ini, chosen by its path: the board's
-// old image is kept first, as "В УСТРОЙСТВО" keeps it; any other file is not.
-TEST_F(FormTest, TheBoardsSetIniChosenByItsPathIsKeptFirst) {
-    const TempDir dir;
-    const TempDirEnv temp(dir.path());
-    const DataHomeEnv data(dir.file("data"));
-    const std::string board = dir.file("QMBOARD");
-    std::filesystem::create_directory(std::filesystem::u8path(board));
-    const std::string held = BoardImage("QM 1.2.3.4.5");
-    WriteAll(board + "/set.ini", held);
-    WriteAll(dir.file("chair.ini"), BoardImage("QM 7"));
-    d.form().setVolumeSource([board] { return std::make_unique<OneBoard>(board); });
-    d.click("BitBtn1");
-    for (const std::string& chosen : {dir.file("chair.ini"), board + "/set.ini"}) {
-        d.view.nextPath = chosen;
-        d.click("BitBtn8");
-        EXPECT_EQ(d.view.status(), "Настройки записаны в " + chosen);
-    }
-    const std::vector<qm::ArchiveEntry> kept = qm::BoardArchive().list();
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept[0].occasion, qm::Occasion::BeforeWrite);
-    EXPECT_EQ(ReadAll(kept[0].path), held);
 }
 
 } // namespace

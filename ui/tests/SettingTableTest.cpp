@@ -1,11 +1,12 @@
 // The window and the table of settings it shares with the command line: the
 // window's bindings join the table in its order, the captions are the
 // window's labels, and what the window stores once it shows a record is
-// what the settings core says it stores (AsShown).
+// what the form says it stores without a screen (AsShown).
 #include "UiTest.h"
 
 #include "Bindings.h"
 #include "Field_rules.h"
+#include "Memory_view.h"
 #include "Set_def.h"
 #include "Setting_rules.h"
 #include "Settings.h"

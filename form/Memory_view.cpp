@@ -1,0 +1,42 @@
+#include "Memory_view.h"
+
+#include "Form.h"
+#include "Single_line.h"
+
+namespace qm {
+
+void MemoryView::setText(std::string_view c, const std::string& text) {
+    Control& control = (*this)[c];
+    control.text = text;
+    control.caret = 0;
+    for (const char byte : text)
+        control.caret += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
+
+MemoryView::Control& MemoryView::operator[](std::string_view c) {
+    auto found = controls_.find(c);
+    if (found == controls_.end())
+        found = controls_.emplace(std::string(c), Control{}).first;
+    return found->second;
+}
+
+const MemoryView::Control& MemoryView::at(std::string_view c) const {
+    static const Control none;
+    const auto found = controls_.find(c);
+    return found == controls_.end() ? none : found->second;
+}
+
+Settings AsShown(const Settings& record) {
+    MemoryView view;
+    Form form(view);
+    form.record() = record;
+    form.Show_all();
+    // A text the box cut to nothing keeps its bytes in the record, but the
+    // store writes it as one line all the same.
+    Settings shown = form.record();
+    for (int n = kFirstSetting; n <= kLastText; ++n)
+        CopyText(TextField(shown, n), TextCapacity(n), SingleLine(TextField(shown, n)));
+    return shown;
+}
+
+} // namespace qm

@@ -1,0 +1,70 @@
+// A window without a screen: a view that keeps what the form tells it and
+// shows nothing. The form runs over it where only what the window would do
+// with a record is wanted.
+#pragma once
+
+#include "Settings.h"
+#include "View.h"
+
+#include <map>
+#include <string>
+
+namespace qm {
+
+class MemoryView : public View {
+public:
+    std::string text(std::string_view c) const override { return at(c).text; }
+    // The caret goes to the end of the text, as in an edit.
+    void setText(std::string_view c, const std::string& text) override;
+    bool checked(std::string_view c) const override { return at(c).checked; }
+    void setChecked(std::string_view c, bool on) override { (*this)[c].checked = on; }
+    int entry(std::string_view c) const override { return at(c).entry; }
+    void setEntry(std::string_view c, int position) override { (*this)[c].entry = position; }
+    bool enabled(std::string_view c) const override { return at(c).enabled; }
+    void setEnabled(std::string_view c, bool on) override { (*this)[c].enabled = on; }
+    bool shown(std::string_view c) const override { return at(c).shown; }
+    void setShown(std::string_view c, bool on) override { (*this)[c].shown = on; }
+    void setBackground(std::string_view, Background) override {}
+    int caret(std::string_view c) const override { return at(c).caret; }
+    void setCaret(std::string_view c, int position) override { (*this)[c].caret = position; }
+    // Nothing is selected where no user selects.
+    Selection selection(std::string_view) const override { return {}; }
+    int page() const override { return page_; }
+    void setPage(int page) override { page_ = page; }
+    std::string focused() const override { return focus_; }
+    void setFocus(std::string_view c, FocusWay) override { focus_ = std::string(c); }
+    std::string status() const override { return status_; }
+    void setStatus(const std::string& text) override { status_ = text; }
+    void repaint() override {}
+    void showBox(BoxKind, const std::string&) noexcept override {}
+    std::string runFileDialog(const FileDialogSetup&) override { return {}; }
+    void close() override {}
+
+private:
+    struct Control {
+        std::string text;
+        bool checked = false;
+        int entry = -1;
+        bool enabled = true;
+        bool shown = true;
+        int caret = 0;
+    };
+    Control& operator[](std::string_view c);
+    const Control& at(std::string_view c) const;
+
+    std::map<std::string, Control, std::less<>> controls_;
+    int page_ = 0;
+    std::string focus_;
+    std::string status_;
+};
+
+// The record as the window holds it once it has shown it, right after it
+// started with every box empty and nothing checked: Show_all over a window
+// without a screen. Showing a value runs its control's change rule wherever
+// the control changes, so texts become one line, numbers come into their
+// bounds, telephones become what their boxes lay out, and switches and
+// sensor pairs become 1 for any value but 0; lists and the currency show
+// their entry without a rule.
+Settings AsShown(const Settings& record);
+
+} // namespace qm
