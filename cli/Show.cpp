@@ -2,6 +2,7 @@
 
 #include "Field_rules.h"
 #include "Held_notes.h"
+#include "Layout.h"
 #include "Read_file.h"
 #include "Setting_rules.h"
 #include "Settings.h"
@@ -17,14 +18,14 @@ namespace {
 // window does not show.
 std::string heading(const SettingRule& rule) {
     std::string text = SettingKey(rule.setting);
-    if (!rule.caption.empty())
-        text += "  " + rule.caption;
+    if (!SettingCaption(rule.setting).empty())
+        text += "  " + SettingCaption(rule.setting);
     return text;
 }
 
 std::string jsonHead(const SettingRule& rule) {
     return "{\"key\": \"" + SettingKey(rule.setting) +
-           "\", \"caption\": " + JsonString(rule.caption);
+           "\", \"caption\": " + JsonString(SettingCaption(rule.setting));
 }
 
 // The serial label as a source holds it, and as the window shows it: the

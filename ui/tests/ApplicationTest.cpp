@@ -86,7 +86,7 @@ TEST_F(ApplicationTest, ExceptionAtStartUpIsShownAndTheProgramEndsWithCodeZero) 
 }
 
 TEST_F(ApplicationTest, MessagesShowTheTextFollowedByThePath) {
-    qm::MessageSink& sink = *form;
+    qm::MessageSink& sink = form->form();
     sink.showMessage("Не удаётся создать файл ", "/media/QM/set.ini");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Message);
@@ -106,7 +106,7 @@ TEST_F(ApplicationTest, ExitClosesAtOnceWithoutAQuestion) {
 
 TEST_F(ApplicationTest, CloseBoxClosesAtOnce) {
     loadDefaults();
-    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(form->QWidget::close());
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(boxes.shown.empty());
 }
