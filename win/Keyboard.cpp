@@ -70,7 +70,7 @@ void NativeWindow::dispatch(const void* message) {
                              SendMessageW(c->hwnd, CB_GETDROPPEDSTATE, 0, 0);
         if (m.wParam == VK_RETURN && c && !dropped) {
             // Enter only moves the focus, whatever Shift, Ctrl and Alt.
-            form_->enterPressed(c->layout->name);
+            form_->enterPressed(c->layout->id);
             return;
         }
         const bool ctrl = down(VK_CONTROL) && !down(VK_MENU);
@@ -80,10 +80,10 @@ void NativeWindow::dispatch(const void* message) {
             form_->pageTurned(back ? PageTurn::Previous : PageTurn::Next);
             return;
         }
-        const bool forward = m.wParam == VK_DOWN || m.wParam == VK_RIGHT;
-        if (c && c->layout->kind == ControlKind::RadioButton &&
-            (forward || m.wParam == VK_UP || m.wParam == VK_LEFT)) {
-            moveInRadioPair(*c, forward);
+        const bool arrow =
+            m.wParam == VK_DOWN || m.wParam == VK_RIGHT || m.wParam == VK_UP || m.wParam == VK_LEFT;
+        if (c && c->layout->kind == ControlKind::RadioButton && arrow) {
+            form_->arrowPressed(c->layout->id);
             return;
         }
         if (m.wParam == VK_TAB && !down(VK_CONTROL)) {

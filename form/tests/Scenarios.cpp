@@ -197,10 +197,12 @@ const std::vector<Scenario>& Scenarios() {
           click("RadioButton2"), value(48, 0), checked("RadioButton1", false),
           checked("RadioButton2", true), click("RadioButton4"), value(52, 0),
           checked("RadioButton3", false), modified(0)}},
+        // (Which entry an arrow key takes in a list that shows none, each
+        // toolkit decides: the picks start from an entry.)
         {"ChairTypeShowsItsEntryOrNone",
          {click("BitBtn1"), set(50, 2), showAll(), entry("ComboBox1", 2), set(50, 3), showAll(),
-          entry("ComboBox1", -1), value(50, 3), tab(3), setModified(0), pick("ComboBox1", 1),
-          value(50, 1), modified(0)}},
+          entry("ComboBox1", -1), value(50, 3), set(50, 0), showAll(), tab(3), setModified(0),
+          pick("ComboBox1", 2), value(50, 2), pick("ComboBox1", 1), value(50, 1), modified(0)}},
         {"CurrencyWithoutAnEntryShowsRussiaAndKeepsItsValue",
          {click("BitBtn1"), set(29, 7), showAll(), entry("ComboBox35", 0), text("Label40", "Руб."),
           text("CheckBox1", "10 руб."), text("CheckBox6", "5000 руб."), text("Label44", "руб."),
