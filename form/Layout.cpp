@@ -37,83 +37,48 @@ public:
         c_.text = std::move(text);
         c_.tabStop = TabStopByDefault(kind);
     }
-    C& tip(const char* text) {
-        c_.toolTip = text;
-        return *this;
-    }
+    C& tip(const char* text) { return with(&Control::toolTip, std::string(text)); }
     C& entries(std::initializer_list<const char*> texts) {
-        c_.entries.assign(texts.begin(), texts.end());
-        return *this;
+        return with(&Control::entries, std::vector<std::string>(texts.begin(), texts.end()));
     }
     // A control of a setting: disabled until settings are shown.
     C& shows(int setting, int part = 0) {
-        c_.setting = setting;
-        c_.part = part;
-        c_.enabled = false;
-        return *this;
+        return with(&Control::setting, setting).with(&Control::part, part).disabled();
     }
     // A box of a setting before anything is loaded: disabled, in the
     // 3D-light colour.
-    C& settingsBox(int setting) {
-        c_.background = Colour::Light3D;
-        return shows(setting);
-    }
+    C& settingsBox(int setting) { return background(Colour::Light3D).shows(setting); }
     // A banknote box: one bit of SET28; the column's boxes overlap.
     C& banknote(int bit) {
-        c_.clickAnywhere = true;
-        c_.overlaps = true;
-        c_.caption = kBanknotes;
-        settingsBox(28);
-        c_.part = bit;
-        return *this;
+        return settingsBox(28)
+            .with(&Control::part, bit)
+            .with(&Control::clickAnywhere, true)
+            .with(&Control::overlaps, true)
+            .caption(kBanknotes);
     }
-    C& disabled() {
-        c_.enabled = false;
-        return *this;
-    }
-    C& caption(std::string text) {
-        c_.caption = std::move(text);
-        return *this;
-    }
-    C& hidden() {
-        c_.shown = false;
-        return *this;
-    }
-    C& tabStop(bool on) {
-        c_.tabStop = on;
-        return *this;
-    }
-    C& buddy(Id control) {
-        c_.buddy = control;
-        return *this;
-    }
+    C& disabled() { return with(&Control::enabled, false); }
+    C& caption(std::string text) { return with(&Control::caption, std::move(text)); }
+    C& hidden() { return with(&Control::shown, false); }
+    C& tabStop(bool on) { return with(&Control::tabStop, on); }
+    C& buddy(Id control) { return with(&Control::buddy, control); }
     C& font(const char* face, int pixelHeight, bool bold) {
-        c_.font = {face, pixelHeight, bold};
-        return *this;
+        return with(&Control::font, Font{face, pixelHeight, bold});
     }
-    C& colour(Colour text) {
-        c_.textColour = text;
-        return *this;
-    }
-    C& background(Colour colour) {
-        c_.background = colour;
-        return *this;
-    }
-    C& captionLeft() {
-        c_.captionLeft = true;
-        return *this;
-    }
-    C& keepsSelection() {
-        c_.keepsSelection = true;
-        return *this;
-    }
+    C& colour(Colour text) { return with(&Control::textColour, text); }
+    C& background(Colour colour) { return with(&Control::background, colour); }
+    C& captionLeft() { return with(&Control::captionLeft, true); }
+    C& keepsSelection() { return with(&Control::keepsSelection, true); }
     C& panels(std::initializer_list<int> widths) {
-        c_.panels.assign(widths.begin(), widths.end());
-        return *this;
+        return with(&Control::panels, std::vector<int>(widths));
     }
     operator Control() const { return c_; }
 
 private:
+    template <class T> C& with(T Control::*field, T value) {
+        c_.*field = std::move(value);
+        return *this;
+    }
+
     Control c_;
 };
 
@@ -145,52 +110,28 @@ void priceTable(std::vector<Control>& table) {
     }
 }
 
-// One row of the SMS times: "Более" [idle minutes] "Минут" [from hour] ":"
-// [from minute] "до" [until hour] ":" [until minute] [the row's caption].
-struct TimeRow {
-    Id labels[6]; // "Более", "Минут", ":", "до", ":", the row's caption
-    Id boxes[5];  // idle minutes, from hour, from minute, until hour, until minute
-    int top;      // of the boxes
-    int firstSetting;
-    const char* days; // the row's caption
-    int daysWidth;
-    const char* idleTip;
-};
+// The SMS times of a row of days: the box of the idle minutes, the four of
+// the hours and minutes, and the ":" between them.
+const char* const kWorkDays = "В рабочие дни";
+const char* const kDaysOff = "В выходные дни";
+const char* const kEarlier = "Не посылать СМС ранее указанного времени";
+const char* const kLater = "Не посылать СМС позже указанного времени";
 
-void timeRow(std::vector<Control>& table, const TimeRow& row) {
-    const int y = row.top;
-    const std::string days = std::string(", ") + row.days;
-    C idle = C(row.boxes[0], K::Edit, Id::GroupBox2, {56, y, 41, 21})
-                 .settingsBox(row.firstSetting)
-                 .caption(kIdle + days);
-    if (row.idleTip)
-        idle.tip(row.idleTip);
-    const char* const parts[] = {", от (часы)", ", от (минуты)", ", до (часы)", ", до (минуты)"};
-    const int lefts[] = {160, 208, 264, 312};
-    std::vector<Control> times;
-    for (int k = 0; k < 4; ++k)
-        times.push_back(C(row.boxes[k + 1], K::Edit, Id::GroupBox2, {lefts[k], y, 25, 21})
-                            .tip(k < 2 ? "Не посылать СМС ранее указанного времени"
-                                       : "Не посылать СМС позже указанного времени")
-                            .settingsBox(row.firstSetting + 1 + k)
-                            .caption(kSmsTime + days + parts[k]));
-    const auto colon = [&](Id id, int x) {
-        return C(id, K::Label, Id::GroupBox2, {x, y - 3, 8, 13}, ":").font(kSans, 19, true);
-    };
-    const std::vector<Control> made = {
-        C(row.labels[0], K::Label, Id::GroupBox2, {16, y + 8, 32, 13}, "Более"),
-        idle,
-        C(row.labels[1], K::Label, Id::GroupBox2, {100, y + 8, 32, 13}, "Минут"),
-        times[0],
-        colon(row.labels[2], 192),
-        times[1],
-        C(row.labels[3], K::Label, Id::GroupBox2, {244, y + 8, 14, 13}, "до"),
-        times[2],
-        colon(row.labels[4], 296),
-        times[3],
-        C(row.labels[5], K::Label, Id::GroupBox2, {346, y + 8, row.daysWidth, 13}, row.days),
-    };
-    table.insert(table.end(), made.begin(), made.end());
+C idleBox(Id id, int top, int setting, const char* days) {
+    return C(id, K::Edit, Id::GroupBox2, {56, top, 41, 21})
+        .settingsBox(setting)
+        .caption(kIdle + ", " + days);
+}
+
+C timeBox(Id id, int left, int top, int setting, const char* days, const char* part) {
+    return C(id, K::Edit, Id::GroupBox2, {left, top, 25, 21})
+        .tip(std::string(part).rfind("от", 0) == 0 ? kEarlier : kLater)
+        .settingsBox(setting)
+        .caption(kSmsTime + ", " + days + ", " + part);
+}
+
+C colon(Id id, int left, int top) {
+    return C(id, K::Label, Id::GroupBox2, {left, top, 8, 13}, ":").font(kSans, 19, true);
 }
 
 // The settings boxes (edits, telephone boxes, lists) and the banknote boxes
@@ -306,21 +247,33 @@ std::vector<Control> makeControls() {
         C(Id::Label50, K::Label, Id::GroupBox2, {160, 80, 200, 13}, kSmsTime),
     };
     table.insert(table.end(), alerts.begin(), alerts.end());
-    timeRow(table, {{Id::Label98, Id::Label99, Id::Label4, Id::Label101, Id::Label26, Id::Label103},
-                    {Id::Edit54, Id::Edit55, Id::Edit41, Id::Edit57, Id::Edit58},
-                    100,
-                    33,
-                    "В рабочие дни",
-                    80,
-                    "Если купюроприёмник не работает указанное кол-во минут - Администратору "
-                    "отправляется СМС"});
-    timeRow(table, {{Id::Label34, Id::Label35, Id::Label36, Id::Label37, Id::Label38, Id::Label39},
-                    {Id::Edit28, Id::Edit29, Id::Edit31, Id::Edit32, Id::Edit33},
-                    132,
-                    38,
-                    "В выходные дни",
-                    86,
-                    nullptr});
+    const std::vector<Control> times = {
+        C(Id::Label98, K::Label, Id::GroupBox2, {16, 108, 32, 13}, "Более"),
+        idleBox(Id::Edit54, 100, 33, kWorkDays)
+            .tip("Если купюроприёмник не работает указанное кол-во минут - Администратору "
+                 "отправляется СМС"),
+        C(Id::Label99, K::Label, Id::GroupBox2, {100, 108, 32, 13}, "Минут"),
+        timeBox(Id::Edit55, 160, 100, 34, kWorkDays, "от (часы)"),
+        colon(Id::Label4, 192, 97),
+        timeBox(Id::Edit41, 208, 100, 35, kWorkDays, "от (минуты)"),
+        C(Id::Label101, K::Label, Id::GroupBox2, {244, 108, 14, 13}, "до"),
+        timeBox(Id::Edit57, 264, 100, 36, kWorkDays, "до (часы)"),
+        colon(Id::Label26, 296, 97),
+        timeBox(Id::Edit58, 312, 100, 37, kWorkDays, "до (минуты)"),
+        C(Id::Label103, K::Label, Id::GroupBox2, {346, 108, 80, 13}, kWorkDays),
+        C(Id::Label34, K::Label, Id::GroupBox2, {16, 140, 32, 13}, "Более"),
+        idleBox(Id::Edit28, 132, 38, kDaysOff),
+        C(Id::Label35, K::Label, Id::GroupBox2, {100, 140, 32, 13}, "Минут"),
+        timeBox(Id::Edit29, 160, 132, 39, kDaysOff, "от (часы)"),
+        colon(Id::Label36, 192, 129),
+        timeBox(Id::Edit31, 208, 132, 40, kDaysOff, "от (минуты)"),
+        C(Id::Label37, K::Label, Id::GroupBox2, {244, 140, 14, 13}, "до"),
+        timeBox(Id::Edit32, 264, 132, 41, kDaysOff, "до (часы)"),
+        colon(Id::Label38, 296, 129),
+        timeBox(Id::Edit33, 312, 132, 42, kDaysOff, "до (минуты)"),
+        C(Id::Label39, K::Label, Id::GroupBox2, {346, 140, 86, 13}, kDaysOff),
+    };
+    table.insert(table.end(), times.begin(), times.end());
     const std::vector<Control> other = {
         C(Id::TabSheet4, K::TabPage, Id::PageControl1, {}, "Прочие настройки"),
         serialCaption(Id::Label46, Id::TabSheet4),

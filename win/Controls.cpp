@@ -87,10 +87,6 @@ ClassAndStyle classOf(const Control& c) {
 
 } // namespace
 
-const wchar_t* PageClassName() {
-    return kPageClass;
-}
-
 void RegisterPageClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;

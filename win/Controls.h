@@ -87,7 +87,6 @@ private:
 
 // The window class of the tab pages: button-face pages that hand their
 // controls' notifications to the main window.
-const wchar_t* PageClassName();
 void RegisterPageClass();
 
 } // namespace qm
