@@ -301,11 +301,15 @@ RECT Controls::labelPlace(const Control& label, const std::wstring& text, HFONT 
     return {left, scaled(place.y), width, metrics.tmHeight};
 }
 
-void Controls::fitLabel(const NativeControl& label) const {
-    const int length = GetWindowTextLengthW(label.hwnd);
+std::wstring WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(label.hwnd, text.data(), length + 1)));
-    const RECT place = labelPlace(*label.layout, text, label.font);
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return text;
+}
+
+void Controls::fitLabel(const NativeControl& label) const {
+    const RECT place = labelPlace(*label.layout, WindowText(label.hwnd), label.font);
     SetWindowPos(label.hwnd, nullptr, place.left, place.top, place.right, place.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -30,7 +30,14 @@ struct NativeControl {
     bool paintsLook = false; // its background follows the Background looks
     Background look = Background::Working;
     int entry = -1; // a list's entry as last shown or picked
+
+    bool isEdit() const {
+        return layout->kind == ControlKind::Edit || layout->kind == ControlKind::PhoneEdit;
+    }
 };
+
+// The text of a window.
+std::wstring WindowText(Hwnd hwnd);
 
 class Controls {
 public:

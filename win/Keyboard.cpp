@@ -12,10 +12,6 @@ namespace qm {
 
 namespace {
 
-bool isEdit(const NativeControl& c) {
-    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
-}
-
 bool down(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
@@ -90,7 +86,7 @@ void NativeWindow::dispatch(const void* message) {
             // Tab selects the whole text of the edit it reaches, as in a dialog.
             if (HWND next = nextTabStop(hwnd_, GetFocus(), down(VK_SHIFT))) {
                 SetFocus(next);
-                if (NativeControl* to = controls_->find(next); to && isEdit(*to))
+                if (NativeControl* to = controls_->find(next); to && to->isEdit())
                     SendMessageW(next, EM_SETSEL, 0, -1);
             }
             return;

@@ -17,18 +17,6 @@ namespace qm {
 
 namespace {
 
-std::wstring windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(got));
-    return text;
-}
-
-bool isEdit(const NativeControl& c) {
-    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
-}
-
 // The pattern of a filter written "Files of a kind (*.ini)": what stands in
 // the brackets.
 std::wstring patternOf(const std::wstring& filter) {
@@ -60,16 +48,16 @@ FileDialogFunction fileDialog(bool open) {
 } // namespace
 
 std::string NativeWindow::text(Id control) const {
-    return Utf8(windowText(controls_->at(control).hwnd));
+    return Utf8(WindowText(controls_->at(control).hwnd));
 }
 
 void NativeWindow::setText(Id control, const std::string& t) {
     NativeControl& c = controls_->at(control);
     const std::wstring wide = Wide(t);
-    if (windowText(c.hwnd) == wide)
+    if (WindowText(c.hwnd) == wide)
         return;
     SetWindowTextW(c.hwnd, wide.c_str());
-    if (isEdit(c)) // the caret after the text, as typing it would leave it
+    if (c.isEdit()) // the caret after the text, as typing it would leave it
         SendMessageW(c.hwnd, EM_SETSEL, wide.size(), wide.size());
     if (c.layout->kind == ControlKind::Label)
         controls_->fitLabel(c);
@@ -194,7 +182,7 @@ void NativeWindow::setFocus(Id control, FocusWay way) {
     if (!enabled(control) || !shown(control))
         return;
     SetFocus(c.hwnd);
-    if (way == FocusWay::Step && isEdit(c))
+    if (way == FocusWay::Step && c.isEdit())
         SendMessageW(c.hwnd, EM_SETSEL, 0, -1);
 }
 

@@ -25,20 +25,15 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     return static_cast<LRESULT>(window->handle(hwnd, message, w, l));
 }
 
-LRESULT CALLBACK phoneProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+// The phone boxes' and radio buttons' own messages go by the window first.
+LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                             DWORD_PTR data) {
     auto* window = reinterpret_cast<NativeWindow*>(data);
-    if (NativeControl* box = window->controls().find(hwnd))
-        if (window->phoneMessage(*box, message, w, l))
-            return 0;
-    return DefSubclassProc(hwnd, message, w, l);
-}
-
-LRESULT CALLBACK radioProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-    auto* window = reinterpret_cast<NativeWindow*>(data);
-    if (NativeControl* button = window->controls().find(hwnd))
-        if (window->radioMessage(*button, message, w, l))
-            return 0;
-    return DefSubclassProc(hwnd, message, w, l);
+    NativeControl* c = window->controls().find(hwnd);
+    const bool handled =
+        c && (c->layout->kind == ControlKind::PhoneEdit ? window->phoneMessage(*c, message, w, l)
+                                                        : window->radioMessage(*c, message, w, l));
+    return handled ? 0 : DefSubclassProc(hwnd, message, w, l);
 }
 
 void registerWindowClass() {
@@ -93,12 +88,9 @@ NativeWindow::NativeWindow() {
     if (!hwnd_)
         throw std::runtime_error("The main window could not be made");
     controls_ = std::make_unique<Controls>(hwnd_, dpi);
-    for (NativeControl& c : controls_->all()) {
-        if (c.layout->kind == ControlKind::PhoneEdit)
-            SetWindowSubclass(c.hwnd, phoneProc, 1, reinterpret_cast<DWORD_PTR>(this));
-        if (c.layout->kind == ControlKind::RadioButton)
-            SetWindowSubclass(c.hwnd, radioProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    }
+    for (NativeControl& c : controls_->all())
+        if (c.layout->kind == ControlKind::PhoneEdit || c.layout->kind == ControlKind::RadioButton)
+            SetWindowSubclass(c.hwnd, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
     form_ = std::make_unique<Form>(*this);
 }
 

@@ -29,12 +29,6 @@ RECT placeInWindow(HWND control, HWND window) {
     return r;
 }
 
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), text.size())));
-    return text;
-}
-
 // The text's extent in the control's own font, and that font's metrics.
 struct Measure {
     SIZE extent{};
@@ -87,19 +81,19 @@ protected:
             };
             switch (c.layout->kind) {
             case qm::ControlKind::Button:
-                fits(windowText(h), client.right - scaled(6), "caption");
+                fits(qm::WindowText(h), client.right - scaled(6), "caption");
                 break;
             case qm::ControlKind::CheckBox:
             case qm::ControlKind::RadioButton:
-                fits(windowText(h), client.right - scaled(13) - scaled(3), "caption");
+                fits(qm::WindowText(h), client.right - scaled(13) - scaled(3), "caption");
                 break;
             case qm::ControlKind::GroupBox:
-                fits(windowText(h), client.right - scaled(16), "title");
+                fits(qm::WindowText(h), client.right - scaled(16), "title");
                 break;
             case qm::ControlKind::PhoneEdit: {
                 RECT area;
                 SendMessageW(h, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-                fits(windowText(h), area.right - area.left, "mask");
+                fits(qm::WindowText(h), area.right - area.left, "mask");
                 break;
             }
             case qm::ControlKind::DropDownList: {
@@ -148,7 +142,7 @@ protected:
                 const RECT label = placeInWindow(h, driver.window.hwnd());
                 EXPECT_GE(label.left, inner.left) << name;
                 EXPECT_LE(label.right, inner.right) << name;
-                fits(windowText(h), client.right, "text");
+                fits(qm::WindowText(h), client.right, "text");
                 break;
             }
             default:
@@ -298,7 +292,7 @@ TEST_F(NativeLayout, EachSettingsBoxHasItsNameRightBeforeIt) {
         GetClassNameW(label, className, 16);
         EXPECT_EQ(lstrcmpiW(className, L"STATIC"), 0) << c.layout->name;
         const std::string name = qm::AccessibleName(*c.layout);
-        EXPECT_EQ(qm::Utf8(windowText(label)), name.empty() ? qm::CaptionOf(*c.layout) : name)
+        EXPECT_EQ(qm::Utf8(qm::WindowText(label)), name.empty() ? qm::CaptionOf(*c.layout) : name)
             << c.layout->name;
         const bool shows = (GetWindowLongPtrW(label, GWL_STYLE) & WS_VISIBLE) != 0;
         EXPECT_EQ(shows, name.empty()) << c.layout->name;
