@@ -265,6 +265,8 @@ void FakeDriver::pressKey(Key key) {
             pickTab(to);
         return;
     }
+    case Key::Escape:
+        return; // a window without a cancel button: nothing
     case Key::Space:
         if (kindOf(at) == ControlKind::Button || kindOf(at) == ControlKind::CheckBox ||
             kindOf(at) == ControlKind::RadioButton)

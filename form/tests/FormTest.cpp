@@ -3,7 +3,9 @@
 #include "Fake_view.h"
 
 #include "Board_archive.h"
+#include "Field_rules.h"
 #include "ImageTestSupport.h"
+#include "Layout.h"
 #include "Phone_box.h"
 #include "Settings.h"
 
@@ -134,6 +136,45 @@ TEST_F(FormTest, StartLookAndTheLookOnceShown) {
     EXPECT_EQ(d.view[qm::Id::ComboBox1].background, qm::Background::Working);
     EXPECT_EQ(d.view[qm::Id::CheckBox3].background, qm::Background::Start); // for good
     EXPECT_GT(d.view.repaints, 0);
+    // Every settings control is enabled; the serial entry is none of them.
+    for (const qm::Control& c : qm::FormControls())
+        EXPECT_EQ(d.view.enabled(c.id), c.setting != qm::kSerialLabel) << c.name;
+}
+
+// A fresh window shows a record as the settings core says (out-of-range
+// numbers both ways, texts with control bytes, phones laid out anew,
+// switches, sensors, lists and bits out of range), and stores just that.
+TEST_F(FormTest, ShowingARecordStoresWhatTheSettingsCoreSays) {
+    for (const int number : {65535, 0}) {
+        SCOPED_TRACE(number);
+        qm::Settings& r = d.form().record();
+        for (const qm::SettingRule& rule : qm::SettingRules())
+            if (rule.kind == qm::SettingKind::Number)
+                qm::SetNumberValue(r, rule.setting, static_cast<std::uint16_t>(number));
+        if (number != 0) { // the window already shows these after the first round
+            qm::CopyText(r.SET01, qm::kLongTextSize, "a\tb\xE0");
+            qm::CopyText(r.SET02, qm::kLongTextSize, "\r\nx\r\ny");
+            qm::CopyText(r.SET05, qm::kShortTextSize, "\x01*100#\x7F");
+            qm::CopyText(r.SET06, qm::kShortTextSize, "-79161234567");
+            qm::CopyText(r.SET07, qm::kShortTextSize, "8916abc1234567");
+            r.SET44 = 3;
+            r.SET45 = 200;
+            r.SET48 = 9;
+            r.SET50 = 7;
+            r.SET29 = 9;
+            r.SET28 = 0xFF;
+        }
+        const qm::Settings expected = qm::AsShown(r);
+        ASSERT_FALSE(expected == r) << "the rules change nothing here";
+        d.showAll();
+        for (const qm::SettingRule& rule : qm::SettingRules()) {
+            const int n = rule.setting;
+            if (n <= qm::kLastText)
+                EXPECT_STREQ(qm::TextField(r, n), qm::TextField(expected, n)) << n;
+            else
+                EXPECT_EQ(qm::NumberValue(r, n), qm::NumberValue(expected, n)) << n;
+        }
+    }
 }
 
 TEST_F(FormTest, DialogsExitAndTheErrorBox) {

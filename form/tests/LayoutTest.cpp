@@ -122,6 +122,41 @@ TEST(LayoutTest, RadioButtonsOfAGroupFollowEachOther) {
     }
 }
 
+// Every setting with a control is shown by controls of the kind its rule
+// takes: one box, the six banknote boxes (bits 0 to 5), a pair of sensor
+// buttons; the serial entry is an edit.
+TEST(LayoutTest, EverySettingIsShownByControlsOfItsKind) {
+    std::map<int, std::vector<const Control*>> shownBy;
+    for (const Control& c : FormControls())
+        if (c.setting != 0)
+            shownBy[c.setting].push_back(&c);
+    for (const SettingRule& rule : SettingRules()) {
+        SCOPED_TRACE(rule.setting);
+        const std::vector<const Control*>& controls = shownBy[rule.setting];
+        std::map<SettingKind, std::pair<ControlKind, std::size_t>> expected = {
+            {SettingKind::Text, {ControlKind::Edit, 1}},
+            {SettingKind::Number, {ControlKind::Edit, 1}},
+            {SettingKind::Phone, {ControlKind::PhoneEdit, 1}},
+            {SettingKind::Switch, {ControlKind::CheckBox, 1}},
+            {SettingKind::FlagBits, {ControlKind::CheckBox, 6}},
+            {SettingKind::Radio, {ControlKind::RadioButton, 2}},
+            {SettingKind::List, {ControlKind::DropDownList, 1}},
+            {SettingKind::Currency, {ControlKind::DropDownList, 1}},
+            {SettingKind::Carried, {ControlKind::Label, 0}},
+        };
+        const auto [kind, count] = expected.at(rule.kind);
+        ASSERT_EQ(controls.size(), count);
+        for (std::size_t i = 0; i < count; ++i) {
+            EXPECT_EQ(controls[i]->kind, kind) << controls[i]->name;
+            if (rule.kind == SettingKind::FlagBits) {
+                EXPECT_EQ(controls[i]->part, static_cast<int>(i)) << controls[i]->name;
+            }
+        }
+    }
+    ASSERT_EQ(shownBy[kSerialLabel].size(), 1u);
+    EXPECT_EQ(shownBy[kSerialLabel][0]->kind, ControlKind::Edit);
+}
+
 TEST(LayoutTest, ListsFontsAndPanelsAreWhole) {
     EXPECT_FALSE(FormWindow().font.face.empty());
     EXPECT_GT(FormWindow().font.pixelHeight, 0);

@@ -25,6 +25,7 @@ enum class Key {
     Up,
     Down,
     Space,
+    Escape,
     Home,
     SelectAll, // Ctrl+A
     ShiftEnter,

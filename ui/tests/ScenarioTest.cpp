@@ -66,6 +66,7 @@ public:
             {Qt::Key_Up, Qt::NoModifier},
             {Qt::Key_Down, Qt::NoModifier},
             {Qt::Key_Space, Qt::NoModifier},
+            {Qt::Key_Escape, Qt::NoModifier},
             {Qt::Key_Home, Qt::NoModifier},
             {Qt::Key_A, Qt::ControlModifier},
             {Qt::Key_Return, Qt::ShiftModifier},

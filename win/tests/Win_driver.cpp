@@ -113,12 +113,12 @@ void WinDriver::pressKey(Key key) {
         bool ctrl;
     };
     const Stroke strokes[] = {
-        {VK_TAB, false, false},    {VK_TAB, true, false},    {VK_TAB, false, true},
-        {VK_TAB, true, true},      {VK_NEXT, false, true},   {VK_PRIOR, false, true},
-        {VK_LEFT, false, false},   {VK_RIGHT, false, false}, {VK_UP, false, false},
-        {VK_DOWN, false, false},   {VK_SPACE, false, false}, {VK_HOME, false, false},
-        {0, false, true},          {VK_RETURN, true, false}, {VK_RETURN, false, true},
-        {VK_RETURN, false, false},
+        {VK_TAB, false, false},   {VK_TAB, true, false},     {VK_TAB, false, true},
+        {VK_TAB, true, true},     {VK_NEXT, false, true},    {VK_PRIOR, false, true},
+        {VK_LEFT, false, false},  {VK_RIGHT, false, false},  {VK_UP, false, false},
+        {VK_DOWN, false, false},  {VK_SPACE, false, false},  {VK_ESCAPE, false, false},
+        {VK_HOME, false, false},  {0, false, true},          {VK_RETURN, true, false},
+        {VK_RETURN, false, true}, {VK_RETURN, false, false},
     };
     if (key == Key::SelectAll) { // Ctrl+A, as the technician selects the whole text
         SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
