@@ -41,7 +41,7 @@ void BM_ShowAll(benchmark::State& state) {
         settings.SET32 = odd ? 600 : 601;
         odd = !odd;
         state.ResumeTiming();
-        form.Show_all();
+        form.form().Show_all();
     }
 }
 BENCHMARK(BM_ShowAll)->Unit(benchmark::kMicrosecond);

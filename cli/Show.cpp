@@ -1,6 +1,7 @@
 #include "Show.h"
 
 #include "Held_notes.h"
+#include "Layout.h"
 #include "Memory_view.h"
 #include "Setting_rules.h"
 #include "Settings.h"
@@ -18,14 +19,14 @@ using Label = SerialLabel::Kind;
 // window does not show.
 std::string heading(const SettingRule& rule) {
     std::string text = SettingKey(rule.setting);
-    if (!rule.caption.empty())
-        text += "  " + rule.caption;
+    if (!SettingCaption(rule.setting).empty())
+        text += "  " + SettingCaption(rule.setting);
     return text;
 }
 
 std::string jsonHead(const SettingRule& rule) {
     return "{\"key\": \"" + SettingKey(rule.setting) +
-           "\", \"caption\": " + JsonString(rule.caption);
+           "\", \"caption\": " + JsonString(SettingCaption(rule.setting));
 }
 
 const char* stateOf(Label held) {

@@ -1,13 +1,11 @@
-// The table of settings: for every setting, in the order the window shows
-// them, its key, its kind, its bounds or capacity, and the caption of its
-// label in the window. The window's bindings join it by key and add only
-// their control names; the command line reads it as it stands. So both apply
-// one set of rules, written once.
+// The table of settings: for every setting its key, its kind and its bounds
+// or capacity. The window's layout names the setting each control shows and
+// joins this table by it; the command line reads it as it stands. So both
+// apply one set of rules, written once.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,8 +26,7 @@ enum class SettingKind {
 struct SettingRule {
     int setting; // the SET number: the key is SettingKey(setting)
     SettingKind kind;
-    std::string caption; // UTF-8; empty for a setting the window does not show
-    std::int32_t min;    // Number: bounds
+    std::int32_t min; // Number: bounds
     std::int32_t max;
     int entries; // List, Currency: the number of entries
 };
@@ -38,12 +35,14 @@ struct SettingRule {
 // carried untouched.
 constexpr unsigned kBanknoteBits = 0x3F;
 
-// Every setting SET01..SET52: those the window shows in the order Show_all
-// fills them, then the three without a control.
+// Every setting SET01..SET52, in the order the command line lists them: as
+// the window's pages show them, then the three without a control.
 const std::vector<SettingRule>& SettingRules();
 
 // The rule of a key ("SET08", any letter case); null for any other text.
 const SettingRule* FindSettingRule(std::string_view key);
+// The rule of setting n; null for a number outside SET01..SET52.
+const SettingRule* SettingRuleOf(int n);
 
 // The field capacity of a Text or Phone setting less its terminating zero:
 // the most characters it holds.

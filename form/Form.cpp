@@ -1,8 +1,8 @@
 #include "Form.h"
 
-#include "Bindings.h"
 #include "Cp1251.h"
 #include "Field_rules.h"
+#include "Layout.h"
 #include "Serial_label.h"
 #include "Setting_rules.h"
 #include "Settings.h"
@@ -15,9 +15,7 @@ namespace qm {
 
 namespace {
 
-const char* const kSerialCaptions[] = {"Label42", "Label43", "Label45", "Label46"};
-const char* const kBanknoteBoxes[] = {"CheckBox1", "CheckBox2", "CheckBox3",
-                                      "CheckBox4", "CheckBox5", "CheckBox6"};
+const Id kSerialCaptions[] = {Id::Label42, Id::Label43, Id::Label45, Id::Label46};
 
 std::string storedText(const Settings& record, int setting) {
     const char* field = TextField(record, setting);
@@ -44,13 +42,32 @@ std::size_t byteOffset(const std::string& text, int caret) {
     return caret < 0 ? std::string::npos : i;
 }
 
-// The other button of a sensor pair.
-const Binding* partnerOf(const Binding& button) {
-    for (const Binding& b : Bindings())
-        if (b.kind == BindingKind::Radio && b.setting == button.setting && &b != &button)
-            return &b;
-    return nullptr;
+// The other button of a sensor pair: the one that shows the same setting.
+Id partnerOf(const Control& button) {
+    for (const Control& c : FormControls())
+        if (c.kind == ControlKind::RadioButton && c.setting == button.setting && c.id != button.id)
+            return c.id;
+    return Id::None;
 }
+
+// A box the user types into or picks from, as opposed to a check box or
+// radio button.
+bool isBox(const Control& c) {
+    return c.kind == ControlKind::Edit || c.kind == ControlKind::PhoneEdit ||
+           c.kind == ControlKind::DropDownList;
+}
+
+// Counts the form at work while a step of its own runs outside a report.
+class AtWork {
+public:
+    explicit AtWork(int& busy) : busy_(busy) { ++busy_; }
+    ~AtWork() { --busy_; }
+    AtWork(const AtWork&) = delete;
+    AtWork& operator=(const AtWork&) = delete;
+
+private:
+    int& busy_;
+};
 
 } // namespace
 
@@ -63,16 +80,9 @@ const char* ProgramTitle() {
 }
 
 Form::Form(View& view) : view_(view) {
-    // The start look: every box the user types into or picks from, and the
-    // banknote boxes for good, in the 3D light colour until settings are shown.
-    for (const Binding& b : Bindings())
-        if (IsEntryBox(b))
-            view_.setBackground(b.control, Background::Start);
-    for (const char* box : kBanknoteBoxes)
-        view_.setBackground(box, Background::Start);
-    view_.setBackground("Edit21", Background::Working);
-    for (const char* phone : {"MaskEdit1", "MaskEdit3"})
-        view_.setText(phone, PhoneLayOut(PhoneForm::International, ""));
+    for (const Control& c : FormControls())
+        if (c.kind == ControlKind::PhoneEdit)
+            view_.setText(c.id, PhoneLayOut(PhoneForm::International, ""));
     FormCreate();
 }
 
@@ -91,52 +101,81 @@ void Form::setVolumeSource(VolumeSource source) {
     road_ = BoardRoad(std::move(source));
 }
 
+void Form::setReportHook(std::function<void(const std::string&)> hook) {
+    reportHook_ = std::move(hook);
+}
+
+std::string Form::reportLine(const char* what, Id control, const std::string& detail) {
+    std::string line = what;
+    if (control != Id::None)
+        line += " " + Layout(control).name;
+    return detail.empty() ? line : line + " " + detail;
+}
+
 // Reports.
 
-void Form::typed(std::string_view control, const std::string&) {
-    guarded([&] {
-        const Binding* b = FindBinding(control);
-        if (control == "Edit21")
-            textChanged(control);
-        else if (b && b->kind == BindingKind::Phone)
-            phoneChanged(control);
-        else if (b && (b->kind == BindingKind::Text || b->kind == BindingKind::Number))
+void Form::typed(Id control) {
+    report("typed", control, {}, [&] {
+        const Control& c = Layout(control);
+        if (c.kind == ControlKind::Edit && c.setting != 0)
             textChanged(control);
     });
 }
 
-void Form::toggled(std::string_view control, bool on) {
-    guarded([&] { switchedOn(control, on); });
+void Form::toggled(Id control, bool on) {
+    report("toggled", control, on ? "on" : "off", [&] {
+        // A sensor button is switched off only by its partner: one that the
+        // toolkit switched off for a click on it is switched on again.
+        if (!on && Layout(control).kind == ControlKind::RadioButton)
+            view_.setChecked(control, true);
+        else
+            switchedOn(control, on);
+    });
 }
 
-void Form::picked(std::string_view control, int entry) {
-    guarded([&] {
-        const Binding* b = FindBinding(control);
-        if (!b)
-            return;
-        if (b->kind == BindingKind::Currency)
+void Form::picked(Id control, int entry) {
+    report("picked", control, std::to_string(entry), [&] {
+        const Control& c = Layout(control);
+        if (const SettingRule* rule = RuleOf(c); rule && rule->kind == SettingKind::Currency)
             ComboBox35Change(entry);
-        else if (b->kind == BindingKind::List)
-            StoreEntry(record_, b->setting, entry);
+        else if (rule && rule->kind == SettingKind::List)
+            StoreEntry(record_, c.setting, entry);
     });
 }
 
-void Form::clicked(std::string_view control) {
-    guarded([&] {
-        if (control == "BitBtn1")
-            BitBtn1Click();
-        else if (control == "BitBtn2")
-            BitBtn2Click();
-        else if (control == "BitBtn3")
-            BitBtn3Click();
-        else if (control == "BitBtn8")
-            BitBtn8Click();
-        else if (control == "BitBtn11")
-            BitBtn11Click();
-        else if (control == "BitBtn12")
-            BitBtn12Click();
-        else if (const Binding* b = FindBinding(control);
-                 b && b->kind == BindingKind::Phone && view_.selection(control).length == 0) {
+void Form::arrowPressed(Id control) {
+    report("arrow", control, {}, [&] {
+        // Within a sensor pair the arrows move the selection and the focus
+        // to the other button, round the ends.
+        const Control& c = Layout(control);
+        const Id other = c.kind == ControlKind::RadioButton ? partnerOf(c) : Id::None;
+        if (other == Id::None || !view_.enabled(other) || !view_.shown(other))
+            return;
+        view_.setFocus(other, FocusWay::Step);
+        showChecked(other, true);
+    });
+}
+
+void Form::clicked(Id control) {
+    report("clicked", control, {}, [&] {
+        switch (control) {
+        case Id::BitBtn1:
+            return BitBtn1Click();
+        case Id::BitBtn2:
+            return BitBtn2Click();
+        case Id::BitBtn3:
+            return BitBtn3Click();
+        case Id::BitBtn8:
+            return BitBtn8Click();
+        case Id::BitBtn11:
+            return BitBtn11Click();
+        case Id::BitBtn12:
+            return BitBtn12Click();
+        default:
+            break;
+        }
+        if (Layout(control).kind == ControlKind::PhoneEdit &&
+            view_.selection(control).length == 0) {
             // A click past the typed characters would leave blanks before
             // the number typed there; gaps made on purpose among them stay.
             const int caret = PhoneClickedCaret({view_.text(control), view_.caret(control)});
@@ -146,26 +185,28 @@ void Form::clicked(std::string_view control) {
     });
 }
 
-void Form::pageChanged(int) {
-    guarded([&] { PageControl1Change(); });
+void Form::pageChanged(int page) {
+    report("page", Id::None, std::to_string(page), [&] { PageControl1Change(); });
 }
 
-void Form::phoneTyped(std::string_view control, char32_t c) {
-    guarded([&] {
+void Form::phoneTyped(Id control, char32_t c) {
+    const std::string key = c > 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c))
+                                                 : "U+" + std::to_string(static_cast<long>(c));
+    report("phoneTyped", control, key, [&] {
         showPhone(control, PhoneTypeChar({view_.text(control), view_.caret(control)},
                                          view_.selection(control), c));
     });
 }
 
-void Form::phoneKey(std::string_view control, PhoneKey key) {
-    guarded([&] {
+void Form::phoneKey(Id control, PhoneKey key) {
+    report("phoneKey", control, key == PhoneKey::Backspace ? "Backspace" : "Delete", [&] {
         showPhone(control, PhonePressKey({view_.text(control), view_.caret(control)},
                                          view_.selection(control), key));
     });
 }
 
-void Form::pasted(std::string_view control, const std::string& text) {
-    guarded([&] {
+void Form::pasted(Id control, const std::string& text) {
+    report("pasted", control, text, [&] {
         const PhoneBox before{view_.text(control), view_.caret(control)};
         const PhoneBox after = PhonePaste(before, view_.selection(control), text);
         if (after.text != before.text || after.caret != before.caret)
@@ -175,21 +216,21 @@ void Form::pasted(std::string_view control, const std::string& text) {
 
 // Showing values; the rule runs where the shown value changes.
 
-void Form::showText(std::string_view control, const std::string& text) {
+void Form::showText(Id control, const std::string& text) {
     if (view_.text(control) == text)
         return; // showing the same value is no change: caret and selection stay
     view_.setText(control, text);
     textChanged(control);
 }
 
-void Form::showChecked(std::string_view control, bool on) {
+void Form::showChecked(Id control, bool on) {
     if (view_.checked(control) == on)
         return;
     view_.setChecked(control, on);
     switchedOn(control, on);
 }
 
-void Form::showPhone(std::string_view control, const PhoneBox& box) {
+void Form::showPhone(Id control, const PhoneBox& box) {
     const bool changed = view_.text(control) != box.text;
     if (changed)
         view_.setText(control, box.text);
@@ -200,15 +241,15 @@ void Form::showPhone(std::string_view control, const PhoneBox& box) {
 
 // The change rules.
 
-void Form::textChanged(std::string_view control) {
-    const bool serial = control == "Edit21";
-    const Binding* b = serial ? nullptr : FindBinding(control);
+void Form::textChanged(Id control) {
+    const Control& c = Layout(control);
+    const SettingRule* rule = RuleOf(c);
     std::string text = view_.text(control);
-    std::string& last = lastShown_[std::string(control)];
-    if (!b || b->kind == BindingKind::Text) {
+    std::string& last = lastShown_[control];
+    if (!rule || rule->kind == SettingKind::Text) {
         // What enters a text box becomes one line within its field; an edit
         // that brings a character code page 1251 lacks is refused whole.
-        const std::size_t room = serial ? kSerialSize - 1 : TextCapacity(b->setting) - 1;
+        const auto room = static_cast<std::size_t>(LengthLimit(c));
         const auto kept = KeepEntered(last, text, byteOffset(text, view_.caret(control)), room);
         const EditedText shown = kept ? *kept : EditedText{last, last.size()};
         if (shown.text != text) {
@@ -221,137 +262,138 @@ void Form::textChanged(std::string_view control) {
     if (text == last)
         return;
     last = text;
-    if (serial) {
+    if (!rule) {
         Edit21Change();
         return;
     }
     modified_ = 1;
-    if (b->kind == BindingKind::Text)
-        StoreText(record_, b->setting, text);
+    if (rule->kind == SettingKind::Text)
+        StoreText(record_, c.setting, text);
     else
-        StoreNumber(record_, *FindSettingRule(SettingKey(b->setting)), text);
+        StoreNumber(record_, *rule, text);
 }
 
-void Form::switchedOn(std::string_view control, bool on) {
-    const Binding* b = FindBinding(control);
-    if (!b)
+void Form::switchedOn(Id control, bool on) {
+    const Control& c = Layout(control);
+    const SettingRule* rule = RuleOf(c);
+    if (!rule)
         return;
-    switch (b->kind) {
-    case BindingKind::Switch:
+    switch (rule->kind) {
+    case SettingKind::Switch:
         modified_ = 1;
-        StoreSwitch(record_, b->setting, on);
+        StoreSwitch(record_, c.setting, on);
         break;
-    case BindingKind::FlagBit:
+    case SettingKind::FlagBits:
         modified_ = 1;
-        StoreBanknote(record_, b->bit, on);
+        StoreBanknote(record_, c.part, on);
         break;
-    case BindingKind::Radio:
+    case SettingKind::Radio: {
         // Only the button switched on counts; it switches its partner off,
-        // as one group, whatever the toolkit does with the pair.
+        // as one group, whatever the toolkit does with the pair, and is the
+        // pair's tab stop.
         if (!on)
             break;
-        StoreSwitch(record_, b->setting, b->on != 0);
-        if (const Binding* partner = partnerOf(*b); partner && view_.checked(partner->control))
-            view_.setChecked(partner->control, false);
+        StoreSwitch(record_, c.setting, c.part != 0);
+        const Id partner = partnerOf(c);
+        if (view_.checked(partner))
+            view_.setChecked(partner, false);
+        view_.setTabStop(control, true);
+        view_.setTabStop(partner, false);
         break;
+    }
     default:
         break;
     }
 }
 
-void Form::phoneChanged(std::string_view control) {
-    const Binding* b = FindBinding(control);
-    PhoneBox box{view_.text(control), view_.caret(control)};
-    const PhoneForm form = PhoneFormOfShown(box.text);
-    // A box that let through what no position takes (a toolkit's mask takes
-    // digits of other scripts) shows its value as it will be stored.
-    const PhoneBox laidOut = PhoneReform(box, form);
-    if (laidOut.text != box.text) {
-        view_.setText(control, laidOut.text);
-        view_.setCaret(control, laidOut.caret);
-        box = laidOut;
-    }
-    const std::string value = PhoneValueOf(box.text);
-    std::string& last = lastShown_[std::string(control)];
+void Form::phoneChanged(Id control) {
+    const std::string value = PhoneValueOf(view_.text(control));
+    std::string& last = lastShown_[control];
     if (value == last)
         return;
     last = value;
     modified_ = 1;
-    StoreText(record_, b->setting, value);
+    const int setting = Layout(control).setting;
+    StoreText(record_, setting, value);
     if (PhoneErases(value)) {
         // A leading minus erases the number; the emptied box is handled
         // again and ends in the international form, the caret at its start.
-        TextField(record_, b->setting)[0] = '\0';
+        TextField(record_, setting)[0] = '\0';
         showPhone(control, {PhoneLayOut(PhoneForm::International, ""), 0});
-    } else if (PhoneFormFor(value) != form) {
-        showPhone(control, PhoneReform(box, PhoneFormFor(value)));
+    } else if (PhoneFormFor(value) != PhoneFormOfShown(view_.text(control))) {
+        showPhone(control,
+                  PhoneReform({view_.text(control), view_.caret(control)}, PhoneFormFor(value)));
     }
 }
 
 void Form::Edit21Change() {
-    if (!StoreLabel(record_, view_.text("Edit21")))
+    if (!StoreLabel(record_, view_.text(Id::Edit21)))
         return; // the entry's own rule lets no such text through
     setSerialCaptions(serialText(record_));
 }
 
 void Form::setSerialCaptions(const std::string& text) {
-    for (const char* caption : kSerialCaptions)
+    for (const Id caption : kSerialCaptions)
         view_.setText(caption, text);
 }
 
 // Showing the record.
 
 void Form::Show_all() {
+    const AtWork atWork(busy_);
     // A board whose serial label was never set is offered the serial entry;
     // once shown, the entry stays until a store has put the label on its
     // target (WriteImage).
     if (OffersSerialEntry(record_)) {
-        view_.setShown("Edit21", true);
-        view_.setEnabled("Edit21", true);
+        view_.setShown(Id::Edit21, true);
+        view_.setEnabled(Id::Edit21, true);
     } else {
         setSerialCaptions(serialText(record_));
     }
 
     // Filling runs each control's change rule where the shown value changes,
     // so a value stored out of its control's range is stored back in range.
-    for (const Binding& b : Bindings()) {
-        const int n = b.setting;
-        switch (b.kind) {
-        case BindingKind::Text:
-            showText(b.control, storedText(record_, n));
+    for (const Control& c : FormControls()) {
+        const SettingRule* rule = RuleOf(c);
+        if (!rule)
+            continue;
+        const int n = c.setting;
+        switch (rule->kind) {
+        case SettingKind::Text:
+            showText(c.id, storedText(record_, n));
             break;
-        case BindingKind::Number:
-            showText(b.control, std::to_string(NumberValue(record_, n)));
+        case SettingKind::Number:
+            showText(c.id, std::to_string(NumberValue(record_, n)));
             break;
-        case BindingKind::Switch:
-            showChecked(b.control, NumberValue(record_, n) != 0);
+        case SettingKind::Switch:
+            showChecked(c.id, NumberValue(record_, n) != 0);
             break;
-        case BindingKind::FlagBit:
-            showChecked(b.control, (record_.SET28 >> b.bit) & 1);
+        case SettingKind::FlagBits:
+            showChecked(c.id, (record_.SET28 >> c.part) & 1);
             break;
-        case BindingKind::Phone: {
+        case SettingKind::Phone: {
             const std::string value = storedText(record_, n);
-            if (PhoneValueOf(view_.text(b.control)) != value) {
+            if (PhoneValueOf(view_.text(c.id)) != value) {
                 const PhoneForm form = PhoneFormFor(value);
-                showPhone(b.control, {PhoneLayOut(form, value),
-                                      PhonePositionOfSlot(form, static_cast<int>(value.size()))});
+                showPhone(c.id, {PhoneLayOut(form, value),
+                                 PhonePositionOfSlot(form, static_cast<int>(value.size()))});
             }
             break;
         }
-        case BindingKind::Radio:
+        case SettingKind::Radio:
             // Of a pair, the first button is switched on for a non-zero value
             // and the second for zero.
-            showChecked(b.control, (NumberValue(record_, n) != 0) == (b.on != 0));
+            showChecked(c.id, (NumberValue(record_, n) != 0) == (c.part != 0));
             break;
-        case BindingKind::List:
-        case BindingKind::Currency: {
+        case SettingKind::List:
+        case SettingKind::Currency: {
             // Showing an entry runs no rule; a value without one shows none.
             const std::uint32_t value = NumberValue(record_, n);
-            view_.setEntry(b.control, value < static_cast<std::uint32_t>(b.entries)
-                                          ? static_cast<int>(value)
-                                          : -1);
+            view_.setEntry(c.id, value < c.entries.size() ? static_cast<int>(value) : -1);
             break;
         }
+        case SettingKind::Carried:
+            break;
         }
     }
 
@@ -360,11 +402,12 @@ void Form::Show_all() {
     // Showing the currency entry ran no rule; apply its captions here.
     Show_currency();
 
-    for (const Binding& b : Bindings())
-        view_.setEnabled(b.control, true);
-    for (const Binding& b : Bindings())
-        if (IsEntryBox(b))
-            view_.setBackground(b.control, Background::Working);
+    for (const Control& c : FormControls())
+        if (RuleOf(c))
+            view_.setEnabled(c.id, true);
+    for (const Control& c : FormControls())
+        if (RuleOf(c) && isBox(c))
+            view_.setBackground(c.id, Background::Working);
 
     view_.repaint();
 }

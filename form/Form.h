@@ -20,7 +20,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace qm {
 
@@ -31,10 +30,6 @@ const char* ProgramTitle();
 // Ctrl+Tab and Ctrl+PgDn the next page, Ctrl+Shift+Tab and Ctrl+PgUp the one
 // before.
 enum class PageTurn { Next, Previous };
-
-// The page (0..3) a control of the layout stands on, through its group box;
-// -1 for the window's own controls (the command buttons, the tab strip).
-int PageOf(std::string_view control);
 
 // Whether Show_all offers the serial entry for a record: its label is blank.
 bool OffersSerialEntry(const Settings& record);
@@ -51,21 +46,23 @@ public:
     Form& operator=(const Form&) = delete;
 
     // What the user did. Reports of controls the form has no rule for are
-    // ignored.
-    // An edit's text changed (the form reads what it shows from the view).
-    void typed(std::string_view control, const std::string& text);
-    void toggled(std::string_view control, bool on);  // a check box or radio button
-    void picked(std::string_view control, int entry); // a list entry
-    void enterPressed(std::string_view control);      // Enter or Shift+Enter
-    void clicked(std::string_view control);           // a button; a click into a phone box
-    void pageChanged(int page);                       // a page tab
-    void pageTurned(PageTurn turn);                   // a page key (PageTurn)
-    // Keys in a phone box shown by a plain edit; a window whose box lays out
-    // the mask itself reports typed() instead.
-    void phoneTyped(std::string_view control, char32_t c);
-    void phoneKey(std::string_view control, PhoneKey key);
+    // ignored, and so is every report that comes while the form itself is at
+    // work: the toolkit telling what the form just set.
+    void typed(Id control);                  // a plain edit's text changed
+    void toggled(Id control, bool on);       // a check box or radio button
+    void picked(Id control, int entry);      // a list entry
+    void enterPressed(Id control);           // Enter, whatever Shift, Ctrl and Alt
+    void arrowPressed(Id control);           // an arrow key in a radio button
+    void clicked(Id control);                // a button; a click into a phone box
+    void pageChanged(int page);              // a page tab
+    void pageTurned(PageTurn turn);          // a page key (PageTurn)
+    void phoneTyped(Id control, char32_t c); // a character typed into a phone box
+    void phoneKey(Id control, PhoneKey key); // Backspace or Delete in a phone box
     // A text pasted into a phone box (the keys, the menu or the middle button).
-    void pasted(std::string_view control, const std::string& text);
+    void pasted(Id control, const std::string& text);
+    // Hands every report the form takes to the hook as a line ("typed
+    // Edit7"), for the window's tests to compare.
+    void setReportHook(std::function<void(const std::string&)> hook);
 
     // Fills every control from the settings record, applies the currency
     // captions, blanks the status line, enables the settings controls.
@@ -108,8 +105,10 @@ private:
     class CommandsBusy;
 
     // The error-box policy: an error that escapes the action is shown in the
-    // standard error box, and the program goes on.
+    // standard error box, and the program goes on. The form is at work
+    // meanwhile.
     template <class Action> void guarded(Action&& action) {
+        ++busy_;
         try {
             action();
         } catch (const std::exception& e) {
@@ -117,29 +116,42 @@ private:
         } catch (...) {
             view_.showBox(BoxKind::Error, std::string());
         }
+        --busy_;
     }
+    // A report of the user's, unless the form is at work.
+    template <class Action>
+    void report(const char* what, Id control, const std::string& detail, Action&& action) {
+        if (busy_ > 0)
+            return;
+        if (reportHook_)
+            reportHook_(reportLine(what, control, detail));
+        guarded(action);
+    }
+    static std::string reportLine(const char* what, Id control, const std::string& detail);
     // Shows a value in a control; runs the control's rule when that changes
     // what it shows.
-    void showText(std::string_view control, const std::string& text);
-    void showChecked(std::string_view control, bool on);
-    void showPhone(std::string_view control, const PhoneBox& box);
+    void showText(Id control, const std::string& text);
+    void showChecked(Id control, bool on);
+    void showPhone(Id control, const PhoneBox& box);
     // The change rules.
-    void textChanged(std::string_view control);
-    void switchedOn(std::string_view control, bool on);
-    void phoneChanged(std::string_view control);
+    void textChanged(Id control);
+    void switchedOn(Id control, bool on);
+    void phoneChanged(Id control);
     void Edit21Change();
     void ComboBox35Change(int entry);
     void setSerialCaptions(const std::string& text);
     void showOutcome(const TransferOutcome& outcome);
     void changePageByEnter(int page);
-    std::string firstTabStopOf(int page) const;
+    Id firstTabStopOf(int page) const;
 
     View& view_;
     Settings record_{};
     std::uint8_t modified_ = 0;
     // What each text box and phone box held when its rule last ran: its rule
     // runs again only when that changes.
-    std::map<std::string, std::string, std::less<>> lastShown_;
+    std::map<Id, std::string> lastShown_;
+    int busy_ = 0; // the form at work: what the view reports is its own doing
+    std::function<void(const std::string&)> reportHook_;
     // The loads and stores, with what they read from the board and are about
     // to overwrite on it kept in the board archive, silently.
     BoardRoad road_;

@@ -5,25 +5,12 @@
 
 namespace qm {
 
-void MemoryView::setText(std::string_view c, const std::string& text) {
+void MemoryView::setText(Id c, const std::string& text) {
     Control& control = (*this)[c];
     control.text = text;
     control.caret = 0;
     for (const char byte : text)
         control.caret += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
-MemoryView::Control& MemoryView::operator[](std::string_view c) {
-    auto found = controls_.find(c);
-    if (found == controls_.end())
-        found = controls_.emplace(std::string(c), Control{}).first;
-    return found->second;
-}
-
-const MemoryView::Control& MemoryView::at(std::string_view c) const {
-    static const Control none;
-    const auto found = controls_.find(c);
-    return found == controls_.end() ? none : found->second;
 }
 
 Settings AsShown(const Settings& record) {

@@ -3,36 +3,38 @@
 // with a record is wanted.
 #pragma once
 
+#include "Layout.h"
 #include "Settings.h"
 #include "View.h"
 
-#include <map>
+#include <array>
 #include <string>
 
 namespace qm {
 
 class MemoryView : public View {
 public:
-    std::string text(std::string_view c) const override { return at(c).text; }
+    std::string text(Id c) const override { return at(c).text; }
     // The caret goes to the end of the text, as in an edit.
-    void setText(std::string_view c, const std::string& text) override;
-    bool checked(std::string_view c) const override { return at(c).checked; }
-    void setChecked(std::string_view c, bool on) override { (*this)[c].checked = on; }
-    int entry(std::string_view c) const override { return at(c).entry; }
-    void setEntry(std::string_view c, int position) override { (*this)[c].entry = position; }
-    bool enabled(std::string_view c) const override { return at(c).enabled; }
-    void setEnabled(std::string_view c, bool on) override { (*this)[c].enabled = on; }
-    bool shown(std::string_view c) const override { return at(c).shown; }
-    void setShown(std::string_view c, bool on) override { (*this)[c].shown = on; }
-    void setBackground(std::string_view, Background) override {}
-    int caret(std::string_view c) const override { return at(c).caret; }
-    void setCaret(std::string_view c, int position) override { (*this)[c].caret = position; }
+    void setText(Id c, const std::string& text) override;
+    bool checked(Id c) const override { return at(c).checked; }
+    void setChecked(Id c, bool on) override { (*this)[c].checked = on; }
+    int entry(Id c) const override { return at(c).entry; }
+    void setEntry(Id c, int position) override { (*this)[c].entry = position; }
+    bool enabled(Id c) const override { return at(c).enabled; }
+    void setEnabled(Id c, bool on) override { (*this)[c].enabled = on; }
+    bool shown(Id c) const override { return at(c).shown; }
+    void setShown(Id c, bool on) override { (*this)[c].shown = on; }
+    void setBackground(Id, Background) override {}
+    int caret(Id c) const override { return at(c).caret; }
+    void setCaret(Id c, int position) override { (*this)[c].caret = position; }
     // Nothing is selected where no user selects.
-    Selection selection(std::string_view) const override { return {}; }
+    Selection selection(Id) const override { return {}; }
     int page() const override { return page_; }
     void setPage(int page) override { page_ = page; }
-    std::string focused() const override { return focus_; }
-    void setFocus(std::string_view c, FocusWay) override { focus_ = std::string(c); }
+    Id focused() const override { return focus_; }
+    void setFocus(Id c, FocusWay) override { focus_ = c; }
+    void setTabStop(Id, bool) override {}
     std::string status() const override { return status_; }
     void setStatus(const std::string& text) override { status_ = text; }
     void repaint() override {}
@@ -49,12 +51,12 @@ private:
         bool shown = true;
         int caret = 0;
     };
-    Control& operator[](std::string_view c);
-    const Control& at(std::string_view c) const;
+    Control& operator[](Id c) { return controls_[static_cast<std::size_t>(c)]; }
+    const Control& at(Id c) const { return controls_[static_cast<std::size_t>(c)]; }
 
-    std::map<std::string, Control, std::less<>> controls_;
+    std::array<Control, kControlCount + 1> controls_{}; // and Id::None
     int page_ = 0;
-    std::string focus_;
+    Id focus_ = Id::None;
     std::string status_;
 };
 

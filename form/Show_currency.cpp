@@ -2,6 +2,7 @@
 #include "Form.h"
 
 #include "Field_rules.h"
+#include "Layout.h"
 #include "Settings.h"
 
 #include <string>
@@ -41,24 +42,25 @@ const CurrencyCaptions kCurrencyCaptions[4] = {
 } // namespace
 
 void Form::Show_currency() {
-    int index = view_.entry("ComboBox35");
+    int index = view_.entry(Id::ComboBox35);
     if (index < 0 || index > 3) {
         // A stored currency without an entry shows as Russia; the record keeps
         // its value until the user picks one.
-        view_.setEntry("ComboBox35", 0);
+        view_.setEntry(Id::ComboBox35, 0);
         index = 0;
     }
     const CurrencyCaptions& c = kCurrencyCaptions[index];
-    view_.setText("Label40", c.priceHeading);
-    for (int k = 0; k < 6; ++k)
-        view_.setText("CheckBox" + std::to_string(k + 1), c.banknotes[k]);
-    view_.setText("Label44", c.balanceUnit);
-    view_.setText("Label48", c.coinUnit);
+    view_.setText(Id::Label40, c.priceHeading);
+    for (const Control& box : FormControls())
+        if (RuleOf(box) && RuleOf(box)->kind == SettingKind::FlagBits)
+            view_.setText(box.id, c.banknotes[box.part]);
+    view_.setText(Id::Label44, c.balanceUnit);
+    view_.setText(Id::Label48, c.coinUnit);
 }
 
 void Form::ComboBox35Change(int entry) {
     modified_ = 1;
-    StoreEntry(record_, 29, entry);
+    StoreEntry(record_, Layout(Id::ComboBox35).setting, entry);
     Show_currency();
 }
 

@@ -10,7 +10,7 @@ namespace qm {
 
 namespace {
 
-const char* const kDataButtons[] = {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn8", "BitBtn11"};
+const Id kDataButtons[] = {Id::BitBtn1, Id::BitBtn2, Id::BitBtn3, Id::BitBtn8, Id::BitBtn11};
 
 // The save pattern has no dot: it lists every file whose name ends in "ini".
 // Neither dialog asks before it overwrites.
@@ -34,13 +34,13 @@ const FileDialogSetup& FileDialogOf(FileDialogKind kind) {
 class Form::CommandsBusy {
 public:
     explicit CommandsBusy(View& view) : view_(view), focus_(view.focused()) {
-        for (const char* button : kDataButtons)
+        for (const Id button : kDataButtons)
             view_.setEnabled(button, false);
     }
     ~CommandsBusy() {
-        for (const char* button : kDataButtons)
+        for (const Id button : kDataButtons)
             view_.setEnabled(button, true);
-        if (!focus_.empty() && view_.enabled(focus_) && view_.shown(focus_))
+        if (focus_ != Id::None && view_.enabled(focus_) && view_.shown(focus_))
             view_.setFocus(focus_, FocusWay::Back);
     }
     CommandsBusy(const CommandsBusy&) = delete;
@@ -48,7 +48,7 @@ public:
 
 private:
     View& view_;
-    std::string focus_;
+    Id focus_;
 };
 
 void Form::StoreImage(const std::string& path, Medium to) {
@@ -56,16 +56,16 @@ void Form::StoreImage(const std::string& path, Medium to) {
     view_.setStatus(ProgressText(Transfer::Store, path));
     view_.repaint();
     // A board never labelled gets the label typed into the serial entry.
-    const bool withSerial = view_.shown("Edit21");
+    const bool withSerial = view_.shown(Id::Edit21);
     const ImageResult result = road_.store(path, to, record_, withSerial, *this);
     const bool written = result == ImageResult::Success || result == ImageResult::WrittenUnchecked;
     if (withSerial && written) {
         // Only now has the entry done its work; after any failure it stays,
         // label and all, so the next store writes the label again. Emptying
         // it runs its rule, which empties the label and the captions.
-        showText("Edit21", std::string());
-        view_.setShown("Edit21", false);
-        view_.setEnabled("Edit21", false);
+        showText(Id::Edit21, std::string());
+        view_.setShown(Id::Edit21, false);
+        view_.setEnabled(Id::Edit21, false);
     }
     showOutcome(OutcomeOf(Transfer::Store, result, path));
 }
@@ -91,8 +91,8 @@ void Form::showOutcome(const TransferOutcome& outcome) {
 }
 
 void Form::BitBtn1Click() {
-    view_.setEnabled("BitBtn8", true);
-    view_.setEnabled("BitBtn3", true);
+    view_.setEnabled(Id::BitBtn8, true);
+    view_.setEnabled(Id::BitBtn3, true);
     record_ = Set_def();
     modified_ = 1;
     Show_all();

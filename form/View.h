@@ -1,14 +1,15 @@
 // What the form asks of a window: a passive view over its controls.
 //
 // A window implements this over its own widgets, each control named by its
-// layout name ("Edit7", "ComboBox35", "StatusBar1"). It only shows what it is
-// told and reports what the user did (Form.h); it runs no rule of its own
-// and reports nothing that the form itself set. Texts are UTF-8; positions
-// (caret, selection) count characters.
+// identifier in the layout (Layout.h). It only shows what it is told and
+// reports what the user did (Form.h); it runs no rule of its own. What the
+// toolkit notifies while the form sets a control, the form knows for its
+// own doing. Texts are UTF-8; positions (caret, selection) count characters.
 #pragma once
 
+#include "Layout.h"
+
 #include <string>
-#include <string_view>
 
 namespace qm {
 
@@ -53,37 +54,39 @@ public:
     // An edit's or a phone box's text as shown (a phone box with its
     // brackets, dashes and "_" in unfilled places); a label's or a check
     // box's caption.
-    virtual std::string text(std::string_view control) const = 0;
-    virtual void setText(std::string_view control, const std::string& text) = 0;
+    virtual std::string text(Id control) const = 0;
+    virtual void setText(Id control, const std::string& text) = 0;
 
     // A check box's or a radio button's state. Switching one radio button on
     // switches nothing else: the form keeps the pair.
-    virtual bool checked(std::string_view control) const = 0;
-    virtual void setChecked(std::string_view control, bool on) = 0;
+    virtual bool checked(Id control) const = 0;
+    virtual void setChecked(Id control, bool on) = 0;
 
     // The entry a list shows: its position, -1 for none.
-    virtual int entry(std::string_view control) const = 0;
-    virtual void setEntry(std::string_view control, int position) = 0;
+    virtual int entry(Id control) const = 0;
+    virtual void setEntry(Id control, int position) = 0;
 
-    virtual bool enabled(std::string_view control) const = 0;
-    virtual void setEnabled(std::string_view control, bool on) = 0;
+    virtual bool enabled(Id control) const = 0;
+    virtual void setEnabled(Id control, bool on) = 0;
     // The control's own visibility, whichever page shows.
-    virtual bool shown(std::string_view control) const = 0;
-    virtual void setShown(std::string_view control, bool on) = 0;
-    virtual void setBackground(std::string_view control, Background look) = 0;
+    virtual bool shown(Id control) const = 0;
+    virtual void setShown(Id control, bool on) = 0;
+    virtual void setBackground(Id control, Background look) = 0;
 
     // An edit's caret and selection.
-    virtual int caret(std::string_view control) const = 0;
-    virtual void setCaret(std::string_view control, int position) = 0;
-    virtual Selection selection(std::string_view control) const = 0;
+    virtual int caret(Id control) const = 0;
+    virtual void setCaret(Id control, int position) = 0;
+    virtual Selection selection(Id control) const = 0;
 
     // The active page of PageControl1, 0..3.
     virtual int page() const = 0;
     virtual void setPage(int page) = 0;
 
-    // The control with the focus; empty for none.
-    virtual std::string focused() const = 0;
-    virtual void setFocus(std::string_view control, FocusWay way) = 0;
+    // The control with the focus; None for none.
+    virtual Id focused() const = 0;
+    virtual void setFocus(Id control, FocusWay way) = 0;
+    // Whether Tab stops at the control (the selected button of a sensor pair).
+    virtual void setTabStop(Id control, bool on) = 0;
 
     // The second panel of StatusBar1, the only one that ever holds text.
     virtual std::string status() const = 0;

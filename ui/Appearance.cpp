@@ -11,8 +11,6 @@
 #include <QTabWidget>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace qm {
 
 namespace {
@@ -95,16 +93,12 @@ public:
 
 } // namespace
 
-void FitLabels(QWidget& form) {
-    const QWidget* statusBar = form.findChild<QWidget*>(QStringLiteral("StatusBar1"));
-    const auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    for (int i = 0; pages && i < pages->count(); ++i)
-        pages->widget(i)->installEventFilter(new FitOnFirstShow(pages->widget(i)));
-    for (QLabel* label : form.findChildren<QLabel*>()) {
-        const bool onPage = pages && pages->isAncestorOf(label);
-        if (!onPage && (!statusBar || !statusBar->isAncestorOf(label)))
+void FitLabels(QWidget& form, const QWidget& statusBar, QTabWidget& pages) {
+    for (int i = 0; i < pages.count(); ++i)
+        pages.widget(i)->installEventFilter(new FitOnFirstShow(pages.widget(i)));
+    for (QLabel* label : form.findChildren<QLabel*>())
+        if (!pages.isAncestorOf(label) && !statusBar.isAncestorOf(label))
             label->adjustSize();
-    }
 }
 
 void SetCaption(QLabel* label, const QString& text) {
@@ -126,17 +120,15 @@ void PlaceWindow(QWidget& form, const WindowLayout& window) {
         form.resize(window.clientWidth, window.clientHeight);
     else
         form.setFixedSize(window.clientWidth, window.clientHeight);
-    QPoint position(window.left, window.top);
+    Point at{window.left, window.top};
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // On a screen too small for the usual place, move in so the whole
-        // window shows (frame allowance: a title bar and borders).
+        // The frame is not known before the window shows: room for a title
+        // bar and borders.
         const QRect free = screen->availableGeometry();
-        const int right = free.right() - window.clientWidth - 16;
-        const int bottom = free.bottom() - window.clientHeight - 40;
-        position.setX(std::max(free.left(), std::min(position.x(), right)));
-        position.setY(std::max(free.top(), std::min(position.y(), bottom)));
+        at = PlaceOnScreen(window.clientWidth + 16, window.clientHeight + 40,
+                           {free.x(), free.y(), free.width(), free.height()});
     }
-    form.move(position);
+    form.move(at.x, at.y);
 }
 
 QColor WorkingBackground(const QWidget& form) {

@@ -10,6 +10,7 @@
 #include <QString>
 
 class QLabel;
+class QTabWidget;
 class QWidget;
 
 namespace qm {
@@ -25,7 +26,7 @@ QColor ToolkitColour(Colour colour, const QWidget& form);
 
 // Every label of the window (the status panels aside) takes its text's size;
 // those of a tab page when the page is first shown.
-void FitLabels(QWidget& form);
+void FitLabels(QWidget& form, const QWidget& statusBar, QTabWidget& pages);
 
 // Sets a label's text and fits its size to it.
 void SetCaption(QLabel* label, const QString& text);

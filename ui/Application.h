@@ -7,7 +7,6 @@
 #include <exception>
 #include <functional>
 #include <memory>
-#include <utility>
 
 namespace qm {
 
@@ -28,32 +27,5 @@ public:
     // Returns the program's exit code, always 0.
     int Run(const std::function<std::unique_ptr<QWidget>()>& createWindow);
 };
-
-// A handler for connect() whose escaping exception is shown in the error box,
-// after which the program goes on. The exception stops here instead of
-// unwinding through the toolkit, whose own frames would be left half done;
-// Application::notify remains the net for anything else.
-template <class Handler> class GuardedHandler {
-public:
-    explicit GuardedHandler(Handler handler) : handler_(std::move(handler)) {}
-
-    // Takes as many of a signal's arguments as the handler does.
-    template <class... Args>
-    auto operator()(Args&&... args) const
-        -> decltype(std::declval<const Handler&>()(std::forward<Args>(args)...), void()) {
-        try {
-            handler_(std::forward<Args>(args)...);
-        } catch (...) {
-            Application::ShowException(std::current_exception());
-        }
-    }
-
-private:
-    Handler handler_;
-};
-
-template <class Handler> GuardedHandler<Handler> Guarded(Handler handler) {
-    return GuardedHandler<Handler>(std::move(handler));
-}
 
 } // namespace qm

@@ -1,7 +1,5 @@
 #include "FileDialogs.h"
 
-#include "Form.h"
-
 #include <QFileDialog>
 
 #include <utility>
@@ -31,10 +29,6 @@ QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
-}
-
-QString RunFileDialog(QWidget* parent, FileDialogKind kind) {
-    return RunFileDialog(parent, FileDialogOf(kind));
 }
 
 FileDialogHook SetFileDialogHook(FileDialogHook next) {

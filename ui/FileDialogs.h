@@ -14,8 +14,6 @@ namespace qm {
 // Runs the dialog modally with its name, filter, initial name and default
 // extension. Returns the chosen full path, or an empty text when cancelled.
 QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup);
-// The window's own dialog of that kind.
-QString RunFileDialog(QWidget* parent, FileDialogKind kind);
 
 // While a hook is set, RunFileDialog returns what the hook returns and
 // shows nothing. Returns the hook set before.

@@ -5,17 +5,15 @@
 #include "KeepSelectionEdit.h"
 #include "Layout.h"
 #include "PhoneEdit.h"
-#include "RadioGroupButton.h"
 #include "SettingsComboBox.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <stdexcept>
-#include <vector>
 
 namespace qm {
 
@@ -25,7 +23,7 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QWidget* makeStatusBar(const Control& c, QWidget* parent) {
+QWidget* makeStatusBar(const Control& c, QWidget* parent, QLabel** status) {
     auto* bar = new QWidget(parent);
     int x = 0;
     for (std::size_t i = 0; i < c.panels.size(); ++i) {
@@ -35,13 +33,15 @@ QWidget* makeStatusBar(const Control& c, QWidget* parent) {
         panel->setGeometry(x, 0, c.panels[i], c.place.height);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
+        if (i == 1)
+            *status = panel;
         x += c.panels[i];
     }
     return bar;
 }
 
 // The widget of one entry, its kind's own properties set.
-QWidget* makeWidget(const Control& c, QWidget* parent) {
+QWidget* makeWidget(const Control& c, QWidget* parent, QLabel** status) {
     switch (c.kind) {
     case ControlKind::Button: {
         auto* button = new QPushButton(parent);
@@ -51,12 +51,9 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
     case ControlKind::Edit: {
         QLineEdit* edit = c.keepsSelection ? new KeepSelectionEdit(parent) : new QLineEdit(parent);
         edit->setText(text(c.text));
-        if (c.maxLength > 0)
-            edit->setMaxLength(c.maxLength);
         return edit;
     }
     case ControlKind::PhoneEdit:
-        // The box's mask holds its length.
         return new PhoneEdit(parent);
     case ControlKind::DropDownList: {
         auto* list = new SettingsComboBox(parent);
@@ -74,7 +71,10 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
         return box;
     }
     case ControlKind::RadioButton: {
-        auto* button = new RadioGroupButton(parent);
+        // The form keeps each pair, its arrow keys and its tab stop: the
+        // toolkit's own group behaviour is off.
+        auto* button = new QRadioButton(parent);
+        button->setAutoExclusive(false);
         button->setText(text(c.text));
         button->setChecked(c.checked);
         return button;
@@ -103,7 +103,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
         return page;
     }
     case ControlKind::StatusBar:
-        return makeStatusBar(c, parent);
+        return makeStatusBar(c, parent, status);
     }
     throw std::logic_error("No widget for " + c.name);
 }
@@ -130,7 +130,7 @@ void setLook(QWidget* w, const Control& c, const QWidget& form) {
 
 } // namespace
 
-void BuildForm(QWidget& form) {
+Widgets BuildForm(QWidget& form, QLabel** status) {
     const WindowLayout& window = FormWindow();
     form.setObjectName(text(window.name));
     // The window's font before its controls are made, so that they are laid
@@ -138,45 +138,36 @@ void BuildForm(QWidget& form) {
     form.setFont(ToolkitFont(window.font));
     form.resize(window.clientWidth, window.clientHeight);
 
-    QHash<QString, QWidget*> made;
-    made.insert(form.objectName(), &form);
-    std::vector<std::pair<QWidget*, const Control*>> controls;
+    Widgets made{};
+    const auto widget = [&made, &form](Id c) {
+        return c == Id::None ? &form : made[static_cast<std::size_t>(c)];
+    };
     for (const Control& c : FormControls()) {
-        QWidget* parent = made.value(text(c.parent));
-        if (!parent)
-            throw std::logic_error("The parent of " + c.name + " is not made before it");
-        QWidget* w = makeWidget(c, parent);
+        QWidget* w = makeWidget(c, widget(c.parent), status);
         w->setObjectName(text(c.name));
         if (c.kind != ControlKind::TabPage)
             w->setGeometry(c.place.x, c.place.y, c.place.width, c.place.height);
         w->setToolTip(text(c.toolTip));
+        if (const std::string name = AccessibleName(c); !name.empty())
+            w->setAccessibleName(text(name));
         if (!c.enabled)
             w->setEnabled(false);
         if (!c.shown)
             w->setVisible(false);
         setFocusPolicy(w, c);
         setLook(w, c, form);
-        made.insert(w->objectName(), w);
-        controls.emplace_back(w, &c);
+        made[static_cast<std::size_t>(c.id)] = w;
     }
-
     // Made in the table's order, the controls stand in the focus chain in
     // tab order; the buddies need both ends made.
-    for (const auto& [w, c] : controls) {
-        if (c->buddy.empty())
-            continue;
-        QWidget* buddy = made.value(text(c->buddy));
-        if (!buddy)
-            throw std::logic_error("The buddy of " + c->name + " is not laid out");
-        auto* label = qobject_cast<QLabel*>(w);
-        if (!label)
-            throw std::logic_error("Only a label has a buddy, not " + c->name);
-        label->setBuddy(buddy);
-    }
+    for (const Control& c : FormControls())
+        if (c.buddy != Id::None)
+            static_cast<QLabel*>(widget(c.id))->setBuddy(widget(c.buddy));
 
-    FitLabels(form);
+    FitLabels(form, *widget(Id::StatusBar1), *static_cast<QTabWidget*>(widget(Id::PageControl1)));
     form.setWindowTitle(text(window.title));
     PlaceWindow(form, window);
+    return made;
 }
 
 } // namespace qm

@@ -1,17 +1,15 @@
 #include "TForm1.h"
 
-#include "AccessibleNames.h"
 #include "Appearance.h"
-#include "Bindings.h"
-#include "Form_builder.h"
+#include "FileDialogs.h"
+#include "MessageBoxes.h"
 #include "PhoneEdit.h"
-#include "Settings.h"
-#include "TextValidator.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -20,6 +18,14 @@
 namespace qm {
 
 namespace {
+
+QString q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+std::string u(const QString& text) {
+    return text.toStdString();
+}
 
 // The page keys turn the pages from anywhere in the window, whichever of its
 // widgets has the focus: the form has them before any widget does.
@@ -64,85 +70,207 @@ private:
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    BuildForm(*this);
-
-    view_ = std::make_unique<WidgetView>(*this);
-    // The edits whose text goes to the board as one line of code page 1251
-    // take no more than their fields hold.
-    for (const Binding& b : Bindings())
-        if (b.kind == BindingKind::Text) {
-            auto* edit = static_cast<QLineEdit*>(view_->widget(b.control));
-            edit->setValidator(
-                new TextValidator(edit, static_cast<int>(TextCapacity(b.setting)) - 1));
-        }
-    auto* serial = static_cast<QLineEdit*>(view_->widget("Edit21"));
-    serial->setValidator(new TextValidator(serial, static_cast<int>(kSerialSize) - 1));
-    NameGridBoxes(*this);
-
-    form_ = std::make_unique<Form>(*view_);
+TForm1::TForm1(QWidget* parent) : QWidget(parent), widgets_(BuildForm(*this, &status_)) {
+    form_ = std::make_unique<Form>(*this);
     connectReports();
     new PageKeys(*this, *form_);
 }
 
 TForm1::~TForm1() = default;
 
-QString TForm1::statusText() const {
-    return QString::fromStdString(view_->status());
+Id TForm1::idOf(const QObject* w) const {
+    for (const Control& c : FormControls())
+        if (widget(c.id) == w)
+            return c.id;
+    return Id::None;
 }
 
-void TForm1::setStatusText(const QString& text) {
-    view_->setStatus(text.toStdString());
-}
-
-// Reports to the form what the user did, and nothing the view did itself.
+// Reports to the form what the user did; what the form itself set, the
+// form knows for its own.
 void TForm1::connectReports() {
     Form& form = *form_;
-    const WidgetView& view = *view_;
-    const auto report = [&view](auto action) {
-        return [&view, action](auto... args) {
-            if (!view.applying())
-                action(args...);
-        };
-    };
-    std::vector<std::string> edits = {"Edit21"};
-    for (const Binding& b : Bindings()) {
-        QWidget* w = view_->widget(b.control);
-        w->installEventFilter(this); // Enter
-        const std::string name = b.control;
+    for (const Control& c : FormControls()) {
+        QWidget* w = widget(c.id);
+        const Id id = c.id;
+        if (RuleOf(c))
+            w->installEventFilter(this); // Enter, and the arrows of a sensor pair
         if (auto* phone = qobject_cast<PhoneEdit*>(w)) {
+            connect(phone, &PhoneEdit::typed, this,
+                    [&form, id](char32_t ch) { form.phoneTyped(id, ch); });
+            connect(phone, &PhoneEdit::keyPressed, this,
+                    [&form, id](PhoneKey key) { form.phoneKey(id, key); });
             connect(phone, &PhoneEdit::pasteRequested, this,
-                    [&form, name](const QString& text) { form.pasted(name, text.toStdString()); });
-            connect(phone, &PhoneEdit::clickedIn, this, [&form, name] { form.clicked(name); });
-        }
-        if (qobject_cast<QLineEdit*>(w))
-            edits.push_back(name);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            connect(button, &QAbstractButton::toggled, this,
-                    report([&form, name](bool on) { form.toggled(name, on); }));
-        else if (auto* list = qobject_cast<QComboBox*>(w))
+                    [&form, id](const QString& text) { form.pasted(id, u(text)); });
+            connect(phone, &PhoneEdit::clickedIn, this, [&form, id] { form.clicked(id); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            connect(edit, &QLineEdit::textChanged, this, [&form, id] { form.typed(id); });
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            connect(button, &QPushButton::clicked, this, [&form, id] { form.clicked(id); });
+        } else if (auto* box = qobject_cast<QAbstractButton*>(w)) {
+            connect(box, &QAbstractButton::toggled, this,
+                    [&form, id](bool on) { form.toggled(id, on); });
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             connect(list, &QComboBox::activated, this,
-                    report([&form, name](int entry) { form.picked(name, entry); }));
+                    [&form, id](int entry) { form.picked(id, entry); });
+        } else if (auto* pages = qobject_cast<QTabWidget*>(w)) {
+            connect(pages, &QTabWidget::currentChanged, this,
+                    [&form](int page) { form.pageChanged(page); });
+        }
     }
-    for (const std::string& name : edits)
-        connect(
-            static_cast<QLineEdit*>(view_->widget(name)), &QLineEdit::textChanged, this,
-            report([&form, name](const QString& text) { form.typed(name, text.toStdString()); }));
-    for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn8", "BitBtn11", "BitBtn12"})
-        connect(static_cast<QPushButton*>(view_->widget(name)), &QPushButton::clicked, this,
-                [&form, name] { form.clicked(name); });
-    connect(static_cast<QTabWidget*>(view_->widget("PageControl1")), &QTabWidget::currentChanged,
-            this, report([&form](int page) { form.pageChanged(page); }));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    // Enter only moves the focus: the key then goes on to the control as usual.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) // Shift, Ctrl and Alt do not matter
-            form_->enterPressed(watched->objectName().toStdString());
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const Id id = idOf(watched);
+    // Enter only moves the focus: the key then goes on to the control as
+    // usual. Shift, Ctrl and Alt do not matter.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        form_->enterPressed(id);
+    const bool arrow =
+        key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+    if (arrow && Layout(id).kind == ControlKind::RadioButton) {
+        form_->arrowPressed(id);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The form's view.
+
+std::string TForm1::text(Id control) const {
+    QWidget* w = widget(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return u(edit->text());
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return u(label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return u(button->text());
+    return {};
+}
+
+void TForm1::setText(Id control, const std::string& text) {
+    QWidget* w = widget(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != q(text))
+            edit->setText(q(text));
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        SetCaption(label, q(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(q(text));
+    }
+}
+
+bool TForm1::checked(Id control) const {
+    auto* button = qobject_cast<QAbstractButton*>(widget(control));
+    return button && button->isChecked();
+}
+
+void TForm1::setChecked(Id control, bool on) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget(control)))
+        button->setChecked(on);
+}
+
+int TForm1::entry(Id control) const {
+    auto* list = qobject_cast<QComboBox*>(widget(control));
+    return list ? list->currentIndex() : -1;
+}
+
+void TForm1::setEntry(Id control, int position) {
+    if (auto* list = qobject_cast<QComboBox*>(widget(control)))
+        list->setCurrentIndex(position);
+}
+
+bool TForm1::enabled(Id control) const {
+    return widget(control)->isEnabled();
+}
+
+void TForm1::setEnabled(Id control, bool on) {
+    widget(control)->setEnabled(on);
+}
+
+bool TForm1::shown(Id control) const {
+    return !widget(control)->isHidden();
+}
+
+void TForm1::setShown(Id control, bool on) {
+    widget(control)->setVisible(on);
+}
+
+void TForm1::setBackground(Id control, Background look) {
+    SetBackground(widget(control), look == Background::Start ? ToolkitColour(Colour::Light3D, *this)
+                                                             : WorkingBackground(*this));
+}
+
+int TForm1::caret(Id control) const {
+    auto* edit = qobject_cast<QLineEdit*>(widget(control));
+    return edit ? edit->cursorPosition() : 0;
+}
+
+void TForm1::setCaret(Id control, int position) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget(control)))
+        edit->setCursorPosition(position);
+}
+
+Selection TForm1::selection(Id control) const {
+    auto* edit = qobject_cast<QLineEdit*>(widget(control));
+    if (!edit || !edit->hasSelectedText())
+        return {};
+    return {edit->selectionStart(), static_cast<int>(edit->selectedText().size())};
+}
+
+int TForm1::page() const {
+    return static_cast<QTabWidget*>(widget(Id::PageControl1))->currentIndex();
+}
+
+void TForm1::setPage(int page) {
+    static_cast<QTabWidget*>(widget(Id::PageControl1))->setCurrentIndex(page);
+}
+
+Id TForm1::focused() const {
+    const QWidget* w = focusWidget();
+    // The tab strip has the focus for its page control.
+    if (w && w->parentWidget() && w->parentWidget()->focusProxy() == w)
+        w = w->parentWidget();
+    return idOf(w);
+}
+
+void TForm1::setFocus(Id control, FocusWay way) {
+    widget(control)->setFocus(way == FocusWay::Step ? Qt::TabFocusReason : Qt::OtherFocusReason);
+}
+
+void TForm1::setTabStop(Id control, bool on) {
+    widget(control)->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+std::string TForm1::status() const {
+    return u(status_->text());
+}
+
+void TForm1::setStatus(const std::string& text) {
+    status_->setText(q(text));
+}
+
+void TForm1::repaint() {
+    QWidget::repaint();
+}
+
+void TForm1::showBox(BoxKind kind, const std::string& text) noexcept {
+    try {
+        ShowBox(this, kind, q(text));
+    } catch (...) {
+        // Reporting must not fail the operation that reports.
+    }
+}
+
+std::string TForm1::runFileDialog(const FileDialogSetup& dialog) {
+    const QString path = RunFileDialog(this, dialog);
+    return path.isEmpty() ? std::string() : u(QDir::toNativeSeparators(path));
+}
+
+void TForm1::close() {
+    QWidget::close();
 }
 
 } // namespace qm

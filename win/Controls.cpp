@@ -1,8 +1,6 @@
 #include "Controls.h"
 
-#include "Bindings.h"
 #include "Look.h"
-#include "Settings.h"
 #include "Utf16.h"
 
 #include <windows.h>
@@ -52,19 +50,6 @@ COLORREF colourOf(Colour c) {
     return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-// The characters an edit takes: the layout's limit, else what the setting's
-// field holds in code page 1251 (one byte a character, the final zero
-// apart).
-int lengthLimit(const Control& c) {
-    if (c.maxLength > 0)
-        return c.maxLength;
-    if (c.name == "Edit21")
-        return static_cast<int>(kSerialSize) - 1;
-    if (const Binding* b = FindBinding(c.name); b && b->kind == BindingKind::Text)
-        return static_cast<int>(TextCapacity(b->setting)) - 1;
-    return 0;
-}
-
 struct ClassAndStyle {
     const wchar_t* className;
     DWORD style;
@@ -102,10 +87,6 @@ ClassAndStyle classOf(const Control& c) {
 
 } // namespace
 
-const wchar_t* PageClassName() {
-    return kPageClass;
-}
-
 void RegisterPageClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -127,7 +108,7 @@ Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(FormWindow().font)), 0);
-    controls_.reserve(FormControls().size());
+    controls_.resize(FormControls().size());
     for (const Control& c : FormControls())
         make(c);
 }
@@ -161,17 +142,14 @@ HFONT Controls::fontFor(const Font& font) {
 
 Rect Controls::placeOnParent(const Control& c, Hwnd* parent) const {
     Rect place = c.place;
-    std::string owner = c.parent;
+    Id owner = c.parent;
     // Up through the group boxes to the page or the window.
-    while (const NativeControl* p = find(owner)) {
-        if (p->layout->kind != ControlKind::GroupBox)
-            break;
-        place.x += p->layout->place.x;
-        place.y += p->layout->place.y;
-        owner = p->layout->parent;
+    while (owner != Id::None && Layout(owner).kind == ControlKind::GroupBox) {
+        place.x += Layout(owner).place.x;
+        place.y += Layout(owner).place.y;
+        owner = Layout(owner).parent;
     }
-    const NativeControl* p = find(owner);
-    *parent = p ? p->hwnd : window_;
+    *parent = owner == Id::None ? window_ : at(owner).hwnd;
     return place;
 }
 
@@ -188,13 +166,14 @@ void Controls::make(const Control& c) {
         style |= WS_TABSTOP;
     // A radio pair is one group: every other control opens a group, so the
     // control after the pair opens the next.
-    const bool secondOfPair = c.kind == ControlKind::RadioButton && !controls_.empty() &&
-                              controls_.back().layout->kind == ControlKind::RadioButton &&
-                              controls_.back().layout->parent == c.parent;
+    const Control* previous = &c == &FormControls().front() ? nullptr : &c - 1;
+    const bool secondOfPair = c.kind == ControlKind::RadioButton && previous &&
+                              previous->kind == ControlKind::RadioButton &&
+                              previous->parent == c.parent;
     if (!secondOfPair)
         style |= WS_GROUP;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const int id = static_cast<int>(controls_.size()) + 100;
+    const int id = static_cast<int>(c.id) + 100;
     if (c.kind == ControlKind::TabPage) {
         const NativeControl& holder = at(c.parent);
         TCITEMW item{};
@@ -224,6 +203,12 @@ void Controls::make(const Control& c) {
                    scaled(c.kind == ControlKind::DropDownList ? r.height + 200 : r.height)};
         if (c.kind == ControlKind::Label)
             place = labelPlace(c, text, made.font);
+        // A screen reader names a box by the label before it: one that no
+        // label of the window names gets a hidden one.
+        if (const std::string name = AccessibleName(c); !name.empty())
+            CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"STATIC", Wide(name).c_str(),
+                            WS_CHILD | SS_NOPREFIX, place.left, place.top, 0, 0, parent, nullptr,
+                            instance, nullptr);
         made.hwnd =
             CreateWindowExW(cs.exStyle | WS_EX_NOPARENTNOTIFY, cs.className, text.c_str(), style,
                             place.left, place.top, place.right, place.bottom, parent,
@@ -242,15 +227,11 @@ void Controls::make(const Control& c) {
     case ControlKind::GroupBox:
         PaintGroupBoxItself(made.hwnd);
         break;
-    case ControlKind::Edit:
     case ControlKind::PhoneEdit:
-        if (const int limit = c.kind == ControlKind::PhoneEdit ? 16 : lengthLimit(c))
-            SendMessageW(made.hwnd, EM_LIMITTEXT, limit, 0);
         // The telephone mask shows whole: a pixel's margin, not the face's
         // own, which would scroll its last places out of sight.
-        if (c.kind == ControlKind::PhoneEdit)
-            SendMessageW(made.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                         MAKELPARAM(scaled(1), scaled(1)));
+        SendMessageW(made.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(scaled(1), scaled(1)));
         break;
     case ControlKind::DropDownList:
         for (const std::string& entry : c.entries)
@@ -288,18 +269,7 @@ void Controls::make(const Control& c) {
         info.lpszText = tip.data();
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
-    byName_.emplace(c.name, controls_.size());
-    controls_.push_back(made);
-}
-
-NativeControl* Controls::find(std::string_view name) {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : &controls_[found->second];
-}
-
-const NativeControl* Controls::find(std::string_view name) const {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : &controls_[found->second];
+    controls_[static_cast<std::size_t>(c.id)] = made;
 }
 
 NativeControl* Controls::find(Hwnd hwnd) {
@@ -307,18 +277,6 @@ NativeControl* Controls::find(Hwnd hwnd) {
         if (c.hwnd == hwnd)
             return &c;
     return nullptr;
-}
-
-NativeControl& Controls::at(std::string_view name) {
-    if (NativeControl* c = find(name))
-        return *c;
-    throw std::logic_error("No control " + std::string(name));
-}
-
-const NativeControl& Controls::at(std::string_view name) const {
-    if (const NativeControl* c = find(name))
-        return *c;
-    throw std::logic_error("No control " + std::string(name));
 }
 
 RECT Controls::labelPlace(const Control& label, const std::wstring& text, HFONT font) const {
@@ -343,11 +301,15 @@ RECT Controls::labelPlace(const Control& label, const std::wstring& text, HFONT 
     return {left, scaled(place.y), width, metrics.tmHeight};
 }
 
-void Controls::fitLabel(const NativeControl& label) const {
-    const int length = GetWindowTextLengthW(label.hwnd);
+std::wstring WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(label.hwnd, text.data(), length + 1)));
-    const RECT place = labelPlace(*label.layout, text, label.font);
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return text;
+}
+
+void Controls::fitLabel(const NativeControl& label) const {
+    const RECT place = labelPlace(*label.layout, WindowText(label.hwnd), label.font);
     SetWindowPos(label.hwnd, nullptr, place.left, place.top, place.right, place.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

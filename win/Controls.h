@@ -7,7 +7,6 @@
 
 #include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 struct HWND__;
@@ -31,22 +30,30 @@ struct NativeControl {
     bool paintsLook = false; // its background follows the Background looks
     Background look = Background::Working;
     int entry = -1; // a list's entry as last shown or picked
+
+    bool isEdit() const {
+        return layout->kind == ControlKind::Edit || layout->kind == ControlKind::PhoneEdit;
+    }
 };
+
+// The text of a window.
+std::wstring WindowText(Hwnd hwnd);
 
 class Controls {
 public:
     // Makes every control of the layout in tab order on the window, scaled
-    // from 96 DPI to dpi.
+    // from 96 DPI to dpi. A box that no label names has a hidden label
+    // before it with the name a screen reader says.
     Controls(Hwnd window, int dpi);
     ~Controls();
     Controls(const Controls&) = delete;
     Controls& operator=(const Controls&) = delete;
 
-    NativeControl* find(std::string_view name);
-    const NativeControl* find(std::string_view name) const;
-    NativeControl* find(Hwnd hwnd);
-    NativeControl& at(std::string_view name); // throws for an unknown name
-    const NativeControl& at(std::string_view name) const;
+    NativeControl& at(Id control) { return controls_[static_cast<std::size_t>(control)]; }
+    const NativeControl& at(Id control) const {
+        return controls_[static_cast<std::size_t>(control)];
+    }
+    NativeControl* find(Hwnd hwnd); // null for a window that is no control of the layout
     std::vector<NativeControl>& all() { return controls_; }
 
     Hwnd window() const { return window_; }
@@ -77,8 +84,7 @@ private:
     Hwnd tabs_ = nullptr;
     Hwnd tooltip_ = nullptr;
     std::vector<Hwnd> pages_;
-    std::vector<NativeControl> controls_;
-    std::map<std::string, std::size_t, std::less<>> byName_;
+    std::vector<NativeControl> controls_; // by Id
     std::map<std::string, HFONT__*> fonts_;
     HBRUSH__* light3D_ = nullptr;
     HBRUSH__* windowBrush_ = nullptr;
@@ -88,7 +94,6 @@ private:
 
 // The window class of the tab pages: button-face pages that hand their
 // controls' notifications to the main window.
-const wchar_t* PageClassName();
 void RegisterPageClass();
 
 } // namespace qm

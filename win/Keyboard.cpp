@@ -12,10 +12,6 @@ namespace qm {
 
 namespace {
 
-bool isEdit(const NativeControl& c) {
-    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
-}
-
 bool down(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
@@ -70,7 +66,7 @@ void NativeWindow::dispatch(const void* message) {
                              SendMessageW(c->hwnd, CB_GETDROPPEDSTATE, 0, 0);
         if (m.wParam == VK_RETURN && c && !dropped) {
             // Enter only moves the focus, whatever Shift, Ctrl and Alt.
-            form_->enterPressed(c->layout->name);
+            form_->enterPressed(c->layout->id);
             return;
         }
         const bool ctrl = down(VK_CONTROL) && !down(VK_MENU);
@@ -80,17 +76,17 @@ void NativeWindow::dispatch(const void* message) {
             form_->pageTurned(back ? PageTurn::Previous : PageTurn::Next);
             return;
         }
-        const bool forward = m.wParam == VK_DOWN || m.wParam == VK_RIGHT;
-        if (c && c->layout->kind == ControlKind::RadioButton &&
-            (forward || m.wParam == VK_UP || m.wParam == VK_LEFT)) {
-            moveInRadioPair(*c, forward);
+        const bool arrow =
+            m.wParam == VK_DOWN || m.wParam == VK_RIGHT || m.wParam == VK_UP || m.wParam == VK_LEFT;
+        if (c && c->layout->kind == ControlKind::RadioButton && arrow) {
+            form_->arrowPressed(c->layout->id);
             return;
         }
         if (m.wParam == VK_TAB && !down(VK_CONTROL)) {
             // Tab selects the whole text of the edit it reaches, as in a dialog.
             if (HWND next = nextTabStop(hwnd_, GetFocus(), down(VK_SHIFT))) {
                 SetFocus(next);
-                if (NativeControl* to = controls_->find(next); to && isEdit(*to))
+                if (NativeControl* to = controls_->find(next); to && to->isEdit())
                     SendMessageW(next, EM_SETSEL, 0, -1);
             }
             return;

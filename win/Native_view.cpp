@@ -17,18 +17,6 @@ namespace qm {
 
 namespace {
 
-std::wstring windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(got));
-    return text;
-}
-
-bool isEdit(const NativeControl& c) {
-    return c.layout->kind == ControlKind::Edit || c.layout->kind == ControlKind::PhoneEdit;
-}
-
 // The pattern of a filter written "Files of a kind (*.ini)": what stands in
 // the brackets.
 std::wstring patternOf(const std::wstring& filter) {
@@ -59,42 +47,29 @@ FileDialogFunction fileDialog(bool open) {
 
 } // namespace
 
-class NativeWindow::Applying {
-public:
-    explicit Applying(NativeWindow& window) : window_(window) { ++window_.applying_; }
-    ~Applying() { --window_.applying_; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    NativeWindow& window_;
-};
-
-std::string NativeWindow::text(std::string_view control) const {
-    return Utf8(windowText(controls_->at(control).hwnd));
+std::string NativeWindow::text(Id control) const {
+    return Utf8(WindowText(controls_->at(control).hwnd));
 }
 
-void NativeWindow::setText(std::string_view control, const std::string& t) {
+void NativeWindow::setText(Id control, const std::string& t) {
     NativeControl& c = controls_->at(control);
     const std::wstring wide = Wide(t);
-    if (windowText(c.hwnd) == wide)
+    if (WindowText(c.hwnd) == wide)
         return;
-    Applying applying(*this);
     SetWindowTextW(c.hwnd, wide.c_str());
-    if (isEdit(c)) // the caret after the text, as typing it would leave it
+    if (c.isEdit()) // the caret after the text, as typing it would leave it
         SendMessageW(c.hwnd, EM_SETSEL, wide.size(), wide.size());
     if (c.layout->kind == ControlKind::Label)
         controls_->fitLabel(c);
 }
 
-bool NativeWindow::checked(std::string_view control) const {
+bool NativeWindow::checked(Id control) const {
     return SendMessageW(controls_->at(control).hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void NativeWindow::setChecked(std::string_view control, bool on) {
+void NativeWindow::setChecked(Id control, bool on) {
     NativeControl& c = controls_->at(control);
     if (checked(control) != on) {
-        Applying applying(*this);
         SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     if (c.layout->kind != ControlKind::RadioButton || !on)
@@ -110,30 +85,28 @@ void NativeWindow::setChecked(std::string_view control, bool on) {
     }
 }
 
-int NativeWindow::entry(std::string_view control) const {
+int NativeWindow::entry(Id control) const {
     const LRESULT at = SendMessageW(controls_->at(control).hwnd, CB_GETCURSEL, 0, 0);
     return at == CB_ERR ? -1 : static_cast<int>(at);
 }
 
-void NativeWindow::setEntry(std::string_view control, int position) {
+void NativeWindow::setEntry(Id control, int position) {
     NativeControl& c = controls_->at(control);
     c.entry = position;
     if (entry(control) == position)
         return;
-    Applying applying(*this);
     // -1 shows no entry.
     SendMessageW(c.hwnd, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
-bool NativeWindow::enabled(std::string_view control) const {
+bool NativeWindow::enabled(Id control) const {
     return IsWindowEnabled(controls_->at(control).hwnd) != FALSE;
 }
 
-void NativeWindow::setEnabled(std::string_view control, bool on) {
+void NativeWindow::setEnabled(Id control, bool on) {
     const NativeControl& c = controls_->at(control);
     if (enabled(control) == on)
         return;
-    Applying applying(*this);
     const bool hadFocus = GetFocus() == c.hwnd;
     EnableWindow(c.hwnd, on);
     // A disabled control keeps no focus: it goes on to the next control, as
@@ -143,18 +116,17 @@ void NativeWindow::setEnabled(std::string_view control, bool on) {
             SetFocus(next);
 }
 
-bool NativeWindow::shown(std::string_view control) const {
+bool NativeWindow::shown(Id control) const {
     return (GetWindowLongPtrW(controls_->at(control).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void NativeWindow::setShown(std::string_view control, bool on) {
+void NativeWindow::setShown(Id control, bool on) {
     if (shown(control) == on)
         return;
-    Applying applying(*this);
     ShowWindow(controls_->at(control).hwnd, on ? SW_SHOWNA : SW_HIDE);
 }
 
-void NativeWindow::setBackground(std::string_view control, Background look) {
+void NativeWindow::setBackground(Id control, Background look) {
     NativeControl& c = controls_->at(control);
     if (!c.paintsLook || c.look == look)
         return;
@@ -162,7 +134,7 @@ void NativeWindow::setBackground(std::string_view control, Background look) {
     InvalidateRect(c.hwnd, nullptr, TRUE);
 }
 
-int NativeWindow::caret(std::string_view control) const {
+int NativeWindow::caret(Id control) const {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(controls_->at(control).hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -170,12 +142,11 @@ int NativeWindow::caret(std::string_view control) const {
     return static_cast<int>(end);
 }
 
-void NativeWindow::setCaret(std::string_view control, int position) {
-    Applying applying(*this);
+void NativeWindow::setCaret(Id control, int position) {
     SendMessageW(controls_->at(control).hwnd, EM_SETSEL, position, position);
 }
 
-Selection NativeWindow::selection(std::string_view control) const {
+Selection NativeWindow::selection(Id control) const {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(controls_->at(control).hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -190,7 +161,6 @@ int NativeWindow::page() const {
 void NativeWindow::setPage(int p) {
     if (page() == p)
         return;
-    Applying applying(*this);
     SendMessageW(controls_->tabs(), TCM_SETCURSEL, static_cast<WPARAM>(p), 0);
     showPage(p);
 }
@@ -202,23 +172,28 @@ void NativeWindow::showPage(int p) {
     ShowWindow(controls_->page(p), SW_SHOWNA);
 }
 
-std::string NativeWindow::focused() const {
+Id NativeWindow::focused() const {
     const NativeControl* c = controls_->find(GetFocus());
-    return c ? c->layout->name : std::string();
+    return c ? c->layout->id : Id::None;
 }
 
-void NativeWindow::setFocus(std::string_view control, FocusWay way) {
+void NativeWindow::setFocus(Id control, FocusWay way) {
     const NativeControl& c = controls_->at(control);
     if (!enabled(control) || !shown(control))
         return;
-    Applying applying(*this);
     SetFocus(c.hwnd);
-    if (way == FocusWay::Step && isEdit(c))
+    if (way == FocusWay::Step && c.isEdit())
         SendMessageW(c.hwnd, EM_SETSEL, 0, -1);
 }
 
+void NativeWindow::setTabStop(Id control, bool on) {
+    const HWND h = controls_->at(control).hwnd;
+    const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+    SetWindowLongPtrW(h, GWL_STYLE, on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+}
+
 std::string NativeWindow::status() const {
-    const HWND bar = controls_->at("StatusBar1").hwnd;
+    const HWND bar = controls_->at(Id::StatusBar1).hwnd;
     const int length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 1, 0));
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
@@ -229,7 +204,7 @@ std::string NativeWindow::status() const {
 void NativeWindow::setStatus(const std::string& t) {
     if (status() == t)
         return;
-    SendMessageW(controls_->at("StatusBar1").hwnd, SB_SETTEXTW, 1,
+    SendMessageW(controls_->at(Id::StatusBar1).hwnd, SB_SETTEXTW, 1,
                  reinterpret_cast<LPARAM>(Wide(t).c_str()));
 }
 

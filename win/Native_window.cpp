@@ -6,9 +6,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <stdexcept>
-#include <vector>
 
 namespace qm {
 
@@ -27,20 +25,15 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     return static_cast<LRESULT>(window->handle(hwnd, message, w, l));
 }
 
-LRESULT CALLBACK phoneProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+// The phone boxes' and radio buttons' own messages go by the window first.
+LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                             DWORD_PTR data) {
     auto* window = reinterpret_cast<NativeWindow*>(data);
-    if (NativeControl* box = window->controls().find(hwnd))
-        if (window->phoneMessage(*box, message, w, l))
-            return 0;
-    return DefSubclassProc(hwnd, message, w, l);
-}
-
-LRESULT CALLBACK radioProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-    auto* window = reinterpret_cast<NativeWindow*>(data);
-    if (NativeControl* button = window->controls().find(hwnd))
-        if (window->radioMessage(*button, message, w, l))
-            return 0;
-    return DefSubclassProc(hwnd, message, w, l);
+    NativeControl* c = window->controls().find(hwnd);
+    const bool handled =
+        c && (c->layout->kind == ControlKind::PhoneEdit ? window->phoneMessage(*c, message, w, l)
+                                                        : window->radioMessage(*c, message, w, l));
+    return handled ? 0 : DefSubclassProc(hwnd, message, w, l);
 }
 
 void registerWindowClass() {
@@ -72,17 +65,6 @@ int screenDpi() {
 
 } // namespace
 
-class NativeWindow::Applying {
-public:
-    explicit Applying(NativeWindow& window) : window_(window) { ++window_.applying_; }
-    ~Applying() { --window_.applying_; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    NativeWindow& window_;
-};
-
 NativeWindow::NativeWindow() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -97,27 +79,18 @@ NativeWindow::NativeWindow() {
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    // On a screen too small for the usual place the window moves in so that
-    // the whole of it shows.
     RECT work{0, 0, 0, 0};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int left = layout.left;
-    int top = layout.top;
-    if (work.right > work.left) {
-        left = std::max<int>(work.left, std::min<int>(left, work.right - width));
-        top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
-    }
-    CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, Wide(layout.title).c_str(), style, left, top,
-                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    const Point at = PlaceOnScreen(
+        width, height, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, Wide(layout.title).c_str(), style, at.x,
+                    at.y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("The main window could not be made");
     controls_ = std::make_unique<Controls>(hwnd_, dpi);
-    for (NativeControl& c : controls_->all()) {
-        if (c.layout->kind == ControlKind::PhoneEdit)
-            SetWindowSubclass(c.hwnd, phoneProc, 1, reinterpret_cast<DWORD_PTR>(this));
-        if (c.layout->kind == ControlKind::RadioButton)
-            SetWindowSubclass(c.hwnd, radioProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    }
+    for (NativeControl& c : controls_->all())
+        if (c.layout->kind == ControlKind::PhoneEdit || c.layout->kind == ControlKind::RadioButton)
+            SetWindowSubclass(c.hwnd, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
     form_ = std::make_unique<Form>(*this);
 }
 
@@ -145,8 +118,7 @@ long long NativeWindow::handle(Hwnd hwnd, unsigned message, unsigned long long w
         return 0;
     case WM_NOTIFY: {
         const auto* n = reinterpret_cast<const NMHDR*>(l);
-        if (controls_ && n->hwndFrom == controls_->tabs() && n->code == TCN_SELCHANGE &&
-            !applying_) {
+        if (controls_ && n->hwndFrom == controls_->tabs() && n->code == TCN_SELCHANGE) {
             const int picked = page();
             showPage(picked);
             form_->pageChanged(picked);
@@ -186,43 +158,35 @@ long long NativeWindow::handle(Hwnd hwnd, unsigned message, unsigned long long w
 }
 
 void NativeWindow::command(NativeControl& c, int code) {
-    const std::string& name = c.layout->name;
+    const Id id = c.layout->id;
     switch (c.layout->kind) {
     case ControlKind::Button:
         if (code == BN_CLICKED)
-            form_->clicked(name);
+            form_->clicked(id);
         break;
     case ControlKind::CheckBox:
-        // The platform's box changes nothing by itself: the click is reported
-        // and the box shows the new state.
-        if (code == BN_CLICKED && !applying_) {
-            const bool on = !checked(name);
-            {
-                Applying applying(*this);
-                SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-            }
-            form_->toggled(name, on);
+    case ControlKind::RadioButton:
+        // The platform's boxes change nothing by themselves: a click flips
+        // the box, and the form keeps a sensor pair whole.
+        if (code == BN_CLICKED && !radioFocus_) {
+            const bool on = !checked(id);
+            SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+            form_->toggled(id, on);
         }
         break;
-    case ControlKind::RadioButton:
-        if (code == BN_CLICKED && !applying_ && !checked(name))
-            selectRadio(c);
-        break;
     case ControlKind::Edit:
-    case ControlKind::PhoneEdit:
-        if (code == EN_CHANGE && !applying_)
-            form_->typed(name, text(name));
+        if (code == EN_CHANGE)
+            form_->typed(id);
         break;
     case ControlKind::DropDownList:
         // A pick is reported once the list is closed, or at once when the
         // arrows change the entry of a closed list.
-        if ((code == CBN_CLOSEUP ||
-             (code == CBN_SELCHANGE && !SendMessageW(c.hwnd, CB_GETDROPPEDSTATE, 0, 0))) &&
-            !applying_) {
+        if (code == CBN_CLOSEUP ||
+            (code == CBN_SELCHANGE && !SendMessageW(c.hwnd, CB_GETDROPPEDSTATE, 0, 0))) {
             const int now = static_cast<int>(SendMessageW(c.hwnd, CB_GETCURSEL, 0, 0));
             if (now != c.entry) {
                 c.entry = now;
-                form_->picked(name, now);
+                form_->picked(id, now);
             }
         }
         break;
@@ -231,39 +195,9 @@ void NativeWindow::command(NativeControl& c, int code) {
     }
 }
 
-void NativeWindow::selectRadio(NativeControl& button) {
-    setChecked(button.layout->name, true);
-    form_->toggled(button.layout->name, true);
-}
-
-bool NativeWindow::moveInRadioPair(NativeControl& from, bool forward) {
-    std::vector<NativeControl>& all = controls_->all();
-    const std::size_t at = static_cast<std::size_t>(&from - all.data());
-    const std::size_t other = forward ? at + 1 : at - 1;
-    if (other >= all.size() || all[other].layout->kind != ControlKind::RadioButton ||
-        all[other].layout->parent != from.layout->parent) {
-        // The pair wraps round: the other button of the pair.
-        const std::size_t back = forward ? at - 1 : at + 1;
-        if (back >= all.size() || all[back].layout->kind != ControlKind::RadioButton ||
-            all[back].layout->parent != from.layout->parent)
-            return true;
-        return moveInRadioPair(from, !forward);
-    }
-    NativeControl& to = all[other];
-    if (!IsWindowEnabled(to.hwnd))
-        return true;
-    {
-        Applying applying(*this);
-        SetFocus(to.hwnd);
-    }
-    if (!checked(to.layout->name))
-        selectRadio(to);
-    return true;
-}
-
 bool NativeWindow::phoneMessage(NativeControl& box, unsigned message, unsigned long long w,
                                 long long l) {
-    const std::string& name = box.layout->name;
+    const Id name = box.layout->id;
     switch (message) {
     case WM_CHAR:
         if (w == 0x08) {
@@ -328,8 +262,9 @@ bool NativeWindow::radioMessage(NativeControl& button, unsigned message, unsigne
         return false;
     // The platform's button reports a click when it gets the focus; the
     // focus alone selects nothing here.
-    Applying applying(*this);
+    radioFocus_ = true;
     DefSubclassProc(button.hwnd, message, w, l);
+    radioFocus_ = false;
     return true;
 }
 

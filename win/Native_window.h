@@ -1,10 +1,7 @@
 // TForm1 on the platform's own controls: the main window made from the
 // layout table, a passive view (View.h) for the form, which it reports
-// every user action to.
-//
-// The window shows only what the form tells it and sets a control only when
-// what it shows changes; notifications the controls send while the window
-// sets them are not the user's and are not reported.
+// every user action to. It shows only what the form tells it and sets a
+// control only when what it shows changes.
 #pragma once
 
 #include "Controls.h"
@@ -41,24 +38,25 @@ public:
     std::function<void(BoxKind, const std::string&)> boxHook;
     std::function<std::string(const FileDialogSetup&)> fileDialogHook;
 
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, const std::string& text) override;
-    bool checked(std::string_view control) const override;
-    void setChecked(std::string_view control, bool on) override;
-    int entry(std::string_view control) const override;
-    void setEntry(std::string_view control, int position) override;
-    bool enabled(std::string_view control) const override;
-    void setEnabled(std::string_view control, bool on) override;
-    bool shown(std::string_view control) const override;
-    void setShown(std::string_view control, bool on) override;
-    void setBackground(std::string_view control, Background look) override;
-    int caret(std::string_view control) const override;
-    void setCaret(std::string_view control, int position) override;
-    Selection selection(std::string_view control) const override;
+    std::string text(Id control) const override;
+    void setText(Id control, const std::string& text) override;
+    bool checked(Id control) const override;
+    void setChecked(Id control, bool on) override;
+    int entry(Id control) const override;
+    void setEntry(Id control, int position) override;
+    bool enabled(Id control) const override;
+    void setEnabled(Id control, bool on) override;
+    bool shown(Id control) const override;
+    void setShown(Id control, bool on) override;
+    void setBackground(Id control, Background look) override;
+    int caret(Id control) const override;
+    void setCaret(Id control, int position) override;
+    Selection selection(Id control) const override;
     int page() const override;
     void setPage(int page) override;
-    std::string focused() const override;
-    void setFocus(std::string_view control, FocusWay way) override;
+    Id focused() const override;
+    void setFocus(Id control, FocusWay way) override;
+    void setTabStop(Id control, bool on) override;
     std::string status() const override;
     void setStatus(const std::string& text) override;
     void repaint() override;
@@ -75,19 +73,14 @@ public:
     bool radioMessage(NativeControl& button, unsigned message, unsigned long long w, long long l);
 
 private:
-    // Marks what the window itself sets, so that the notifications it
-    // causes are not reported.
-    class Applying;
     void command(NativeControl& c, int code);
     void showPage(int page);
-    bool moveInRadioPair(NativeControl& from, bool forward);
-    void selectRadio(NativeControl& button);
 
     Hwnd hwnd_ = nullptr;
     std::unique_ptr<Controls> controls_;
     std::unique_ptr<Form> form_;
-    int applying_ = 0;
-    std::string status_;
+    // A radio button takes the focus: the click it reports for it is none.
+    bool radioFocus_ = false;
 };
 
 // The window's loop until it closes; the exit code.

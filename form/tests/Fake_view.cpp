@@ -1,18 +1,16 @@
 #include "Fake_view.h"
 
-#include "Bindings.h"
 #include "Layout.h"
 #include "Phone_box.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace qmtest {
 
 namespace {
 
-bool isPhone(std::string_view control) {
-    return control == "MaskEdit1" || control == "MaskEdit3";
-}
+using qm::ControlKind;
 
 int characters(const std::string& utf8) {
     int n = 0;
@@ -21,53 +19,65 @@ int characters(const std::string& utf8) {
     return n;
 }
 
+// The byte offset of character k of a UTF-8 text.
+std::size_t offsetOf(const std::string& utf8, int k) {
+    std::size_t i = 0;
+    for (int seen = 0; i < utf8.size(); ++i)
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && seen++ == k)
+            break;
+    return i;
+}
+
+char32_t codePoint(const std::string& utf8) {
+    const auto lead = static_cast<unsigned char>(utf8[0]);
+    char32_t c = utf8.size() == 1 ? lead : lead & (0x3F >> (utf8.size() - 1));
+    for (std::size_t i = 1; i < utf8.size(); ++i)
+        c = (c << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+    return c;
+}
+
+ControlKind kindOf(qm::Id control) {
+    return control == qm::Id::None ? ControlKind::Label : qm::Layout(control).kind;
+}
+
 } // namespace
 
 FakeView::FakeView() {
-    for (const qm::Binding& b : qm::Bindings())
-        controls_[b.control].enabled = false;
-    for (const char* c : {"BitBtn3", "BitBtn8", "Edit21"})
-        controls_[c].enabled = false;
-    controls_["Edit21"].shown = false;
-    for (const char* c : {"Label42", "Label43", "Label45", "Label46"})
-        controls_[c].text = "QM . . . . .";
+    for (const qm::Control& c : qm::FormControls()) {
+        FakeControl& f = (*this)[c.id];
+        f.text = c.text;
+        f.checked = c.checked;
+        f.entry = c.entry;
+        f.enabled = c.enabled;
+        f.shown = c.shown;
+        f.tabStop = c.tabStop;
+        f.background =
+            c.background == qm::Colour::Light3D ? qm::Background::Start : qm::Background::Working;
+    }
 }
 
-FakeControl& FakeView::operator[](std::string_view control) {
-    auto found = controls_.find(control);
-    if (found == controls_.end())
-        found = controls_.emplace(std::string(control), FakeControl{}).first;
-    return found->second;
-}
-
-const FakeControl& FakeView::at(std::string_view control) const {
-    static const FakeControl none;
-    const auto found = controls_.find(control);
-    return found == controls_.end() ? none : found->second;
-}
-
-void FakeView::setText(std::string_view c, const std::string& t) {
+void FakeView::setText(qm::Id c, const std::string& t) {
     FakeControl& control = (*this)[c];
     control.text = t;
     control.selection = {};
     control.caret = characters(t);
 }
 
-void FakeView::setEnabled(std::string_view c, bool on) {
+void FakeView::setEnabled(qm::Id c, bool on) {
     (*this)[c].enabled = on;
     if (!on && focus_ == c)
-        focus_ = "BitBtn12"; // the toolkit hands the focus on
+        focus_ = qm::Id::BitBtn12; // the toolkit hands the focus on
 }
 
-void FakeView::setCaret(std::string_view c, int p) {
+void FakeView::setCaret(qm::Id c, int p) {
     (*this)[c].caret = p;
     (*this)[c].selection = {};
 }
 
-void FakeView::setFocus(std::string_view c, qm::FocusWay way) {
+void FakeView::setFocus(qm::Id c, qm::FocusWay way) {
     if (!at(c).enabled || !at(c).shown)
         return;
-    focus_ = std::string(c);
+    focus_ = c;
     FakeControl& control = (*this)[c];
     if (way == qm::FocusWay::Step)
         control.selection = {0, characters(control.text)};
@@ -85,73 +95,103 @@ std::string FakeView::runFileDialog(const qm::FileDialogSetup& dialog) {
 
 FakeDriver::FakeDriver() = default;
 
-void FakeDriver::click(const std::string& c) {
+void FakeDriver::focus(const std::string& control) {
+    view.setFocus(IdOf(control), qm::FocusWay::Back);
+}
+
+void FakeDriver::click(const std::string& name) {
+    const qm::Id c = IdOf(name);
     if (!view.enabled(c))
         return;
     view.setFocus(c, qm::FocusWay::Back);
-    const qm::Binding* b = qm::FindBinding(c);
-    if (isPhone(c)) {
-        form_.clicked(c);
-    } else if (b && b->kind == qm::BindingKind::Radio) {
-        if (!view.checked(c)) {
-            view[c].checked = true;
-            form_.toggled(c, true);
-        }
-    } else if (b) {
+    switch (kindOf(c)) {
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        // A click flips the box; the form keeps a sensor pair whole.
         view[c].checked = !view.checked(c);
         form_.toggled(c, view.checked(c));
-    } else {
+        break;
+    case ControlKind::Button:
+    case ControlKind::PhoneEdit:
         form_.clicked(c);
+        break;
+    default:
+        break;
     }
 }
 
-void FakeDriver::retype(const std::string& c, const std::string& text) {
-    focus(c);
+void FakeDriver::retype(const std::string& name, const std::string& text) {
+    const qm::Id c = IdOf(name);
+    focus(name);
     if (view.focused() != c)
-        throw std::logic_error("no focus for " + c);
+        throw std::logic_error("no focus for " + name);
     view[c].selection = {0, characters(view.text(c))};
-    if (isPhone(c)) {
-        if (text.empty())
-            form_.phoneKey(c, qm::PhoneKey::Delete);
-        for (const char ch : text)
-            form_.phoneTyped(c, static_cast<unsigned char>(ch));
+    if (text.empty())
+        pressDelete();
+    else
+        typeKeys(text);
+}
+
+void FakeDriver::pressDelete() {
+    const qm::Id c = view.focused();
+    if (kindOf(c) == ControlKind::PhoneEdit) {
+        form_.phoneKey(c, qm::PhoneKey::Delete);
         return;
     }
-    view[c].text = text;
-    view[c].caret = characters(text);
-    view[c].selection = {};
-    form_.typed(c, text);
+    FakeControl& control = view[c];
+    qm::Selection cut = control.selection;
+    if (cut.length == 0)
+        cut = {control.caret, control.caret < characters(control.text) ? 1 : 0};
+    if (cut.length == 0)
+        return; // nothing to delete: no change, no report
+    const std::size_t from = offsetOf(control.text, cut.start);
+    control.text.erase(from, offsetOf(control.text, cut.start + cut.length) - from);
+    control.caret = cut.start;
+    control.selection = {};
+    form_.typed(c);
 }
 
 void FakeDriver::typeKeys(const std::string& text) {
-    const std::string c = view.focused();
-    if (isPhone(c)) {
-        for (const char ch : text)
-            form_.phoneTyped(c, static_cast<unsigned char>(ch));
-        return;
-    }
-    // ASCII keys at the caret, one report each.
-    for (const char ch : text) {
-        FakeControl& control = view[c];
-        control.text.insert(static_cast<std::size_t>(control.caret), 1, ch);
-        ++control.caret;
-        form_.typed(c, control.text);
+    const qm::Id c = view.focused();
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t n = 1;
+        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+            ++n;
+        if (kindOf(c) == ControlKind::PhoneEdit)
+            form_.phoneTyped(c, codePoint(text.substr(i, n)));
+        else
+            insert(text.substr(i, n));
+        i += n;
     }
 }
 
-std::string FakeDriver::selectedText(const std::string& c) {
-    // The selection counts characters; the text is UTF-8.
+void FakeDriver::paste(const std::string& text) {
+    const qm::Id c = view.focused();
+    if (kindOf(c) == ControlKind::PhoneEdit)
+        form_.pasted(c, text);
+    else if (!text.empty())
+        insert(text);
+}
+
+void FakeDriver::insert(const std::string& characters) {
+    // What comes in replaces the selection at the caret; one report.
+    const qm::Id c = view.focused();
+    FakeControl& control = view[c];
+    const qm::Selection sel = control.selection;
+    const int at = sel.length > 0 ? sel.start : control.caret;
+    const std::size_t from = offsetOf(control.text, at);
+    control.text.replace(from, offsetOf(control.text, at + sel.length) - from, characters);
+    control.caret = at + qmtest::characters(characters);
+    control.selection = {};
+    form_.typed(c);
+}
+
+std::string FakeDriver::selectedText(const std::string& name) {
+    const qm::Id c = IdOf(name);
     const std::string& t = view.text(c);
     const qm::Selection sel = view.selection(c);
-    std::string out;
-    int k = -1;
-    for (const char ch : t) {
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
-            ++k;
-        if (k >= sel.start && k < sel.start + sel.length)
-            out += ch;
-    }
-    return out;
+    const std::size_t from = offsetOf(t, sel.start);
+    return t.substr(from, offsetOf(t, sel.start + sel.length) - from);
 }
 
 void FakeDriver::pickTab(int page) {
@@ -161,7 +201,26 @@ void FakeDriver::pickTab(int page) {
     form_.pageChanged(page);
 }
 
+void FakeDriver::tab(bool back) {
+    // The window's tab stops, then those of the page shown, round.
+    std::vector<qm::Id> stops;
+    for (const qm::Control& c : qm::FormControls()) {
+        const int page = qm::PageOf(c.id);
+        if (view.at(c.id).tabStop && qm::TakesFocus(c) && view.enabled(c.id) && view.shown(c.id) &&
+            (page < 0 || page == view.page()))
+            stops.push_back(c.id);
+    }
+    const auto n = static_cast<int>(stops.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (stops[static_cast<std::size_t>(i)] == view.focused())
+            at = i;
+    const int next = back ? (at <= 0 ? n - 1 : at - 1) : (at + 1) % n;
+    view.setFocus(stops[static_cast<std::size_t>(next)], qm::FocusWay::Step);
+}
+
 void FakeDriver::pressKey(Key key) {
+    const qm::Id at = view.focused();
     switch (key) {
     case Key::CtrlTab:
     case Key::CtrlPageDown:
@@ -171,41 +230,63 @@ void FakeDriver::pressKey(Key key) {
     case Key::CtrlPageUp:
         form_.pageTurned(qm::PageTurn::Previous);
         return;
+    case Key::ShiftEnter:
+    case Key::CtrlEnter:
+    case Key::KeypadEnter:
+        pressEnter();
+        return;
+    case Key::Home:
+        view[at].caret = 0;
+        view[at].selection = {};
+        return;
+    case Key::SelectAll:
+        view[at].selection = {0, characters(view.text(at))};
+        return;
     case Key::Left:
-    case Key::Right: {
+    case Key::Right:
+    case Key::Up:
+    case Key::Down: {
+        if (kindOf(at) == ControlKind::RadioButton) {
+            form_.arrowPressed(at);
+            return;
+        }
+        if (kindOf(at) == ControlKind::Edit || kindOf(at) == ControlKind::PhoneEdit) {
+            // The caret steps within the text; up and down keep it.
+            FakeControl& edit = view[at];
+            const int by = key == Key::Left ? -1 : key == Key::Right ? 1 : 0;
+            edit.caret = std::max(0, std::min(edit.caret + by, characters(edit.text)));
+            edit.selection = {};
+            return;
+        }
         // The tab strip turns to the page beside, no further than the ends.
         const int to = view.page() + (key == Key::Right ? 1 : -1);
-        if (view.focused() == "PageControl1" && to >= 0 && to < 4)
+        if (at == qm::Id::PageControl1 && (key == Key::Left || key == Key::Right) && to >= 0 &&
+            to < 4)
             pickTab(to);
         return;
     }
-    case Key::Tab:
-    case Key::ShiftTab: {
-        std::vector<std::string> stops;
-        for (const qm::Control& c : qm::FormControls()) {
-            const int page = qm::PageOf(c.name);
-            if (c.tabStop && qm::TakesFocus(c) && view.enabled(c.name) && view.shown(c.name) &&
-                (page < 0 || page == view.page()))
-                stops.push_back(c.name);
-        }
-        const auto n = static_cast<int>(stops.size());
-        int at = -1;
-        for (int i = 0; i < n; ++i)
-            if (stops[static_cast<std::size_t>(i)] == view.focused())
-                at = i;
-        const int next = key == Key::Tab ? (at + 1) % n : (at <= 0 ? n - 1 : at - 1);
-        view.setFocus(stops[static_cast<std::size_t>(next)], qm::FocusWay::Step);
+    case Key::Escape:
+        return; // a window without a cancel button: nothing
+    case Key::Space:
+        if (kindOf(at) == ControlKind::Button || kindOf(at) == ControlKind::CheckBox ||
+            kindOf(at) == ControlKind::RadioButton)
+            click(NameOf(at));
         return;
-    }
+    case Key::Tab:
+    case Key::ShiftTab:
+        tab(key == Key::ShiftTab);
+        return;
     }
 }
 
-void FakeDriver::pickEntry(const std::string& c, int entry) {
-    focus(c);
-    if (!view.enabled(c) || view.entry(c) == entry)
-        return;
-    view.setEntry(c, entry);
-    form_.picked(c, entry);
+void FakeDriver::pickEntry(const std::string& name, int entry) {
+    // With the arrow keys, one entry a key, each reported.
+    const qm::Id c = IdOf(name);
+    focus(name);
+    for (int step = 0; step < 8 && view.enabled(c) && view.entry(c) != entry; ++step) {
+        view.setEntry(c, view.entry(c) + (view.entry(c) < entry ? 1 : -1));
+        form_.picked(c, view.entry(c));
+    }
 }
 
 } // namespace qmtest

@@ -2,6 +2,9 @@
 // window, the telephone box's keys, and what only the form can be asked.
 #include "Fake_view.h"
 
+#include "Field_rules.h"
+#include "ImageTestSupport.h"
+#include "Layout.h"
 #include "Phone_box.h"
 #include "Settings.h"
 
@@ -123,14 +126,17 @@ TEST_F(FormTest, StartsWithAZeroRecordAndTheFlagClear) {
 }
 
 TEST_F(FormTest, StartLookAndTheLookOnceShown) {
-    EXPECT_EQ(d.view["Edit24"].background, qm::Background::Start);
-    EXPECT_EQ(d.view["ComboBox1"].background, qm::Background::Start);
-    EXPECT_EQ(d.view["CheckBox3"].background, qm::Background::Start);
+    EXPECT_EQ(d.view[qm::Id::Edit24].background, qm::Background::Start);
+    EXPECT_EQ(d.view[qm::Id::ComboBox1].background, qm::Background::Start);
+    EXPECT_EQ(d.view[qm::Id::CheckBox3].background, qm::Background::Start);
     d.click("BitBtn1");
-    EXPECT_EQ(d.view["Edit24"].background, qm::Background::Working);
-    EXPECT_EQ(d.view["ComboBox1"].background, qm::Background::Working);
-    EXPECT_EQ(d.view["CheckBox3"].background, qm::Background::Start); // for good
+    EXPECT_EQ(d.view[qm::Id::Edit24].background, qm::Background::Working);
+    EXPECT_EQ(d.view[qm::Id::ComboBox1].background, qm::Background::Working);
+    EXPECT_EQ(d.view[qm::Id::CheckBox3].background, qm::Background::Start); // for good
     EXPECT_GT(d.view.repaints, 0);
+    // Every settings control is enabled; the serial entry is none of them.
+    for (const qm::Control& c : qm::FormControls())
+        EXPECT_EQ(d.view.enabled(c.id), c.setting != qm::kSerialLabel) << c.name;
 }
 
 TEST_F(FormTest, DialogsExitAndTheErrorBox) {
@@ -160,12 +166,12 @@ public:
 TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheFormGoesOn) {
     FailingDialogView view;
     qm::Form form(view);
-    form.clicked("BitBtn11");
+    form.clicked(qm::Id::BitBtn11);
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxKinds[0], qm::BoxKind::Error);
     EXPECT_EQ(view.boxes[0], "no dialog");
-    form.clicked("BitBtn1");
-    EXPECT_EQ(view.text("Edit7"), "internet.mts.ru");
+    form.clicked(qm::Id::BitBtn1);
+    EXPECT_EQ(view.text(qm::Id::Edit7), "internet.mts.ru");
 }
 
 // A toolkit may notify a change that changed nothing (EN_CHANGE on the same
@@ -173,33 +179,70 @@ TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheFormGoesOn) {
 TEST_F(FormTest, ReportsOfNoChangeRunNoRule) {
     d.click("BitBtn1");
     d.form().modified() = 0;
-    d.form().typed("Edit7", d.view.text("Edit7"));
-    d.form().typed("Edit8", d.view.text("Edit8"));
-    d.form().typed("MaskEdit1", d.view.text("MaskEdit1"));
+    d.form().typed(qm::Id::Edit7);
+    d.form().typed(qm::Id::Edit8);
+    d.form().typed(qm::Id::MaskEdit1);
     EXPECT_EQ(d.form().modified(), 0);
-    d.view["Edit8"].text = "70000";
-    d.form().typed("Edit8", "70000");
+    d.view[qm::Id::Edit8].text = "70000";
+    d.form().typed(qm::Id::Edit8);
     EXPECT_EQ(d.form().record().SET32, 65535);
     EXPECT_EQ(d.form().modified(), 1);
+}
+
+// A view that tells the form of every change to its controls, the form's
+// own as well, as the Qt widgets and the Win32 edits do.
+class EchoingView : public FakeView {
+public:
+    void setText(qm::Id c, const std::string& t) override {
+        FakeView::setText(c, t);
+        if (form)
+            form->typed(c);
+    }
+    void setChecked(qm::Id c, bool on) override {
+        FakeView::setChecked(c, on);
+        if (form)
+            form->toggled(c, on);
+    }
+    void setPage(int p) override {
+        FakeView::setPage(p);
+        if (form)
+            form->pageChanged(p);
+    }
+    qm::Form* form = nullptr;
+};
+
+TEST_F(FormTest, WhatTheViewTellsWhileTheFormSetsItIsNoReport) {
+    EchoingView echoing;
+    qm::Form form(echoing);
+    echoing.form = &form;
+    std::vector<std::string> taken;
+    form.setReportHook([&taken](const std::string& line) { taken.push_back(line); });
+    form.record().SET32 = 5; // shown as 5, stored back as 15, once
+    form.Show_all();
+    form.enterPressed(qm::Id::Edit5);
+    form.clicked(qm::Id::BitBtn1);
+    EXPECT_EQ(taken, (std::vector<std::string>{"enter Edit5", "clicked BitBtn1"}));
+    EXPECT_EQ(echoing.text(qm::Id::Edit8), "60");
+    EXPECT_EQ(echoing.page(), 1);
+    EXPECT_TRUE(echoing.checked(qm::Id::RadioButton2));
 }
 
 TEST_F(FormTest, ControlCharactersAndForeignTextsNeverReachTheRecord) {
     d.click("BitBtn1");
     d.retype("Edit7", "ab\tc\x01");
-    EXPECT_EQ(d.view.text("Edit7"), "ab c");
+    EXPECT_EQ(d.view.text(qm::Id::Edit7), "ab c");
     EXPECT_EQ(std::string(d.form().record().SET01), "ab c");
-    // A plain edit's paste between "a" and "b": only what came in is looked at.
+    // A paste between "a" and "b": only what came in is looked at.
     d.retype("Edit7", "ab");
-    const std::string pasted = "\r\n \t\r\nmts\tru\r\nx";
-    d.view["Edit7"].text = "a" + pasted + "b";
-    d.view["Edit7"].caret = static_cast<int>(1 + pasted.size());
-    d.form().typed("Edit7", d.view.text("Edit7"));
-    EXPECT_EQ(d.view.text("Edit7"), "amts rub");
-    EXPECT_EQ(d.view.caret("Edit7"), 7);
+    d.pressKey(Key::Left);
+    d.paste("\r\n \t\r\nmts\tru\r\nx");
+    EXPECT_EQ(d.view.text(qm::Id::Edit7), "amts rub");
+    EXPECT_EQ(d.view.caret(qm::Id::Edit7), 7);
     EXPECT_EQ(std::string(d.form().record().SET01), "amts rub");
     d.retype("Edit7", "ab c");
-    d.retype("Edit7", "x中y"); // refused whole: the box keeps its text
-    EXPECT_EQ(d.view.text("Edit7"), "ab c");
+    d.pressKey(Key::SelectAll);
+    d.paste("x中y"); // refused whole: the box keeps its text
+    EXPECT_EQ(d.view.text(qm::Id::Edit7), "ab c");
     EXPECT_EQ(std::string(d.form().record().SET01), "ab c");
 }
 

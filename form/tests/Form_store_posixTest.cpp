@@ -32,9 +32,9 @@ TEST(FormStoreTest, AStoreThatCannotBeCheckedEndsTheSerialEntry) {
     other.release();
     EXPECT_EQ(d.view.status().rfind("Настройки записаны в " + file, 0), 0u) << d.view.status();
     EXPECT_NE(ReadAll(file).find("SET99=QM 4\r\n"), std::string::npos);
-    EXPECT_FALSE(d.view.shown("Edit21"));
-    EXPECT_FALSE(d.view.enabled("Edit21"));
-    EXPECT_EQ(d.view.text("Edit21"), "");
+    EXPECT_FALSE(d.view.shown(qm::Id::Edit21));
+    EXPECT_FALSE(d.view.enabled(qm::Id::Edit21));
+    EXPECT_EQ(d.view.text(qm::Id::Edit21), "");
 }
 
 } // namespace

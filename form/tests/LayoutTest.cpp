@@ -20,26 +20,25 @@ bool overlap(const Rect& a, const Rect& b) {
 // The area a child is placed in: a tab page's is its page control's.
 Rect area(const Control& parent) {
     if (parent.kind == ControlKind::TabPage)
-        return area(*FindControl(parent.parent));
+        return area(Layout(parent.parent));
     return parent.place;
 }
 
 TEST(LayoutTest, EachControlComesAfterAParentThatCanHoldIt) {
-    const std::string window = FormWindow().name;
-    std::set<std::string> made = {window};
+    std::set<Id> made = {Id::None};
     for (const Control& c : FormControls()) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(made.insert(c.name).second) << "a second control of that name";
+        EXPECT_TRUE(made.insert(c.id).second) << "a second entry of that control";
+        EXPECT_EQ(&Layout(c.id), &c);
         ASSERT_EQ(made.count(c.parent), 1u) << "its parent comes later or is missing";
-        const Control* parent = FindControl(c.parent);
         if (c.kind == ControlKind::TabPage) {
-            ASSERT_NE(parent, nullptr);
-            EXPECT_EQ(parent->kind, ControlKind::PageControl);
-        } else if (parent) {
-            EXPECT_TRUE(parent->kind == ControlKind::TabPage ||
-                        parent->kind == ControlKind::GroupBox);
+            EXPECT_EQ(Layout(c.parent).kind, ControlKind::PageControl);
+        } else if (c.parent != Id::None) {
+            EXPECT_TRUE(Layout(c.parent).kind == ControlKind::TabPage ||
+                        Layout(c.parent).kind == ControlKind::GroupBox);
         }
     }
+    EXPECT_EQ(made.size(), static_cast<std::size_t>(kControlCount) + 1);
 }
 
 TEST(LayoutTest, EveryControlLiesInsideItsParent) {
@@ -48,9 +47,9 @@ TEST(LayoutTest, EveryControlLiesInsideItsParent) {
         if (c.kind == ControlKind::TabPage)
             continue;
         SCOPED_TRACE(c.name);
-        const Control* parent = FindControl(c.parent);
-        const Rect room =
-            parent ? area(*parent) : Rect{0, 0, window.clientWidth, window.clientHeight};
+        const Rect room = c.parent != Id::None
+                              ? area(Layout(c.parent))
+                              : Rect{0, 0, window.clientWidth, window.clientHeight};
         EXPECT_GT(c.place.width, 0);
         EXPECT_GT(c.place.height, 0);
         EXPECT_GE(c.place.x, 0);
@@ -63,7 +62,7 @@ TEST(LayoutTest, EveryControlLiesInsideItsParent) {
 // Unless both are meant to. Labels aside: their size follows their text in
 // the font at hand, which only a window can measure.
 TEST(LayoutTest, NoTwoControlsOfOneParentOverlap) {
-    std::map<std::string, std::vector<const Control*>> siblings;
+    std::map<Id, std::vector<const Control*>> siblings;
     for (const Control& c : FormControls())
         if (c.kind != ControlKind::Label && c.kind != ControlKind::TabPage)
             siblings[c.parent].push_back(&c);
@@ -79,15 +78,13 @@ TEST(LayoutTest, NoTwoControlsOfOneParentOverlap) {
 TEST(LayoutTest, EveryBuddyIsAFocusableControlBesideItsLabel) {
     int buddies = 0;
     for (const Control& c : FormControls()) {
-        if (c.buddy.empty())
+        if (c.buddy == Id::None)
             continue;
         SCOPED_TRACE(c.name);
         ++buddies;
         EXPECT_EQ(c.kind, ControlKind::Label);
-        const Control* buddy = FindControl(c.buddy);
-        ASSERT_NE(buddy, nullptr);
-        EXPECT_EQ(buddy->parent, c.parent);
-        EXPECT_TRUE(TakesFocus(*buddy));
+        EXPECT_EQ(Layout(c.buddy).parent, c.parent);
+        EXPECT_TRUE(TakesFocus(Layout(c.buddy)));
     }
     EXPECT_GT(buddies, 0);
 }
@@ -95,8 +92,8 @@ TEST(LayoutTest, EveryBuddyIsAFocusableControlBesideItsLabel) {
 // A native window marks a group by its first button and walks it in
 // creation order: the buttons of a group stand together, two or more.
 TEST(LayoutTest, RadioButtonsOfAGroupFollowEachOther) {
-    std::map<std::string, int> groups;
-    std::string previousGroup;
+    std::map<Id, int> groups;
+    Id previousGroup = Id::None;
     for (const Control& c : FormControls()) {
         if (!TakesFocus(c))
             continue;
@@ -107,12 +104,57 @@ TEST(LayoutTest, RadioButtonsOfAGroupFollowEachOther) {
             }
             ++groups[c.parent];
         } else {
-            previousGroup.clear();
+            previousGroup = Id::None;
         }
     }
     EXPECT_FALSE(groups.empty());
     for (const auto& [group, buttons] : groups)
-        EXPECT_GE(buttons, 2) << group;
+        EXPECT_EQ(buttons, 2) << Layout(group).name;
+    // The two buttons of a pair show one setting, one standing for 1, the
+    // other for 0.
+    for (const auto& [group, buttons] : groups) {
+        std::map<int, int> values;
+        for (const Control& c : FormControls())
+            if (c.parent == group)
+                values[c.setting] += c.part + 1;
+        EXPECT_EQ(values.size(), 1u) << Layout(group).name;
+        EXPECT_EQ(values.begin()->second, 3) << Layout(group).name;
+    }
+}
+
+// Every setting with a control is shown by controls of the kind its rule
+// takes: one box, the six banknote boxes (bits 0 to 5), a pair of sensor
+// buttons; the serial entry is an edit.
+TEST(LayoutTest, EverySettingIsShownByControlsOfItsKind) {
+    std::map<int, std::vector<const Control*>> shownBy;
+    for (const Control& c : FormControls())
+        if (c.setting != 0)
+            shownBy[c.setting].push_back(&c);
+    for (const SettingRule& rule : SettingRules()) {
+        SCOPED_TRACE(rule.setting);
+        const std::vector<const Control*>& controls = shownBy[rule.setting];
+        std::map<SettingKind, std::pair<ControlKind, std::size_t>> expected = {
+            {SettingKind::Text, {ControlKind::Edit, 1}},
+            {SettingKind::Number, {ControlKind::Edit, 1}},
+            {SettingKind::Phone, {ControlKind::PhoneEdit, 1}},
+            {SettingKind::Switch, {ControlKind::CheckBox, 1}},
+            {SettingKind::FlagBits, {ControlKind::CheckBox, 6}},
+            {SettingKind::Radio, {ControlKind::RadioButton, 2}},
+            {SettingKind::List, {ControlKind::DropDownList, 1}},
+            {SettingKind::Currency, {ControlKind::DropDownList, 1}},
+            {SettingKind::Carried, {ControlKind::Label, 0}},
+        };
+        const auto [kind, count] = expected.at(rule.kind);
+        ASSERT_EQ(controls.size(), count);
+        for (std::size_t i = 0; i < count; ++i) {
+            EXPECT_EQ(controls[i]->kind, kind) << controls[i]->name;
+            if (rule.kind == SettingKind::FlagBits) {
+                EXPECT_EQ(controls[i]->part, static_cast<int>(i)) << controls[i]->name;
+            }
+        }
+    }
+    ASSERT_EQ(shownBy[kSerialLabel].size(), 1u);
+    EXPECT_EQ(shownBy[kSerialLabel][0]->kind, ControlKind::Edit);
 }
 
 TEST(LayoutTest, ListsFontsAndPanelsAreWhole) {

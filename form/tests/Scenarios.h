@@ -13,7 +13,30 @@
 namespace qmtest {
 
 // Keys a driver presses as the user does, with Shift and Ctrl held as named.
-enum class Key { Tab, ShiftTab, CtrlTab, CtrlShiftTab, CtrlPageDown, CtrlPageUp, Left, Right };
+enum class Key {
+    Tab,
+    ShiftTab,
+    CtrlTab,
+    CtrlShiftTab,
+    CtrlPageDown,
+    CtrlPageUp,
+    Left,
+    Right,
+    Up,
+    Down,
+    Space,
+    Escape,
+    Home,
+    SelectAll, // Ctrl+A
+    ShiftEnter,
+    CtrlEnter,
+    KeypadEnter,
+};
+
+// A control of the scenario tables by its layout name, and back ("(none)"
+// for no control); an unknown name is the table's mistake.
+qm::Id IdOf(const std::string& name);
+std::string NameOf(qm::Id control);
 
 // What a driver does to its window, as a user would, and what it reads back.
 // Controls are named by their layout names. Texts are UTF-8.
@@ -27,6 +50,8 @@ public:
     virtual void retype(const std::string& control, const std::string& text) = 0;
     // Types text key by key at the focused edit's caret.
     virtual void typeKeys(const std::string& text) = 0;
+    // Pastes text from the clipboard into the focused edit (Ctrl+V).
+    virtual void paste(const std::string& text) = 0;
     // Enter in the control that has the focus.
     virtual void pressEnter() = 0;
     // The key in the control that has the focus, as the keyboard sends it.
@@ -60,6 +85,7 @@ enum class Act {
     Click,
     Retype,
     TypeKeys,
+    Paste,
     Enter,
     Press, // number: the Key
     Tab,
@@ -113,8 +139,17 @@ inline void PrintTo(const Scenario& scenario, std::ostream* os) {
 
 const std::vector<Scenario>& Scenarios();
 
+// The reports the form took in each step, one line each.
+using ReportStream = std::vector<std::vector<std::string>>;
+
 // Runs the scenario's steps in a folder of its own, with the user's
 // temporary directory pointed into it; failed checks fail the running test.
-void RunScenario(ScenarioDriver& driver, const Scenario& scenario);
+// Returns what the form was told in each step.
+ReportStream RunScenario(ScenarioDriver& driver, const Scenario& scenario);
+
+// Runs the scenario through the driver's window and checks it, and that the
+// form took the same reports in each step as over the fake view (the
+// reference): no report doubled, missing or changed.
+void RunScenarioAgainstFake(ScenarioDriver& driver, const Scenario& scenario);
 
 } // namespace qmtest

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "FileDialogs.h"
+#include "Form.h"
 #include "Settings.h"
 #include "TestSupport.h"
 #include "Write_file.h"
@@ -20,38 +21,33 @@ namespace {
 
 using ApplicationTest = WindowTest;
 
+// The error-box policy of the window's handlers, through a real click: the
+// open dialog fails.
 TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn) {
-    // A button of its own: the window's buttons have handlers of their own.
-    auto* button = new QPushButton(QStringLiteral("test"), form.get());
-    button->show();
     int runs = 0;
-    QObject::connect(button, &QPushButton::clicked, qm::Guarded([&runs] {
-                         ++runs;
-                         throw qm::WriteError("/tmp/qm test/set_tmp.ini");
-                     }));
-    QTest::mouseClick(button, Qt::LeftButton);
+    const qm::FileDialogHook standIn =
+        qm::SetFileDialogHook([&runs](qm::FileDialogKind) -> QString {
+            if (++runs == 1)
+                throw qm::WriteError("/tmp/qm test/set_tmp.ini");
+            throw 42;
+        });
+    QTest::mouseClick(find("BitBtn11"), Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
     EXPECT_EQ(boxes.shown[0].caption, qm::AppTitle());
     EXPECT_EQ(boxes.shown[0].text, "Unable to write to /tmp/qm test/set_tmp.ini");
 
-    // The window lives on and keeps working.
+    // The window lives on and keeps working; an exception of unknown kind
+    // shows an empty text.
     EXPECT_TRUE(form->isVisible());
     loadDefaults();
     EXPECT_EQ(find<QLineEdit>("Edit7")->text(), "internet.mts.ru");
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(find("BitBtn11"), Qt::LeftButton);
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(boxes.shown.size(), 2u);
-}
-
-TEST_F(ApplicationTest, ExceptionOfUnknownKindShowsAnEmptyErrorText) {
-    auto* button = new QPushButton(QStringLiteral("test"), form.get());
-    button->show();
-    QObject::connect(button, &QPushButton::clicked, qm::Guarded([] { throw 42; }));
-    QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
-    EXPECT_EQ(boxes.shown[0].text, "");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].kind, qm::BoxKind::Error);
+    EXPECT_EQ(boxes.shown[1].text, "");
+    qm::SetFileDialogHook(standIn);
 }
 
 // An object whose event handler fails, for the application's own net.
@@ -86,7 +82,7 @@ TEST_F(ApplicationTest, ExceptionAtStartUpIsShownAndTheProgramEndsWithCodeZero) 
 }
 
 TEST_F(ApplicationTest, MessagesShowTheTextFollowedByThePath) {
-    qm::MessageSink& sink = *form;
+    qm::MessageSink& sink = form->form();
     sink.showMessage("Не удаётся создать файл ", "/media/QM/set.ini");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Message);
@@ -106,7 +102,7 @@ TEST_F(ApplicationTest, ExitClosesAtOnceWithoutAQuestion) {
 
 TEST_F(ApplicationTest, CloseBoxClosesAtOnce) {
     loadDefaults();
-    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(form->QWidget::close());
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -129,7 +125,7 @@ QString runDialog(QWidget* parent, qm::FileDialogKind kind, QStringList* seen,
             QMetaObject::invokeMethod(dialog, "accept");
         }
     });
-    return qm::RunFileDialog(parent, kind);
+    return qm::RunFileDialog(parent, qm::FileDialogOf(kind));
 }
 
 TEST_F(ApplicationTest, FileDialogsOfferSetIniAndOverwriteWithoutAQuestion) {
@@ -157,8 +153,9 @@ TEST_F(ApplicationTest, FileDialogHookStandsInForTheDialog) {
         asked.push_back(kind);
         return kind == qm::FileDialogKind::Open ? QString("/data/in.ini") : QString();
     });
-    EXPECT_EQ(qm::RunFileDialog(form.get(), qm::FileDialogKind::Open), "/data/in.ini");
-    EXPECT_EQ(qm::RunFileDialog(form.get(), qm::FileDialogKind::Save), "");
+    EXPECT_EQ(qm::RunFileDialog(form.get(), qm::FileDialogOf(qm::FileDialogKind::Open)),
+              "/data/in.ini");
+    EXPECT_EQ(qm::RunFileDialog(form.get(), qm::FileDialogOf(qm::FileDialogKind::Save)), "");
     qm::SetFileDialogHook(previous);
     EXPECT_EQ(asked, (std::vector<qm::FileDialogKind>{qm::FileDialogKind::Open,
                                                       qm::FileDialogKind::Save}));

@@ -1,6 +1,5 @@
 // Slips of the hand around the data commands that must lose nothing: markup
-// in a label or a path, Space right after a command, a store that fails
-// while a serial label waits to be written.
+// in a label or a path is shown as written.
 #include "CommandsFixture.h"
 
 #include "Settings.h"
@@ -33,7 +32,7 @@ TEST_F(CommandSlipsTest, MarkupIsShownAsWritten) {
               QString::fromStdString("Настройки прочитаны из " + path));
 
     record().serial[0] = static_cast<char>(qm::kBlankSerialMarker);
-    form->Show_all();
+    form->form().Show_all();
     focus(find("Edit21"));
     typeText(find("Edit21"), "<u>7</u>");
     for (const char* caption : captions)
@@ -53,32 +52,6 @@ TEST_F(CommandSlipsTest, MarkupIsShownAsWritten) {
     loadFrom(gone);
     qm::SetBoxHook(recording);
     EXPECT_TRUE(inBox.contains(QString::fromStdString("2. Не удаётся открыть " + gone)));
-}
-
-TEST_F(CommandSlipsTest, FocusGoesBackToTheCommandSoSpaceNeverClosesTheEditor) {
-    loadDefaults();
-    const std::string good = dir.file("good.ini");
-    const std::pair<const char*, std::string> runs[] = {
-        {"BitBtn8", good},                     // a store
-        {"BitBtn11", good},                    // a load
-        {"BitBtn11", dir.file("absent.ini")},  // a failed load, with its box
-        {"BitBtn8", dir.file("gone/out.ini")}, // a failed store
-    };
-    for (const auto& [button, file] : runs) {
-        SCOPED_TRACE(std::string(button) + " " + file);
-        nextFileName = QString::fromStdString(file);
-        QTest::mouseClick(find(button), Qt::LeftButton);
-        EXPECT_EQ(focused(), button);
-        const std::size_t dialogs = dialogsRun.size();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        ASSERT_TRUE(form->isVisible());
-        EXPECT_EQ(dialogsRun.size(), dialogs + 1); // Space ran the same command again
-        EXPECT_EQ(focused(), button);
-    }
-    // A field that had the focus gets it back as well.
-    focus(find("Edit12"));
-    form->StoreImage(QString::fromStdString(good));
-    EXPECT_EQ(focused(), "Edit12");
 }
 
 } // namespace

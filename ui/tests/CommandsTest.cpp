@@ -172,7 +172,7 @@ protected:
     void SetUp() override {
         CommandsTest::SetUp();
         fs::create_directory(mountPoint());
-        form->setVolumeSource(
+        form->form().setVolumeSource(
             [this] { return qm::LinuxVolumes(mountinfo(), dir.file("by-uuid")); });
     }
     std::string mountPoint() const { return dir.file("QMBOARD"); }

@@ -4,9 +4,7 @@
 // walking the table's order.
 #include "Layout.h"
 #include "BanknoteCheckBox.h"
-#include "Bindings.h"
 #include "KeepSelectionEdit.h"
-#include "PhoneEdit.h"
 #include "UiTest.h"
 
 #include <QApplication>
@@ -78,14 +76,8 @@ void expectKindsOwn(QWidget* w, const qm::Control& c) {
         auto* edit = qobject_cast<QLineEdit*>(w);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(dynamic_cast<qm::KeepSelectionEdit*>(w) != nullptr, c.keepsSelection);
-        if (c.kind == ControlKind::PhoneEdit) {
-            ASSERT_NE(qobject_cast<qm::PhoneEdit*>(w), nullptr);
-            EXPECT_EQ(qobject_cast<qm::PhoneEdit*>(w)->value(), fromUtf8(c.text));
-        } else {
+        if (c.kind == ControlKind::Edit) {
             EXPECT_EQ(edit->text(), fromUtf8(c.text));
-        }
-        if (c.maxLength) {
-            EXPECT_EQ(edit->maxLength(), c.maxLength);
         }
         break;
     }
@@ -125,7 +117,8 @@ void expectKindsOwn(QWidget* w, const qm::Control& c) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), fromUtf8(c.text));
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
-        EXPECT_EQ(label->buddy() ? label->buddy()->objectName().toStdString() : "", c.buddy);
+        EXPECT_EQ(label->buddy() ? label->buddy()->objectName().toStdString() : "",
+                  c.buddy == qm::Id::None ? "" : qm::Layout(c.buddy).name);
         break;
     }
     case ControlKind::PageControl:
@@ -134,7 +127,7 @@ void expectKindsOwn(QWidget* w, const qm::Control& c) {
     case ControlKind::TabPage: {
         auto* pages = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
         ASSERT_NE(pages, nullptr);
-        EXPECT_EQ(pages->objectName().toStdString(), c.parent);
+        EXPECT_EQ(pages->objectName().toStdString(), qm::Layout(c.parent).name);
         EXPECT_EQ(pages->tabText(pages->indexOf(w)), fromUtf8(c.text));
         break;
     }
@@ -163,9 +156,10 @@ TEST_F(LayoutTest, EveryControlIsBuiltAsLaidOut) {
         ASSERT_NE(w, nullptr);
         if (c.kind == ControlKind::TabPage) {
             // The table's pages in the page control's order.
-            EXPECT_EQ(find<QTabWidget>(c.parent.c_str())->indexOf(w), page++);
+            EXPECT_EQ(find<QTabWidget>("PageControl1")->indexOf(w), page++);
         } else {
-            EXPECT_EQ(w->parentWidget()->objectName().toStdString(), c.parent);
+            EXPECT_EQ(w->parentWidget()->objectName().toStdString(),
+                      c.parent == qm::Id::None ? FormWindow().name : qm::Layout(c.parent).name);
             EXPECT_EQ(w->pos(), QPoint(c.place.x, c.place.y));
             if (c.kind != ControlKind::Label) { // a label is fitted to its text
                 EXPECT_EQ(w->size(), QSize(c.place.width, c.place.height));
@@ -222,8 +216,11 @@ TEST_F(LayoutTest, StartsWithSettingsControlsDisabledAndTheStartText) {
             ++settingsControls;
         }
     }
-    // The bound controls and the serial entry.
-    EXPECT_EQ(settingsControls, static_cast<int>(qm::Bindings().size()) + 1);
+    // The settings controls and the serial entry.
+    int laidOut = 0;
+    for (const qm::Control& c : FormControls())
+        laidOut += c.setting != 0;
+    EXPECT_EQ(settingsControls, laidOut);
 
     EXPECT_TRUE(find("Edit21")->isHidden());
     EXPECT_EQ(find("Edit21")->focusPolicy(), Qt::ClickFocus);
@@ -240,7 +237,7 @@ TEST_F(LayoutTest, StartsWithSettingsControlsDisabledAndTheStartText) {
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), -1);
 
     EXPECT_EQ(find<QLabel>("StatusPanel0")->text(), "");
-    EXPECT_EQ(form->statusText(),
+    EXPECT_EQ(QString::fromStdString(form->status()),
               "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ");
     EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), "");
 }
@@ -299,7 +296,7 @@ TEST_F(LayoutTest, NoTextIsClipped) {
     auto* currency = find<QComboBox>("ComboBox35");
     for (int entry = 0; entry < 4; ++entry) {
         currency->setCurrentIndex(entry);
-        form->Show_currency();
+        form->form().Show_currency();
         for (QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
             if (b->text().isEmpty() || !qobject_cast<QWidget*>(b->parent()))
                 continue;
@@ -341,7 +338,7 @@ TEST_F(LayoutTest, NoTextIsClipped) {
     }
     QTabBar* bar = find<QTabWidget>("PageControl1")->tabBar();
     EXPECT_LE(bar->tabRect(bar->count() - 1).right(), FormWindow().clientWidth);
-    EXPECT_LE(form->fontMetrics().horizontalAdvance(form->statusText()) + 4,
+    EXPECT_LE(form->fontMetrics().horizontalAdvance(QString::fromStdString(form->status())) + 4,
               find("StatusPanel1")->width());
 
     // Every control, the labels fitted to their texts, within what shows of
@@ -350,14 +347,6 @@ TEST_F(LayoutTest, NoTextIsClipped) {
         QWidget* w = find(c.name.c_str());
         EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << c.name;
     }
-}
-
-// The tab page a control stands on; empty for the window's own controls.
-std::string pageOf(const qm::Control& c) {
-    for (const qm::Control* p = qm::FindControl(c.parent); p; p = qm::FindControl(p->parent))
-        if (p->kind == ControlKind::TabPage)
-            return p->name;
-    return {};
 }
 
 // Tab walks the window's own tab stops, the page control's tabs and the
@@ -370,17 +359,16 @@ TEST_F(LayoutTest, TabWalksEachPageInTheLaidOutOrder) {
     for (int page = 0; page < pages->count(); ++page) {
         SCOPED_TRACE(page);
         clickTab(page);
-        const std::string shown = pages->widget(page)->objectName().toStdString();
         std::vector<std::string> window, onPage;
         for (const qm::Control& c : FormControls()) {
             if (!c.tabStop)
                 continue;
             if (c.kind == ControlKind::PageControl)
                 window.push_back("qt_tabwidget_tabbar");
-            else if (pageOf(c).empty())
+            else if (qm::PageOf(c.id) < 0)
                 window.push_back(c.name);
-            else if (pageOf(c) == shown && (c.kind != ControlKind::RadioButton ||
-                                            find<QRadioButton>(c.name.c_str())->isChecked()))
+            else if (qm::PageOf(c.id) == page && (c.kind != ControlKind::RadioButton ||
+                                                  find<QRadioButton>(c.name.c_str())->isChecked()))
                 onPage.push_back(c.name);
         }
         ASSERT_FALSE(window.empty());

@@ -2,12 +2,12 @@
 // and mouse events on the offscreen platform.
 #include "UiTest.h"
 
-#include "PhoneEdit.h"
 #include "Scenarios.h"
 #include "Settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTabWidget>
@@ -32,6 +32,10 @@ public:
             QTest::keyClick(edit, Qt::Key_Delete);
         else
             typeKeys(text);
+    }
+    void paste(const std::string& text) override {
+        QApplication::clipboard()->setText(QString::fromStdString(text));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     }
     void typeKeys(const std::string& text) override {
         QWidget* target = QApplication::focusWidget();
@@ -59,6 +63,15 @@ public:
             {Qt::Key_PageUp, Qt::ControlModifier},
             {Qt::Key_Left, Qt::NoModifier},
             {Qt::Key_Right, Qt::NoModifier},
+            {Qt::Key_Up, Qt::NoModifier},
+            {Qt::Key_Down, Qt::NoModifier},
+            {Qt::Key_Space, Qt::NoModifier},
+            {Qt::Key_Escape, Qt::NoModifier},
+            {Qt::Key_Home, Qt::NoModifier},
+            {Qt::Key_A, Qt::ControlModifier},
+            {Qt::Key_Return, Qt::ShiftModifier},
+            {Qt::Key_Return, Qt::ControlModifier},
+            {Qt::Key_Enter, Qt::KeypadModifier},
         };
         const Stroke& s = strokes[static_cast<int>(key)];
         QWidget* to = QApplication::focusWidget();
@@ -78,12 +91,10 @@ public:
     void answerFileDialog(const std::string& path) override {
         answer_ = QString::fromStdString(path);
     }
-    void showAll() override { form_.Show_all(); }
+    void showAll() override { form_.form().Show_all(); }
 
     std::string text(const std::string& c) override {
         QWidget* w = widget(c);
-        if (auto* phone = qobject_cast<qm::PhoneEdit*>(w))
-            return phone->displayText().toStdString();
         if (auto* edit = qobject_cast<QLineEdit*>(w))
             return edit->text().toStdString();
         if (auto* label = qobject_cast<QLabel*>(w))
@@ -103,7 +114,7 @@ public:
     bool shown(const std::string& c) override { return !widget(c)->isHidden(); }
     int page() override { return static_cast<QTabWidget*>(widget("PageControl1"))->currentIndex(); }
     std::string focused() override { return focusedName(); }
-    std::string status() override { return form_.statusText().toStdString(); }
+    std::string status() override { return form_.status(); }
     std::vector<std::string> boxes() override {
         std::vector<std::string> texts;
         for (const ShownBox& box : boxes_.shown)
@@ -112,12 +123,7 @@ public:
     }
 
 private:
-    QWidget* widget(const std::string& c) {
-        QWidget* w = form_.findChild<QWidget*>(QString::fromStdString(c));
-        if (!w)
-            throw std::logic_error("no control " + c);
-        return w;
-    }
+    QWidget* widget(const std::string& c) { return form_.widget(IdOf(c)); }
     static std::string focusedName() {
         QWidget* w = QApplication::focusWidget();
         if (!w)
@@ -139,7 +145,7 @@ class WindowScenario : public WindowTest, public ::testing::WithParamInterface<S
 
 TEST_P(WindowScenario, Runs) {
     QtDriver driver(*form, boxes, nextFileName);
-    RunScenario(driver, GetParam());
+    RunScenarioAgainstFake(driver, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, WindowScenario, ::testing::ValuesIn(Scenarios()),

@@ -40,7 +40,7 @@ void WindowTest::SetUp() {
         return nextFileName;
     });
     form = std::make_unique<qm::TForm1>();
-    form->setVolumeSource([] { return std::make_unique<NoVolumes>(); });
+    form->form().setVolumeSource([] { return std::make_unique<NoVolumes>(); });
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

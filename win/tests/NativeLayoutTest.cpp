@@ -29,12 +29,6 @@ RECT placeInWindow(HWND control, HWND window) {
     return r;
 }
 
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), text.size())));
-    return text;
-}
-
 // The text's extent in the control's own font, and that font's metrics.
 struct Measure {
     SIZE extent{};
@@ -87,19 +81,19 @@ protected:
             };
             switch (c.layout->kind) {
             case qm::ControlKind::Button:
-                fits(windowText(h), client.right - scaled(6), "caption");
+                fits(qm::WindowText(h), client.right - scaled(6), "caption");
                 break;
             case qm::ControlKind::CheckBox:
             case qm::ControlKind::RadioButton:
-                fits(windowText(h), client.right - scaled(13) - scaled(3), "caption");
+                fits(qm::WindowText(h), client.right - scaled(13) - scaled(3), "caption");
                 break;
             case qm::ControlKind::GroupBox:
-                fits(windowText(h), client.right - scaled(16), "title");
+                fits(qm::WindowText(h), client.right - scaled(16), "title");
                 break;
             case qm::ControlKind::PhoneEdit: {
                 RECT area;
                 SendMessageW(h, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-                fits(windowText(h), area.right - area.left, "mask");
+                fits(qm::WindowText(h), area.right - area.left, "mask");
                 break;
             }
             case qm::ControlKind::DropDownList: {
@@ -139,14 +133,16 @@ protected:
             case qm::ControlKind::Label: {
                 // A label is as wide as its text; it must stand whole inside
                 // its group box or page.
-                const qm::NativeControl* box = controls.find(c.layout->parent);
+                const qm::Id box = c.layout->parent;
                 const HWND holder =
-                    box && box->layout->kind == qm::ControlKind::GroupBox ? box->hwnd : c.parent;
+                    box != qm::Id::None && qm::Layout(box).kind == qm::ControlKind::GroupBox
+                        ? controls.at(box).hwnd
+                        : c.parent;
                 const RECT inner = placeInWindow(holder, driver.window.hwnd());
                 const RECT label = placeInWindow(h, driver.window.hwnd());
                 EXPECT_GE(label.left, inner.left) << name;
                 EXPECT_LE(label.right, inner.right) << name;
-                fits(windowText(h), client.right, "text");
+                fits(qm::WindowText(h), client.right, "text");
                 break;
             }
             default:
@@ -173,21 +169,23 @@ TEST_F(NativeLayout, ClientAreaAndControlsScaleWithTheDpi) {
     EXPECT_EQ(client.bottom, scaled(468));
 
     // Top-level controls by their place in the client area.
-    for (const char* name : {"BitBtn2", "BitBtn12", "PageControl1", "StatusBar1"}) {
-        SCOPED_TRACE(name);
-        const qm::Rect want = qm::FindControl(name)->place;
-        const RECT got = placeInWindow(controls.at(name).hwnd, driver.window.hwnd());
+    for (const qm::Id id :
+         {qm::Id::BitBtn2, qm::Id::BitBtn12, qm::Id::PageControl1, qm::Id::StatusBar1}) {
+        SCOPED_TRACE(qm::Layout(id).name);
+        const qm::Rect want = qm::Layout(id).place;
+        const RECT got = placeInWindow(controls.at(id).hwnd, driver.window.hwnd());
         EXPECT_EQ(got.left, scaled(want.x));
         EXPECT_EQ(got.top, scaled(want.y));
         EXPECT_EQ(got.right - got.left, scaled(want.width));
         EXPECT_EQ(got.bottom - got.top, scaled(want.height));
     }
     // A control inside a group box, placed inside it as the table says.
-    const RECT box = placeInWindow(controls.at("GroupBox2").hwnd, driver.window.hwnd());
-    const RECT edit = placeInWindow(controls.at("Edit54").hwnd, driver.window.hwnd());
-    EXPECT_EQ(edit.left - box.left, scaled(qm::FindControl("Edit54")->place.x));
-    EXPECT_EQ(edit.top - box.top, scaled(qm::FindControl("Edit54")->place.y));
-    EXPECT_EQ(edit.right - edit.left, scaled(qm::FindControl("Edit54")->place.width));
+    const RECT box = placeInWindow(controls.at(qm::Id::GroupBox2).hwnd, driver.window.hwnd());
+    const RECT edit = placeInWindow(controls.at(qm::Id::Edit54).hwnd, driver.window.hwnd());
+    const qm::Rect& laidOut = qm::Layout(qm::Id::Edit54).place;
+    EXPECT_EQ(edit.left - box.left, scaled(laidOut.x));
+    EXPECT_EQ(edit.top - box.top, scaled(laidOut.y));
+    EXPECT_EQ(edit.right - edit.left, scaled(laidOut.width));
 }
 
 TEST_F(NativeLayout, EveryTextIsInTheScalableFaceAskedFor) {
@@ -253,7 +251,7 @@ TEST_F(NativeLayout, EveryGroupBoxsTitleBreaksItsFrameWhole) {
     for (const qm::NativeControl& c : controls.all()) {
         if (c.layout->kind != qm::ControlKind::GroupBox)
             continue;
-        driver.pickTab(qm::PageOf(c.layout->name));
+        driver.pickTab(qm::PageOf(c.layout->id));
         RedrawWindow(driver.window.hwnd(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         qm::PumpMessages(driver.window);
@@ -277,6 +275,27 @@ TEST_F(NativeLayout, EveryGroupBoxsTitleBreaksItsFrameWhole) {
                 << c.layout->name << " \"" << c.layout->text << "\": the frame at column " << x
                 << " crosses the title (" << first << ".." << last << ")";
         ReleaseDC(c.hwnd, dc);
+    }
+}
+
+// A screen reader names a box by the label that stands right before it: its
+// own label, or a hidden one with the name where the window shows none.
+TEST_F(NativeLayout, EachSettingsBoxHasItsNameRightBeforeIt) {
+    for (const qm::NativeControl& c : controls.all()) {
+        const qm::ControlKind kind = c.layout->kind;
+        if (!qm::RuleOf(*c.layout) ||
+            (kind != qm::ControlKind::Edit && kind != qm::ControlKind::PhoneEdit &&
+             kind != qm::ControlKind::DropDownList))
+            continue;
+        HWND label = GetWindow(c.hwnd, GW_HWNDPREV);
+        wchar_t className[16] = {};
+        GetClassNameW(label, className, 16);
+        EXPECT_EQ(lstrcmpiW(className, L"STATIC"), 0) << c.layout->name;
+        const std::string name = qm::AccessibleName(*c.layout);
+        EXPECT_EQ(qm::Utf8(qm::WindowText(label)), name.empty() ? qm::CaptionOf(*c.layout) : name)
+            << c.layout->name;
+        const bool shows = (GetWindowLongPtrW(label, GWL_STYLE) & WS_VISIBLE) != 0;
+        EXPECT_EQ(shows, name.empty()) << c.layout->name;
     }
 }
 

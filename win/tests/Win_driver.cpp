@@ -49,7 +49,7 @@ WinDriver::~WinDriver() {
 }
 
 qm::Hwnd WinDriver::hwnd(const std::string& control) {
-    return window.controls().at(control).hwnd;
+    return window.controls().at(IdOf(control)).hwnd;
 }
 
 void WinDriver::post(qm::Hwnd to, unsigned message, unsigned long long w, long long l) {
@@ -84,6 +84,21 @@ void WinDriver::typeKeys(const std::string& text) {
         post(to, WM_CHAR, c, 1);
 }
 
+void WinDriver::paste(const std::string& text) {
+    const std::wstring wide = qm::Wide(text);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    ASSERT_NE(data, nullptr);
+    wide.copy(static_cast<wchar_t*>(GlobalLock(data)), wide.size());
+    static_cast<wchar_t*>(GlobalLock(data))[wide.size()] = L'\0';
+    GlobalUnlock(data);
+    GlobalUnlock(data);
+    ASSERT_TRUE(OpenClipboard(window.hwnd()));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    post(GetFocus(), WM_CHAR, 0x16, 1); // Ctrl+V
+}
+
 void WinDriver::pressEnter() {
     HWND to = GetFocus();
     ASSERT_NE(to, nullptr);
@@ -98,18 +113,27 @@ void WinDriver::pressKey(Key key) {
         bool ctrl;
     };
     const Stroke strokes[] = {
-        {VK_TAB, false, false},  {VK_TAB, true, false},    {VK_TAB, false, true},
-        {VK_TAB, true, true},    {VK_NEXT, false, true},   {VK_PRIOR, false, true},
-        {VK_LEFT, false, false}, {VK_RIGHT, false, false},
+        {VK_TAB, false, false},   {VK_TAB, true, false},     {VK_TAB, false, true},
+        {VK_TAB, true, true},     {VK_NEXT, false, true},    {VK_PRIOR, false, true},
+        {VK_LEFT, false, false},  {VK_RIGHT, false, false},  {VK_UP, false, false},
+        {VK_DOWN, false, false},  {VK_SPACE, false, false},  {VK_ESCAPE, false, false},
+        {VK_HOME, false, false},  {0, false, true},          {VK_RETURN, true, false},
+        {VK_RETURN, false, true}, {VK_RETURN, false, false},
     };
+    if (key == Key::SelectAll) { // Ctrl+A, as the technician selects the whole text
+        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+        return;
+    }
     const Stroke& s = strokes[static_cast<int>(key)];
     std::vector<INPUT> input;
-    const auto stroke = [&input](WORD vk, bool up) {
+    const auto stroke = [&input, key](WORD vk, bool up) {
         INPUT i{};
         i.type = INPUT_KEYBOARD;
         i.ki.wVk = vk;
         i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        const bool extended = vk == VK_NEXT || vk == VK_PRIOR || vk == VK_LEFT || vk == VK_RIGHT;
+        const bool extended = vk == VK_NEXT || vk == VK_PRIOR || vk == VK_LEFT || vk == VK_RIGHT ||
+                              vk == VK_UP || vk == VK_DOWN || vk == VK_HOME ||
+                              (vk == VK_RETURN && key == Key::KeypadEnter);
         i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0u) | (extended ? KEYEVENTF_EXTENDEDKEY : 0u);
         input.push_back(i);
     };
@@ -142,8 +166,9 @@ void WinDriver::pickEntry(const std::string& control, int entry) {
     HWND list = hwnd(control);
     if (!takesInput(list))
         return;
-    for (int step = 0; step < 8 && window.entry(control) != entry; ++step)
-        post(list, WM_KEYDOWN, window.entry(control) < entry ? VK_DOWN : VK_UP, 1);
+    const qm::Id id = IdOf(control);
+    for (int step = 0; step < 8 && window.entry(id) != entry; ++step)
+        post(list, WM_KEYDOWN, window.entry(id) < entry ? VK_DOWN : VK_UP, 1);
 }
 
 void WinDriver::focus(const std::string& control) {
@@ -155,7 +180,7 @@ void WinDriver::focus(const std::string& control) {
 }
 
 std::string WinDriver::text(const std::string& control) {
-    return window.text(control);
+    return window.text(IdOf(control));
 }
 
 std::string WinDriver::selectedText(const std::string& control) {
@@ -163,13 +188,12 @@ std::string WinDriver::selectedText(const std::string& control) {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::wstring all = qm::Wide(window.text(control));
+    const std::wstring all = qm::Wide(window.text(IdOf(control)));
     return qm::Utf8(all.substr(start, end - start));
 }
 
 std::string WinDriver::focused() {
-    const std::string name = window.focused();
-    return name.empty() ? std::string("(none)") : name;
+    return NameOf(window.focused());
 }
 
 } // namespace qmtest

@@ -20,6 +20,7 @@ public:
     void click(const std::string& control) override;
     void retype(const std::string& control, const std::string& text) override;
     void typeKeys(const std::string& text) override;
+    void paste(const std::string& text) override;
     void pressEnter() override;
     // Through the system's input, as the keyboard sends it: the keys held
     // (Shift, Ctrl) are in the thread's key state when the window reads it.
@@ -33,10 +34,10 @@ public:
 
     std::string text(const std::string& control) override;
     std::string selectedText(const std::string& control) override;
-    bool checked(const std::string& control) override { return window.checked(control); }
-    int entry(const std::string& control) override { return window.entry(control); }
-    bool enabled(const std::string& control) override { return window.enabled(control); }
-    bool shown(const std::string& control) override { return window.shown(control); }
+    bool checked(const std::string& control) override { return window.checked(IdOf(control)); }
+    int entry(const std::string& control) override { return window.entry(IdOf(control)); }
+    bool enabled(const std::string& control) override { return window.enabled(IdOf(control)); }
+    bool shown(const std::string& control) override { return window.shown(IdOf(control)); }
     int page() override { return window.page(); }
     std::string focused() override;
     std::string status() override { return window.status(); }

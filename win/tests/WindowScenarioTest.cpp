@@ -13,7 +13,7 @@ class NativeScenario : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(NativeScenario, Runs) {
     WinDriver driver;
-    RunScenario(driver, GetParam());
+    RunScenarioAgainstFake(driver, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, NativeScenario, ::testing::ValuesIn(Scenarios()),
