@@ -68,6 +68,7 @@ qm_wine_drives "${drives[@]}"
 export QMCONF_TEST_BOARD_DRIVE=Q QMCONF_TEST_NEAR_DRIVE=P QMCONF_TEST_FULL_DRIVES="${full_drives% }"
 
 status=0
+qm_wine_keep
 ctest --preset windows || status=1
 # The figures of the reader's comparison with GetPrivateProfileStringA.
 grep -h '^profile differential' build-win/Testing/Temporary/LastTest.log || true
@@ -80,6 +81,7 @@ layout_runs() { # code-page locale DPI...
     shift 2
     for dpi in "$@"; do
         qm_wine_dpi "$dpi"
+        qm_wine_keep
         echo "== the window's layout at $dpi DPI, code page $code_page"
         # (bash's own warning that the host lacks the locale aside)
         LC_ALL=$locale QMCONF_TEST_DPI=$dpi QMCONF_TEST_CODEPAGE=$code_page \
@@ -99,6 +101,7 @@ fi
 echo "== qmconf-cli's text as on a Russian Windows"
 mkdir "$work/locale"
 if localedef -i ru_RU -f UTF-8 "$work/locale/ru_RU.UTF-8" >"$work/localedef.log" 2>&1; then
+    WINEPREFIX=$english qm_wine_keep
     WINEPREFIX=$english LOCPATH=$work/locale LC_ALL=ru_RU.UTF-8 \
         ctest --preset windows-cli-text || status=1
 else

@@ -9,6 +9,8 @@
 #                                    it cannot
 #   qm_wine_drives LETTER=FOLDER...  maps folders as removable drives
 #   qm_wine_dpi DPI                  the screen's DPI the prefix reports
+#   qm_wine_keep                     keeps the prefix's server up until
+#                                    qm_wine_down, for many programs in a row
 #   qm_wine_down                     ends Wine in every prefix made and
 #                                    removes them
 
@@ -78,6 +80,16 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Control Panel\\Desktop]
 "LogPixels"=dword:$(printf '%08x' "$1")
 REG
+}
+
+# Wine's server ends a few seconds after its last program; a program that
+# starts just then connects to a server on its way out and fails with "wine
+# client error:0: recvmsg: Connection reset by peer". Where programs follow
+# one another (a test stage runs one a case), the server of the prefix stays
+# up instead, until qm_wine_down or the next registry change ends it.
+qm_wine_keep() {
+    wineserver -w 2>/dev/null || true
+    wineserver -p 2>/dev/null || true
 }
 
 # Ends Wine in each prefix made, then removes the prefix and the folder its
