@@ -358,7 +358,7 @@ const Control* FindControl(std::string_view name) {
     return nullptr;
 }
 
-bool TabStopByDefault(ControlKind kind) {
+bool IsField(ControlKind kind) {
     switch (kind) {
     case ControlKind::Button:
     case ControlKind::Edit:
@@ -366,8 +366,8 @@ bool TabStopByDefault(ControlKind kind) {
     case ControlKind::DropDownList:
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-    case ControlKind::PageControl:
         return true;
+    case ControlKind::PageControl:
     case ControlKind::GroupBox:
     case ControlKind::Label:
     case ControlKind::TabPage:
@@ -375,6 +375,10 @@ bool TabStopByDefault(ControlKind kind) {
         return false;
     }
     return false;
+}
+
+bool TabStopByDefault(ControlKind kind) {
+    return IsField(kind) || kind == ControlKind::PageControl;
 }
 
 bool TakesFocus(const Control& control) {

@@ -165,6 +165,10 @@ const Control& Layout(Id control);
 // The control of that layout name; null for any other name.
 const Control* FindControl(std::string_view name);
 
+// Whether a control of the kind is one the user works in: a button, an edit,
+// a phone box, a list, a check box or a radio button.
+bool IsField(ControlKind kind);
+
 // Whether a control of the kind is reached by Tab unless its entry says
 // otherwise: the edits, lists, buttons, boxes and the page control are; the
 // group boxes, labels, tab pages and the status line are not.

@@ -16,20 +16,6 @@ namespace {
 // What a label must keep clear of between its text and its field.
 const int kGap = 2;
 
-bool isField(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::Edit:
-    case ControlKind::PhoneEdit:
-    case ControlKind::DropDownList:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 std::wstring PlatformFace(const std::string& layoutFace) {
@@ -52,7 +38,7 @@ int LabelEnd(const Control& label) {
     int fieldLeft = INT_MAX;
     for (const Control& c : FormControls()) {
         const Rect& f = c.place;
-        if (!isField(c.kind) || c.parent != label.parent || f.x <= l.x)
+        if (!IsField(c.kind) || c.parent != label.parent || f.x <= l.x)
             continue;
         if (f.y < l.y + l.height && l.y < f.y + f.height && f.x < fieldLeft)
             fieldLeft = f.x;

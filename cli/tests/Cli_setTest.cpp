@@ -88,6 +88,7 @@ const Case kCases[] = {
      ""},
     {"SwitchOfTwo", {"SET45=2"}, {}, "ожидается число от 0 до 1", true},
     {"ListPastItsEntries", {"SET50=3"}, {}, "ожидается число от 0 до 2", true},
+    {"CurrencyPastItsEntries", {"SET29=4"}, {}, "ожидается число от 0 до 3", true},
     {"BanknotesKeepTheHiddenBits",
      {"SET28=1"},
      {{"SET28", "193"}},
