@@ -2,6 +2,7 @@
 
 #include "Look.h"
 #include "Utf16.h"
+#include "Window_class.h"
 
 #include <windows.h>
 
@@ -88,13 +89,7 @@ ClassAndStyle classOf(const Control& c) {
 } // namespace
 
 void RegisterPageClass() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = pageProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kPageClass;
+    const WNDCLASSEXW wc = FaceClass(kPageClass, pageProc);
     RegisterClassExW(&wc);
 }
 

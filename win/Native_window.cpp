@@ -1,6 +1,7 @@
 #include "Native_window.h"
 
 #include "Utf16.h"
+#include "Window_class.h"
 
 #include <windows.h>
 
@@ -37,11 +38,7 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_P
 }
 
 void registerWindowClass() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    WNDCLASSEXW wc = FaceClass(kWindowClass, windowProc);
     // The product's icon at the sizes of the screen's DPI: the large for Alt+Tab,
     // the small for the title bar and the task bar.
     const auto icon = [&wc](int width, int height) {
@@ -51,8 +48,6 @@ void registerWindowClass() {
     };
     wc.hIcon = icon(SM_CXICON, SM_CYICON);
     wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
 }
 
