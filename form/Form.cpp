@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <exception>
+#include <utility>
 
 namespace qm {
 
@@ -158,22 +159,15 @@ void Form::arrowPressed(Id control) {
 
 void Form::clicked(Id control) {
     report("clicked", control, {}, [&] {
-        switch (control) {
-        case Id::BitBtn1:
-            return BitBtn1Click();
-        case Id::BitBtn2:
-            return BitBtn2Click();
-        case Id::BitBtn3:
-            return BitBtn3Click();
-        case Id::BitBtn8:
-            return BitBtn8Click();
-        case Id::BitBtn11:
-            return BitBtn11Click();
-        case Id::BitBtn12:
-            return BitBtn12Click();
-        default:
-            break;
-        }
+        // The command buttons, each with what it runs.
+        static constexpr std::pair<Id, void (Form::*)()> kCommands[] = {
+            {Id::BitBtn1, &Form::BitBtn1Click},   {Id::BitBtn2, &Form::BitBtn2Click},
+            {Id::BitBtn3, &Form::BitBtn3Click},   {Id::BitBtn8, &Form::BitBtn8Click},
+            {Id::BitBtn11, &Form::BitBtn11Click}, {Id::BitBtn12, &Form::BitBtn12Click},
+        };
+        for (const auto& [button, command] : kCommands)
+            if (button == control)
+                return (this->*command)();
         if (Layout(control).kind == ControlKind::PhoneEdit &&
             view_.selection(control).length == 0) {
             // A click past the typed characters would leave blanks before

@@ -19,30 +19,24 @@
 namespace qm {
 
 // Every control of the window by its layout name, in the table's order.
-#define QM_LAYOUT_CONTROLS(X)                                                                      \
-    X(BitBtn2)                                                                                     \
-    X(BitBtn3)                                                                                     \
-    X(BitBtn11) X(BitBtn8) X(BitBtn1) X(BitBtn12) X(PageControl1) X(TabSheet1) X(Label42) X(       \
-        Edit21) X(Label11) X(Edit7) X(Label22) X(Edit12) X(Label18) X(Edit10) X(Label10) X(Edit3)  \
-        X(Label14) X(Edit8) X(Label7) X(Edit5) X(TabSheet2) X(Label43) X(Label32) X(ComboBox35) X( \
-            Label2) X(CheckBox1) X(CheckBox2) X(CheckBox3) X(CheckBox4) X(CheckBox5) X(CheckBox6)  \
-            X(Label1) X(Label40) X(Label41) X(Edit24) X(Edit30) X(Edit25) X(Edit1) X(Edit2) X(     \
-                Edit4) X(Edit6) X(Edit9) X(Edit11) X(Edit13) X(Edit14) X(Edit15) X(Edit16)         \
-                X(Edit17) X(Edit18) X(Edit19) X(Edit20) X(Edit34) X(Edit22) X(Edit23) X(TabSheet3) \
-                    X(Label45) X(GroupBox1) X(CheckBox7) X(Label54) X(MaskEdit1) X(GroupBox3)      \
-                        X(CheckBox13) X(Label33) X(Edit59) X(Label44) X(GroupBox2) X(CheckBox8)    \
-                            X(Label96) X(MaskEdit3) X(Label49) X(Label50) X(Label98) X(Edit54)     \
-                                X(Label99) X(Edit55) X(Label4) X(Edit41) X(Label101) X(Edit57)     \
-                                    X(Label26) X(Edit58) X(Label103) X(Label34)                    \
-                                        X(Edit28) X(Label35) X(Edit29) X(Label36) X(Edit31)        \
-                                            X(Label37) X(Edit32) X(Label38)                        \
-                                                X(Edit33) X(Label39) X(TabSheet4) X(Label46)       \
-                                                    X(GroupBox4) X(RadioButton1) X(RadioButton2)   \
-                                                        X(GroupBox5) X(RadioButton3)               \
-                                                            X(RadioButton4) X(Label3) X(ComboBox1) \
-                                                                X(Label5) X(Edit26) X(Label48)     \
-                                                                    X(Label27) X(Edit27)           \
-                                                                        X(Label47) X(StatusBar1)
+// clang-format off
+#define QM_LAYOUT_CONTROLS(X)                                                                     \
+    X(BitBtn2) X(BitBtn3) X(BitBtn11) X(BitBtn8) X(BitBtn1) X(BitBtn12) X(PageControl1)           \
+    X(TabSheet1) X(Label42) X(Edit21) X(Label11) X(Edit7) X(Label22) X(Edit12) X(Label18)         \
+    X(Edit10) X(Label10) X(Edit3) X(Label14) X(Edit8) X(Label7) X(Edit5) X(TabSheet2) X(Label43)  \
+    X(Label32) X(ComboBox35) X(Label2) X(CheckBox1) X(CheckBox2) X(CheckBox3) X(CheckBox4)        \
+    X(CheckBox5) X(CheckBox6) X(Label1) X(Label40) X(Label41) X(Edit24) X(Edit30) X(Edit25)       \
+    X(Edit1) X(Edit2) X(Edit4) X(Edit6) X(Edit9) X(Edit11) X(Edit13) X(Edit14) X(Edit15)          \
+    X(Edit16) X(Edit17) X(Edit18) X(Edit19) X(Edit20) X(Edit34) X(Edit22) X(Edit23) X(TabSheet3)  \
+    X(Label45) X(GroupBox1) X(CheckBox7) X(Label54) X(MaskEdit1) X(GroupBox3) X(CheckBox13)       \
+    X(Label33) X(Edit59) X(Label44) X(GroupBox2) X(CheckBox8) X(Label96) X(MaskEdit3) X(Label49)  \
+    X(Label50) X(Label98) X(Edit54) X(Label99) X(Edit55) X(Label4) X(Edit41) X(Label101)          \
+    X(Edit57) X(Label26) X(Edit58) X(Label103) X(Label34) X(Edit28) X(Label35) X(Edit29)          \
+    X(Label36) X(Edit31) X(Label37) X(Edit32) X(Label38) X(Edit33) X(Label39) X(TabSheet4)        \
+    X(Label46) X(GroupBox4) X(RadioButton1) X(RadioButton2) X(GroupBox5) X(RadioButton3)          \
+    X(RadioButton4) X(Label3) X(ComboBox1) X(Label5) X(Edit26) X(Label48) X(Label27) X(Edit27)    \
+    X(Label47) X(StatusBar1)
+// clang-format on
 
 // A control named in code: a misspelt name does not compile. None stands for
 // no control: the window itself as a parent, no focus, no buddy.
