@@ -74,7 +74,7 @@ status=0
 env -i PATH=/usr/bin:/bin "$root/usr/bin/qmconf" >"$work/out.txt" 2>"$work/err.txt" || status=$?
 [ "$status" -eq 1 ] || fail "qmconf without a desktop session ends with status $status, not 1"
 [ ! -s "$work/out.txt" ] && [ "$(wc -l <"$work/err.txt")" -eq 1 ] &&
-    grep -q 'needs a desktop session' "$work/err.txt" ||
+    grep -q 'нужен графический сеанс' "$work/err.txt" ||
     fail "qmconf without a desktop session says: $(cat "$work/out.txt" "$work/err.txt")"
 
 desktop="$root/usr/share/applications/$id.desktop"

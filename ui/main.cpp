@@ -29,8 +29,9 @@ bool HasScreen(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (!HasScreen(argc, argv)) {
-        std::fputs("qmconf: needs a desktop session to show its window "
-                   "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+        // In Russian, as every other text of the program and of qmconf-cli.
+        std::fputs("qmconf: для окна нужен графический сеанс "
+                   "(не заданы ни DISPLAY, ни WAYLAND_DISPLAY)\n",
                    stderr);
         return 1;
     }
