@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace qmtest {
@@ -49,9 +50,18 @@ int StartQmconfCli(const std::vector<std::string>& arguments, HANDLE out, HANDLE
     startup.hStdOutput = out;
     startup.hStdError = err;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, creationFlags,
-                        nullptr, nullptr, &startup, &process))
-        return -1;
+    // Under Wine on a loaded machine a start now and then fails before the
+    // program runs at all; that says nothing of the program, so it is said
+    // and tried once more.
+    for (int attempt = 0;; ++attempt) {
+        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                           creationFlags, nullptr, nullptr, &startup, &process))
+            break;
+        std::fprintf(stderr, "qmconf-cli.exe could not be started (error %lu)\n", GetLastError());
+        if (attempt == 1)
+            return -1;
+        Sleep(500);
+    }
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
