@@ -48,12 +48,11 @@ public:
     // A box of a setting before anything is loaded: disabled, in the
     // 3D-light colour.
     C& settingsBox(int setting) { return background(Colour::Light3D).shows(setting); }
-    // A banknote box: one bit of SET28; the column's boxes overlap.
+    // A banknote box: one bit of SET28.
     C& banknote(int bit) {
         return settingsBox(28)
             .with(&Control::part, bit)
             .with(&Control::clickAnywhere, true)
-            .with(&Control::overlaps, true)
             .caption(kBanknotes);
     }
     C& disabled() { return with(&Control::enabled, false); }
@@ -349,13 +348,6 @@ const Control& Layout(Id control) {
         return index;
     }();
     return *entries.at(static_cast<std::size_t>(control));
-}
-
-const Control* FindControl(std::string_view name) {
-    for (const Control& c : FormControls())
-        if (c.name == name)
-            return &c;
-    return nullptr;
 }
 
 bool IsField(ControlKind kind) {

@@ -1,11 +1,30 @@
 #include "Application.h"
 
-#include "MessageBoxes.h"
+#include "Dialogs.h"
 
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <exception>
+
 namespace qm {
+
+namespace {
+
+// Shows an exception in the error box: its text, or an empty text for an
+// exception of unknown kind.
+void showException(std::exception_ptr error) {
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = QString::fromUtf8(e.what());
+    } catch (...) {
+    }
+    ShowBox(QApplication::activeWindow(), BoxKind::Error, text);
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("qmconf"));
@@ -22,20 +41,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ShowException(std::current_exception());
+        showException(std::current_exception());
     }
     return false;
-}
-
-void Application::ShowException(std::exception_ptr error) {
-    QString text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        text = QString::fromUtf8(e.what());
-    } catch (...) {
-    }
-    ShowBox(activeWindow(), BoxKind::Error, text);
 }
 
 int Application::Run(const std::function<std::unique_ptr<QWidget>()>& createWindow) {
@@ -44,7 +52,7 @@ int Application::Run(const std::function<std::unique_ptr<QWidget>()>& createWind
         window->show();
         exec();
     } catch (...) {
-        ShowException(std::current_exception());
+        showException(std::current_exception());
     }
     return 0;
 }

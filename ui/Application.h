@@ -4,7 +4,6 @@
 
 #include <QApplication>
 
-#include <exception>
 #include <functional>
 #include <memory>
 
@@ -17,10 +16,6 @@ public:
     // Delivers every event; an exception that escapes the receiver's handler
     // is shown in the error box and the event counts as not handled.
     bool notify(QObject* receiver, QEvent* event) override;
-
-    // Shows an exception in the error box: its text, or an empty text for an
-    // exception of unknown kind.
-    static void ShowException(std::exception_ptr error);
 
     // Creates the main window, shows it and runs the message loop until it is
     // closed. An exception that escapes start-up is shown in the error box.

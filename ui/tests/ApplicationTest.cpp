@@ -3,7 +3,7 @@
 #include "UiTest.h"
 
 #include "Application.h"
-#include "FileDialogs.h"
+#include "Dialogs.h"
 #include "Form.h"
 #include "Settings.h"
 #include "TestSupport.h"
