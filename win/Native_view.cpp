@@ -68,21 +68,8 @@ bool NativeWindow::checked(Id control) const {
 }
 
 void NativeWindow::setChecked(Id control, bool on) {
-    NativeControl& c = controls_->at(control);
-    if (checked(control) != on) {
-        SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    if (c.layout->kind != ControlKind::RadioButton || !on)
-        return;
-    // The selected button of a pair is its tab stop, the other is none.
-    for (NativeControl& other : controls_->all()) {
-        if (other.layout->kind != ControlKind::RadioButton ||
-            other.layout->parent != c.layout->parent)
-            continue;
-        const LONG_PTR style = GetWindowLongPtrW(other.hwnd, GWL_STYLE);
-        SetWindowLongPtrW(other.hwnd, GWL_STYLE,
-                          &other == &c ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
-    }
+    if (checked(control) != on)
+        SendMessageW(controls_->at(control).hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int NativeWindow::entry(Id control) const {
@@ -135,11 +122,8 @@ void NativeWindow::setBackground(Id control, Background look) {
 }
 
 int NativeWindow::caret(Id control) const {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(controls_->at(control).hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end);
+    const Selection s = selection(control);
+    return s.start + s.length; // the caret stands at the selection's end
 }
 
 void NativeWindow::setCaret(Id control, int position) {

@@ -137,7 +137,7 @@ protected:
                 const HWND holder =
                     box != qm::Id::None && qm::Layout(box).kind == qm::ControlKind::GroupBox
                         ? controls.at(box).hwnd
-                        : c.parent;
+                        : GetParent(h);
                 const RECT inner = placeInWindow(holder, driver.window.hwnd());
                 const RECT label = placeInWindow(h, driver.window.hwnd());
                 EXPECT_GE(label.left, inner.left) << name;
