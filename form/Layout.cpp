@@ -350,7 +350,7 @@ const Control& Layout(Id control) {
     return *entries.at(static_cast<std::size_t>(control));
 }
 
-bool IsField(ControlKind kind) {
+bool TabStopByDefault(ControlKind kind) {
     switch (kind) {
     case ControlKind::Button:
     case ControlKind::Edit:
@@ -358,8 +358,8 @@ bool IsField(ControlKind kind) {
     case ControlKind::DropDownList:
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-        return true;
     case ControlKind::PageControl:
+        return true;
     case ControlKind::GroupBox:
     case ControlKind::Label:
     case ControlKind::TabPage:
@@ -367,14 +367,6 @@ bool IsField(ControlKind kind) {
         return false;
     }
     return false;
-}
-
-bool TabStopByDefault(ControlKind kind) {
-    return IsField(kind) || kind == ControlKind::PageControl;
-}
-
-bool TakesFocus(const Control& control) {
-    return control.tabStop || TabStopByDefault(control.kind);
 }
 
 } // namespace qm

@@ -150,19 +150,10 @@ const std::vector<Control>& FormControls();
 // The entry of a control.
 const Control& Layout(Id control);
 
-// Whether a control of the kind is one the user works in: a button, an edit,
-// a phone box, a list, a check box or a radio button.
-bool IsField(ControlKind kind);
-
 // Whether a control of the kind is reached by Tab unless its entry says
 // otherwise: the edits, lists, buttons, boxes and the page control are; the
 // group boxes, labels, tab pages and the status line are not.
 bool TabStopByDefault(ControlKind kind);
-
-// Whether a control of the kind can take the keyboard focus at all, as a tab
-// stop or by a click; with TabStopByDefault false, only where its entry makes
-// it a tab stop.
-bool TakesFocus(const Control& control);
 
 // The page (0..3) a control stands on, through its group box; -1 for the
 // window's own controls (the command buttons, the tab strip).

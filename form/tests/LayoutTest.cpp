@@ -2,6 +2,7 @@
 // children, controls inside their parents and clear of each other, buddies,
 // radio groups and lists a native window can make as they stand.
 #include "Layout.h"
+#include "Scenarios.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ TEST(LayoutTest, EveryBuddyIsAFocusableControlBesideItsLabel) {
         ++buddies;
         EXPECT_EQ(c.kind, ControlKind::Label);
         EXPECT_EQ(Layout(c.buddy).parent, c.parent);
-        EXPECT_TRUE(TakesFocus(Layout(c.buddy)));
+        EXPECT_TRUE(qmtest::TakesFocus(Layout(c.buddy)));
     }
     EXPECT_GT(buddies, 0);
 }
@@ -99,7 +100,7 @@ TEST(LayoutTest, RadioButtonsOfAGroupFollowEachOther) {
     std::map<Id, int> groups;
     Id previousGroup = Id::None;
     for (const Control& c : FormControls()) {
-        if (!TakesFocus(c))
+        if (!qmtest::TakesFocus(c))
             continue;
         if (c.kind == ControlKind::RadioButton) {
             if (c.parent != previousGroup) {

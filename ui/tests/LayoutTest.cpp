@@ -5,6 +5,7 @@
 #include "Layout.h"
 #include "BanknoteCheckBox.h"
 #include "KeepSelectionEdit.h"
+#include "Scenarios.h"
 #include "UiTest.h"
 
 #include <QApplication>
@@ -170,7 +171,7 @@ TEST_F(LayoutTest, EveryControlIsBuiltAsLaidOut) {
         EXPECT_EQ(w->toolTip(), fromUtf8(c.toolTip));
         EXPECT_EQ(w->isEnabled(), c.enabled);
         EXPECT_EQ((w->focusPolicy() & Qt::TabFocus) != 0, c.tabStop);
-        EXPECT_EQ(w->focusPolicy() != Qt::NoFocus, qm::TakesFocus(c));
+        EXPECT_EQ(w->focusPolicy() != Qt::NoFocus, TakesFocus(c));
         expectFont(w, c.font);
         if (c.textColour != Colour::Inherit) {
             EXPECT_EQ(w->palette().color(QPalette::WindowText), shownColour(c.textColour, *form));
