@@ -79,7 +79,8 @@ Form::Form(View& view) : view_(view) {
 Form::~Form() = default;
 
 void Form::FormCreate() {
-    view_.setStatus(
+    view_.setText(
+        Id::StatusBar1,
         "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ");
 }
 
@@ -380,7 +381,7 @@ void Form::Show_all() {
         }
     }
 
-    view_.setStatus(" ");
+    view_.setText(Id::StatusBar1, " ");
 
     // Showing the currency entry ran no rule; apply its captions here.
     Show_currency();

@@ -16,17 +16,14 @@ FileDialogHook fileDialogHook;
 
 } // namespace
 
-QString AppTitle() {
-    return QString::fromUtf8(ProgramTitle());
-}
-
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {
+    const QString title = QString::fromUtf8(ProgramTitle());
     if (boxHook) {
-        boxHook(kind, AppTitle(), text);
+        boxHook(kind, title, text);
         return;
     }
-    QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::Warning,
-                    AppTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::Warning, title,
+                    text, QMessageBox::Ok, parent);
     // Paths and texts from a board or a file are shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();

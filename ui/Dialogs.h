@@ -13,10 +13,8 @@ class QWidget;
 
 namespace qm {
 
-// The application's title, the caption of every box.
-QString AppTitle();
-
-// Shows a modal box with an OK button and returns when it is closed.
+// Shows a modal box with an OK button, captioned with the program's title,
+// and returns when it is closed.
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text);
 
 // Runs the dialog modally with its name, filter, initial name and default

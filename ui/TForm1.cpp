@@ -120,7 +120,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // The form's view.
 
 std::string TForm1::text(Id control) const {
-    QWidget* w = widget(control);
+    QWidget* w = control == Id::StatusBar1 ? status_ : widget(control);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         return u(edit->text());
     if (auto* label = qobject_cast<QLabel*>(w))
@@ -132,7 +132,9 @@ std::string TForm1::text(Id control) const {
 
 void TForm1::setText(Id control, const std::string& text) {
     QWidget* w = widget(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (control == Id::StatusBar1) {
+        status_->setText(q(text));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         if (edit->text() != q(text))
             edit->setText(q(text));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -224,14 +226,6 @@ void TForm1::setFocus(Id control, FocusWay way) {
 
 void TForm1::setTabStop(Id control, bool on) {
     widget(control)->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-std::string TForm1::status() const {
-    return u(status_->text());
-}
-
-void TForm1::setStatus(const std::string& text) {
-    status_->setText(q(text));
 }
 
 void TForm1::repaint() {

@@ -48,12 +48,24 @@ FileDialogFunction fileDialog(bool open) {
 } // namespace
 
 std::string NativeWindow::text(Id control) const {
-    return Utf8(WindowText(controls_->at(control).hwnd));
+    const HWND h = controls_->at(control).hwnd;
+    if (control != Id::StatusBar1)
+        return Utf8(WindowText(h));
+    const int length = LOWORD(SendMessageW(h, SB_GETTEXTLENGTHW, 1, 0));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(h, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return Utf8(text);
 }
 
 void NativeWindow::setText(Id control, const std::string& t) {
     NativeControl& c = controls_->at(control);
     const std::wstring wide = Wide(t);
+    if (control == Id::StatusBar1) {
+        if (text(control) != t)
+            SendMessageW(c.hwnd, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide.c_str()));
+        return;
+    }
     if (WindowText(c.hwnd) == wide)
         return;
     SetWindowTextW(c.hwnd, wide.c_str());
@@ -174,22 +186,6 @@ void NativeWindow::setTabStop(Id control, bool on) {
     const HWND h = controls_->at(control).hwnd;
     const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
     SetWindowLongPtrW(h, GWL_STYLE, on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
-}
-
-std::string NativeWindow::status() const {
-    const HWND bar = controls_->at(Id::StatusBar1).hwnd;
-    const int length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 1, 0));
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return Utf8(text);
-}
-
-void NativeWindow::setStatus(const std::string& t) {
-    if (status() == t)
-        return;
-    SendMessageW(controls_->at(Id::StatusBar1).hwnd, SB_SETTEXTW, 1,
-                 reinterpret_cast<LPARAM>(Wide(t).c_str()));
 }
 
 void NativeWindow::repaint() {

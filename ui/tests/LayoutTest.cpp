@@ -238,7 +238,7 @@ TEST_F(LayoutTest, StartsWithSettingsControlsDisabledAndTheStartText) {
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), -1);
 
     EXPECT_EQ(find<QLabel>("StatusPanel0")->text(), "");
-    EXPECT_EQ(QString::fromStdString(form->status()),
+    EXPECT_EQ(QString::fromStdString(form->text(qm::Id::StatusBar1)),
               "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ");
     EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), "");
 }
@@ -339,7 +339,9 @@ TEST_F(LayoutTest, NoTextIsClipped) {
     }
     QTabBar* bar = find<QTabWidget>("PageControl1")->tabBar();
     EXPECT_LE(bar->tabRect(bar->count() - 1).right(), FormWindow().clientWidth);
-    EXPECT_LE(form->fontMetrics().horizontalAdvance(QString::fromStdString(form->status())) + 4,
+    EXPECT_LE(form->fontMetrics().horizontalAdvance(
+                  QString::fromStdString(form->text(qm::Id::StatusBar1))) +
+                  4,
               find("StatusPanel1")->width());
 
     // Every control, the labels fitted to their texts, within what shows of
