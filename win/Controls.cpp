@@ -191,9 +191,6 @@ void Controls::make(const Control& c) {
     SendMessageW(made.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made.font), FALSE);
 
     switch (c.kind) {
-    case ControlKind::PageControl:
-        tabs_ = made.hwnd;
-        break;
     case ControlKind::GroupBox:
         PaintGroupBoxItself(made.hwnd);
         break;

@@ -56,7 +56,6 @@ public:
     NativeControl* find(Hwnd hwnd); // null for a window that is no control of the layout
     std::vector<NativeControl>& all() { return controls_; }
 
-    Hwnd tabs() const { return tabs_; }
     Hwnd page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     int pageCount() const { return static_cast<int>(pages_.size()); }
     int dpi() const { return dpi_; }
@@ -80,7 +79,6 @@ private:
 
     Hwnd window_;
     int dpi_;
-    Hwnd tabs_ = nullptr;
     Hwnd tooltip_ = nullptr;
     std::vector<Hwnd> pages_;
     std::vector<NativeControl> controls_; // by Id

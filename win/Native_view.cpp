@@ -151,13 +151,14 @@ Selection NativeWindow::selection(Id control) const {
 }
 
 int NativeWindow::page() const {
-    return static_cast<int>(SendMessageW(controls_->tabs(), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(
+        SendMessageW(controls_->at(Id::PageControl1).hwnd, TCM_GETCURSEL, 0, 0));
 }
 
 void NativeWindow::setPage(int p) {
     if (page() == p)
         return;
-    SendMessageW(controls_->tabs(), TCM_SETCURSEL, static_cast<WPARAM>(p), 0);
+    SendMessageW(controls_->at(Id::PageControl1).hwnd, TCM_SETCURSEL, static_cast<WPARAM>(p), 0);
     showPage(p);
 }
 

@@ -142,7 +142,8 @@ long long NativeWindow::handle(Hwnd hwnd, unsigned message, unsigned long long w
         return 0;
     case WM_NOTIFY: {
         const auto* n = reinterpret_cast<const NMHDR*>(l);
-        if (controls_ && n->hwndFrom == controls_->tabs() && n->code == TCN_SELCHANGE) {
+        if (controls_ && n->hwndFrom == controls_->at(Id::PageControl1).hwnd &&
+            n->code == TCN_SELCHANGE) {
             const int picked = page();
             showPage(picked);
             form_->pageChanged(picked);

@@ -27,7 +27,6 @@ public:
     Form& form() { return *form_; }
     Controls& controls() { return *controls_; }
     Hwnd hwnd() const { return hwnd_; }
-    bool closed() const { return hwnd_ == nullptr; }
 
     // Runs one message of the window's loop: Enter goes to the form before
     // the dialog keys (Tab, arrows) are handled. MSG is the platform's.
