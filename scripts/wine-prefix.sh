@@ -20,13 +20,11 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 qm_wine_prefixes=()
 
 # Runs regedit on a file of registry text given on standard input, then ends
-# Wine and waits until it has ended, so that the next program reads the
-# registry afresh.
+# Wine, so that the next program reads the registry afresh.
 qm_wine_registry() { # name (of the file in the prefix)
     cat >"$WINEPREFIX/$1.reg"
     (cd "$WINEPREFIX" && wine regedit /S "$1.reg" >"$WINEPREFIX/$1.log" 2>&1)
     wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
 }
 
 # The prefix in the locale given (Wine takes the Windows locale and code page
@@ -90,7 +88,8 @@ REG
 # one another (a test stage runs one a case), the server of the prefix stays
 # up instead, until qm_wine_down or the next registry change ends it.
 qm_wine_keep() {
-    wineserver -p 2>/dev/null || true # status 2: the prefix's server is up already
+    wineserver -w 2>/dev/null || true
+    wineserver -p 2>/dev/null || true
 }
 
 # Ends Wine in each prefix made, then removes the prefix and the folder its
