@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -44,6 +46,12 @@ bool Application::notify(QObject* receiver, QEvent* event) {
         showException(std::current_exception());
     }
     return false;
+}
+
+void Application::InstallToolkitTexts() {
+    if (toolkitTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&toolkitTexts_);
 }
 
 int Application::Run(const std::function<std::unique_ptr<QWidget>()>& createWindow) {
