@@ -18,23 +18,12 @@ namespace {
 
 const Id kSerialCaptions[] = {Id::Label42, Id::Label43, Id::Label45, Id::Label46};
 
-std::string storedText(const Settings& record, int setting) {
-    const char* field = TextField(record, setting);
-    return Utf8FromCp1251({field, ::strnlen(field, TextCapacity(setting))});
+// A text field of the record, up to its end or its first NUL.
+std::string textOf(const char* field, std::size_t capacity) {
+    return Utf8FromCp1251({field, ::strnlen(field, capacity)});
 }
 
-std::string serialText(const Settings& record) {
-    return Utf8FromCp1251({record.serial, ::strnlen(record.serial, kSerialSize)});
-}
-
-// Characters of a UTF-8 text, as a caret counts them, and back.
-std::size_t characters(const std::string& text) {
-    std::size_t n = 0;
-    for (const char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
+// Where a caret, counted in characters, stands in a UTF-8 text.
 std::size_t byteOffset(const std::string& text, int caret) {
     std::size_t i = 0;
     for (int k = 0; i < text.size(); ++i)
@@ -90,7 +79,8 @@ Form::Form(View& view) : view_(view) {
 Form::~Form() = default;
 
 void Form::FormCreate() {
-    view_.setStatus(
+    view_.setText(
+        Id::StatusBar1,
         "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ");
 }
 
@@ -249,7 +239,7 @@ void Form::textChanged(Id control) {
         if (shown.text != text) {
             view_.setText(control, shown.text);
             view_.setCaret(control,
-                           static_cast<int>(characters(shown.text.substr(0, shown.caret))));
+                           static_cast<int>(Characters(shown.text.substr(0, shown.caret))));
             text = shown.text;
         }
     }
@@ -323,7 +313,7 @@ void Form::phoneChanged(Id control) {
 void Form::Edit21Change() {
     if (!StoreLabel(record_, view_.text(Id::Edit21)))
         return; // the entry's own rule lets no such text through
-    setSerialCaptions(serialText(record_));
+    setSerialCaptions(textOf(record_.serial, kSerialSize));
 }
 
 void Form::setSerialCaptions(const std::string& text) {
@@ -342,7 +332,7 @@ void Form::Show_all() {
         view_.setShown(Id::Edit21, true);
         view_.setEnabled(Id::Edit21, true);
     } else {
-        setSerialCaptions(serialText(record_));
+        setSerialCaptions(textOf(record_.serial, kSerialSize));
     }
 
     // Filling runs each control's change rule where the shown value changes,
@@ -354,7 +344,7 @@ void Form::Show_all() {
         const int n = c.setting;
         switch (rule->kind) {
         case SettingKind::Text:
-            showText(c.id, storedText(record_, n));
+            showText(c.id, textOf(TextField(record_, n), TextCapacity(n)));
             break;
         case SettingKind::Number:
             showText(c.id, std::to_string(NumberValue(record_, n)));
@@ -366,7 +356,7 @@ void Form::Show_all() {
             showChecked(c.id, (record_.SET28 >> c.part) & 1);
             break;
         case SettingKind::Phone: {
-            const std::string value = storedText(record_, n);
+            const std::string value = textOf(TextField(record_, n), TextCapacity(n));
             if (PhoneValueOf(view_.text(c.id)) != value) {
                 const PhoneForm form = PhoneFormFor(value);
                 showPhone(c.id, {PhoneLayOut(form, value),
@@ -391,7 +381,7 @@ void Form::Show_all() {
         }
     }
 
-    view_.setStatus(" ");
+    view_.setText(Id::StatusBar1, " ");
 
     // Showing the currency entry ran no rule; apply its captions here.
     Show_currency();

@@ -48,12 +48,11 @@ public:
     // A box of a setting before anything is loaded: disabled, in the
     // 3D-light colour.
     C& settingsBox(int setting) { return background(Colour::Light3D).shows(setting); }
-    // A banknote box: one bit of SET28; the column's boxes overlap.
+    // A banknote box: one bit of SET28.
     C& banknote(int bit) {
         return settingsBox(28)
             .with(&Control::part, bit)
             .with(&Control::clickAnywhere, true)
-            .with(&Control::overlaps, true)
             .caption(kBanknotes);
     }
     C& disabled() { return with(&Control::enabled, false); }
@@ -351,14 +350,7 @@ const Control& Layout(Id control) {
     return *entries.at(static_cast<std::size_t>(control));
 }
 
-const Control* FindControl(std::string_view name) {
-    for (const Control& c : FormControls())
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
-bool IsField(ControlKind kind) {
+bool TabStopByDefault(ControlKind kind) {
     switch (kind) {
     case ControlKind::Button:
     case ControlKind::Edit:
@@ -366,8 +358,8 @@ bool IsField(ControlKind kind) {
     case ControlKind::DropDownList:
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-        return true;
     case ControlKind::PageControl:
+        return true;
     case ControlKind::GroupBox:
     case ControlKind::Label:
     case ControlKind::TabPage:
@@ -375,14 +367,6 @@ bool IsField(ControlKind kind) {
         return false;
     }
     return false;
-}
-
-bool TabStopByDefault(ControlKind kind) {
-    return IsField(kind) || kind == ControlKind::PageControl;
-}
-
-bool TakesFocus(const Control& control) {
-    return control.tabStop || TabStopByDefault(control.kind);
 }
 
 } // namespace qm

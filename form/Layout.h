@@ -13,7 +13,6 @@
 #include "Setting_rules.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -127,9 +126,6 @@ struct Control {
     bool keepsSelection = false; // an edit that shows its selection when not focused
     bool clickAnywhere = false;  // a check box that toggles wherever it is clicked
     std::vector<int> panels;     // a status bar's panel widths
-    // Meant to overlap the siblings that say so too: the banknote column's
-    // boxes share their edge rows.
-    bool overlaps = false;
 };
 
 struct WindowLayout {
@@ -141,10 +137,7 @@ struct WindowLayout {
     int top = 0;
     Font font; // every control's unless it has its own
     Colour textColour = Colour::WindowText;
-    Colour background = Colour::ButtonFace;
-    bool resizable = false;
-    bool maximizable = false;
-    bool minimizable = true;
+    // A single border, minimise and close only: the window is never resized.
 };
 
 // The window's own facts.
@@ -156,22 +149,11 @@ const std::vector<Control>& FormControls();
 
 // The entry of a control.
 const Control& Layout(Id control);
-// The control of that layout name; null for any other name.
-const Control* FindControl(std::string_view name);
-
-// Whether a control of the kind is one the user works in: a button, an edit,
-// a phone box, a list, a check box or a radio button.
-bool IsField(ControlKind kind);
 
 // Whether a control of the kind is reached by Tab unless its entry says
 // otherwise: the edits, lists, buttons, boxes and the page control are; the
 // group boxes, labels, tab pages and the status line are not.
 bool TabStopByDefault(ControlKind kind);
-
-// Whether a control of the kind can take the keyboard focus at all, as a tab
-// stop or by a click; with TabStopByDefault false, only where its entry makes
-// it a tab stop.
-bool TakesFocus(const Control& control);
 
 // The page (0..3) a control stands on, through its group box; -1 for the
 // window's own controls (the command buttons, the tab strip).

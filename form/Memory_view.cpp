@@ -2,15 +2,14 @@
 
 #include "Form.h"
 #include "Single_line.h"
+#include "Text_entry.h"
 
 namespace qm {
 
 void MemoryView::setText(Id c, const std::string& text) {
     Control& control = (*this)[c];
     control.text = text;
-    control.caret = 0;
-    for (const char byte : text)
-        control.caret += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    control.caret = static_cast<int>(Characters(text));
 }
 
 Settings AsShown(const Settings& record) {

@@ -35,8 +35,6 @@ public:
     Id focused() const override { return focus_; }
     void setFocus(Id c, FocusWay) override { focus_ = c; }
     void setTabStop(Id, bool) override {}
-    std::string status() const override { return status_; }
-    void setStatus(const std::string& text) override { status_ = text; }
     void repaint() override {}
     void showBox(BoxKind, const std::string&) noexcept override {}
     std::string runFileDialog(const FileDialogSetup&) override { return {}; }
@@ -57,7 +55,6 @@ private:
     std::array<Control, kControlCount + 1> controls_{}; // and Id::None
     int page_ = 0;
     Id focus_ = Id::None;
-    std::string status_;
 };
 
 // The record as the window holds it once it has shown it, right after it

@@ -56,8 +56,7 @@ void Form::changePageByEnter(int page) {
 
 Id Form::firstTabStopOf(int page) const {
     for (const Control& c : FormControls())
-        if (c.tabStop && TakesFocus(c) && PageOf(c.id) == page && view_.enabled(c.id) &&
-            view_.shown(c.id))
+        if (c.tabStop && PageOf(c.id) == page && view_.enabled(c.id) && view_.shown(c.id))
             return c.id;
     return Id::PageControl1;
 }

@@ -25,6 +25,16 @@ std::string emptied(std::string text, PhoneForm form, Selection selected) {
     return text;
 }
 
+// The number of slots before the position: the slot the caret there is at.
+int slotAt(PhoneForm form, int position) {
+    const char* pattern = PhonePattern(form);
+    int slot = 0;
+    for (int i = 0; pattern[i] != '\0' && i < position; ++i)
+        if (PhoneIsSlot(pattern[i]))
+            ++slot;
+    return slot;
+}
+
 } // namespace
 
 std::string PhoneLayOut(PhoneForm form, std::string_view value) {
@@ -70,17 +80,8 @@ int PhonePositionOfSlot(PhoneForm form, int slot) {
     return patternSize(form);
 }
 
-int PhoneSlotAt(PhoneForm form, int position) {
-    const char* pattern = PhonePattern(form);
-    int slot = 0;
-    for (int i = 0; pattern[i] != '\0' && i < position; ++i)
-        if (PhoneIsSlot(pattern[i]))
-            ++slot;
-    return slot;
-}
-
 PhoneBox PhoneReform(const PhoneBox& box, PhoneForm form) {
-    const int slot = PhoneSlotAt(PhoneFormOfShown(box.text), box.caret);
+    const int slot = slotAt(PhoneFormOfShown(box.text), box.caret);
     return {PhoneLayOut(form, PhoneValueOf(box.text)), PhonePositionOfSlot(form, slot)};
 }
 
@@ -134,9 +135,9 @@ PhoneBox PhonePressKey(const PhoneBox& box, Selection selected, PhoneKey key) {
 PhoneBox PhonePaste(const PhoneBox& box, Selection selected, std::string_view written) {
     const PhoneForm form = PhoneFormOfShown(box.text);
     std::string cells = PhoneValueOf(box.text);
-    const int first = PhoneSlotAt(form, selected.length > 0 ? selected.start : box.caret);
+    const int first = slotAt(form, selected.length > 0 ? selected.start : box.caret);
     if (selected.length > 0) {
-        const int end = PhoneSlotAt(form, selected.start + selected.length);
+        const int end = slotAt(form, selected.start + selected.length);
         for (int k = first; k < end && k < static_cast<int>(cells.size()); ++k)
             cells[k] = ' ';
     }

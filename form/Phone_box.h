@@ -32,8 +32,6 @@ std::string PhoneValueOf(std::string_view shown);
 // Where value slot k stands in the shown text of the form; the end of the
 // mask for a slot past the last.
 int PhonePositionOfSlot(PhoneForm form, int slot);
-// The number of slots before the position: the slot the caret there is at.
-int PhoneSlotAt(PhoneForm form, int position);
 
 // What a box shows and where its caret stands.
 struct PhoneBox {

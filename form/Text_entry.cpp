@@ -12,12 +12,12 @@ bool continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-std::size_t characters(std::string_view text) {
+} // namespace
+
+std::size_t Characters(std::string_view text) {
     return static_cast<std::size_t>(
         std::count_if(text.begin(), text.end(), [](char c) { return !continuation(c); }));
 }
-
-} // namespace
 
 std::optional<EditedText> KeepEntered(std::string_view before, std::string_view after,
                                       std::size_t caret, std::size_t room) {
@@ -43,7 +43,7 @@ std::optional<EditedText> KeepEntered(std::string_view before, std::string_view 
         --head;
 
     const std::size_t kept =
-        characters(after.substr(0, head)) + characters(after.substr(size - tail));
+        Characters(after.substr(0, head)) + Characters(after.substr(size - tail));
     const auto entered =
         EnteredText(after.substr(head, size - head - tail), room > kept ? room - kept : 0);
     if (!entered)

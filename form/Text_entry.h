@@ -10,6 +10,9 @@
 
 namespace qm {
 
+// The characters of a UTF-8 text, as a caret counts them.
+std::size_t Characters(std::string_view text);
+
 struct EditedText {
     std::string text;  // UTF-8
     std::size_t caret; // a byte offset into text

@@ -53,7 +53,7 @@ private:
 
 void Form::StoreImage(const std::string& path, Medium to) {
     CommandsBusy busy(view_);
-    view_.setStatus(ProgressText(Transfer::Store, path));
+    view_.setText(Id::StatusBar1, ProgressText(Transfer::Store, path));
     view_.repaint();
     // A board never labelled gets the label typed into the serial entry.
     const bool withSerial = view_.shown(Id::Edit21);
@@ -72,7 +72,7 @@ void Form::StoreImage(const std::string& path, Medium to) {
 
 void Form::LoadImage(const std::string& path, Medium from) {
     CommandsBusy busy(view_);
-    view_.setStatus(ProgressText(Transfer::Load, path));
+    view_.setText(Id::StatusBar1, ProgressText(Transfer::Load, path));
     view_.repaint();
     ImageRead read = road_.load(path, from, *this);
     if (read.result == ImageResult::Success) {
@@ -85,7 +85,7 @@ void Form::LoadImage(const std::string& path, Medium from) {
 }
 
 void Form::showOutcome(const TransferOutcome& outcome) {
-    view_.setStatus(outcome.status);
+    view_.setText(Id::StatusBar1, outcome.status);
     if (outcome.message)
         showMessage(outcome.message, outcome.messagePath);
 }
@@ -96,7 +96,7 @@ void Form::BitBtn1Click() {
     record_ = Set_def();
     modified_ = 1;
     Show_all();
-    view_.setStatus("Все настройки установлены \"по умолчанию\" ");
+    view_.setText(Id::StatusBar1, "Все настройки установлены \"по умолчанию\" ");
 }
 
 void Form::BitBtn2Click() {

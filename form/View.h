@@ -53,7 +53,8 @@ public:
 
     // An edit's or a phone box's text as shown (a phone box with its
     // brackets, dashes and "_" in unfilled places); a label's or a check
-    // box's caption.
+    // box's caption; of StatusBar1, its second panel's, the only one that
+    // ever holds text.
     virtual std::string text(Id control) const = 0;
     virtual void setText(Id control, const std::string& text) = 0;
 
@@ -87,10 +88,6 @@ public:
     virtual void setFocus(Id control, FocusWay way) = 0;
     // Whether Tab stops at the control (the selected button of a sensor pair).
     virtual void setTabStop(Id control, bool on) = 0;
-
-    // The second panel of StatusBar1, the only one that ever holds text.
-    virtual std::string status() const = 0;
-    virtual void setStatus(const std::string& text) = 0;
 
     // Repaints the whole window at once.
     virtual void repaint() = 0;

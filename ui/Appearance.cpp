@@ -101,25 +101,11 @@ void FitLabels(QWidget& form, const QWidget& statusBar, QTabWidget& pages) {
             label->adjustSize();
 }
 
-void SetCaption(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
 void PlaceWindow(QWidget& form, const WindowLayout& window) {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (window.minimizable)
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (window.maximizable)
-        flags |= Qt::WindowMaximizeButtonHint;
-    if (!window.resizable)
-        flags |= Qt::MSWindowsFixedSizeDialogHint;
-    form.setWindowFlags(flags);
-    if (window.resizable)
-        form.resize(window.clientWidth, window.clientHeight);
-    else
-        form.setFixedSize(window.clientWidth, window.clientHeight);
+    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                        Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    form.setFixedSize(window.clientWidth, window.clientHeight);
     Point at{window.left, window.top};
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // The frame is not known before the window shows: room for a title
@@ -129,10 +115,6 @@ void PlaceWindow(QWidget& form, const WindowLayout& window) {
                            {free.x(), free.y(), free.width(), free.height()});
     }
     form.move(at.x, at.y);
-}
-
-QColor WorkingBackground(const QWidget& form) {
-    return ToolkitColour(Colour::Window, form);
 }
 
 void SetBackground(QWidget* control, const QColor& colour) {

@@ -28,16 +28,12 @@ QColor ToolkitColour(Colour colour, const QWidget& form);
 // those of a tab page when the page is first shown.
 void FitLabels(QWidget& form, const QWidget& statusBar, QTabWidget& pages);
 
-// Sets a label's text and fits its size to it.
-void SetCaption(QLabel* label, const QString& text);
-
 // The frame (here: minimise, no maximise or resizing), the client size and
 // the screen position of the layout, kept on the screen.
 void PlaceWindow(QWidget& form, const WindowLayout& window);
 
-// Background of the settings boxes once settings are shown (the window
-// colour); before, they have the layout's (the 3D-light colour).
-QColor WorkingBackground(const QWidget& form);
+// Sets the background of a settings box: the layout's 3D-light colour
+// before settings are shown, the window colour once they are.
 void SetBackground(QWidget* control, const QColor& colour);
 
 } // namespace qm

@@ -1,11 +1,32 @@
 #include "Application.h"
 
-#include "MessageBoxes.h"
+#include "Dialogs.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <exception>
+
 namespace qm {
+
+namespace {
+
+// Shows an exception in the error box: its text, or an empty text for an
+// exception of unknown kind.
+void showException(std::exception_ptr error) {
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = QString::fromUtf8(e.what());
+    } catch (...) {
+    }
+    ShowBox(QApplication::activeWindow(), BoxKind::Error, text);
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("qmconf"));
@@ -22,20 +43,15 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ShowException(std::current_exception());
+        showException(std::current_exception());
     }
     return false;
 }
 
-void Application::ShowException(std::exception_ptr error) {
-    QString text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        text = QString::fromUtf8(e.what());
-    } catch (...) {
-    }
-    ShowBox(activeWindow(), BoxKind::Error, text);
+void Application::InstallToolkitTexts() {
+    if (toolkitTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&toolkitTexts_);
 }
 
 int Application::Run(const std::function<std::unique_ptr<QWidget>()>& createWindow) {
@@ -44,7 +60,7 @@ int Application::Run(const std::function<std::unique_ptr<QWidget>()>& createWind
         window->show();
         exec();
     } catch (...) {
-        ShowException(std::current_exception());
+        showException(std::current_exception());
     }
     return 0;
 }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
-#include <exception>
 #include <functional>
 #include <memory>
 
@@ -18,14 +18,17 @@ public:
     // is shown in the error box and the event counts as not handled.
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Shows an exception in the error box: its text, or an empty text for an
-    // exception of unknown kind.
-    static void ShowException(std::exception_ptr error);
+    // Has the toolkit speak its own texts (its dialogs' and buttons') in
+    // Russian, as the window speaks, where its translations are installed.
+    void InstallToolkitTexts();
 
     // Creates the main window, shows it and runs the message loop until it is
     // closed. An exception that escapes start-up is shown in the error box.
     // Returns the program's exit code, always 0.
     int Run(const std::function<std::unique_ptr<QWidget>()>& createWindow);
+
+private:
+    QTranslator toolkitTexts_;
 };
 
 } // namespace qm

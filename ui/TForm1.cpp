@@ -1,8 +1,7 @@
 #include "TForm1.h"
 
 #include "Appearance.h"
-#include "FileDialogs.h"
-#include "MessageBoxes.h"
+#include "Dialogs.h"
 #include "PhoneEdit.h"
 
 #include <QApplication>
@@ -27,53 +26,26 @@ std::string u(const QString& text) {
     return text.toStdString();
 }
 
-// The page keys turn the pages from anywhere in the window, whichever of its
-// widgets has the focus: the form has them before any widget does.
-class PageKeys : public QObject {
-public:
-    PageKeys(QWidget& window, Form& form) : QObject(&window), window_(window), form_(form) {
-        qApp->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-            static_cast<QWidget*>(watched)->window() != &window_)
-            return false;
-        const std::optional<PageTurn> turn = turnOf(*static_cast<QKeyEvent*>(event));
-        if (!turn)
-            return false;
-        form_.pageTurned(*turn);
-        return true;
-    }
-
-private:
-    static std::optional<PageTurn> turnOf(const QKeyEvent& key) {
-        const Qt::KeyboardModifiers held = key.modifiers();
-        if (!(held & Qt::ControlModifier) || (held & Qt::AltModifier))
-            return std::nullopt;
-        switch (key.key()) {
-        case Qt::Key_Tab:
-            return held & Qt::ShiftModifier ? PageTurn::Previous : PageTurn::Next;
-        case Qt::Key_Backtab:
-        case Qt::Key_PageUp:
-            return PageTurn::Previous;
-        case Qt::Key_PageDown:
-            return PageTurn::Next;
-        default:
-            return std::nullopt;
-        }
-    }
-
-    QWidget& window_;
-    Form& form_;
-};
+// The keys that turn the pages (PageTurn): Ctrl with Tab, PgDn or PgUp, no Alt.
+std::optional<PageTurn> turnOf(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers held = key.modifiers();
+    if (!(held & Qt::ControlModifier) || (held & Qt::AltModifier))
+        return std::nullopt;
+    const int k = key.key();
+    if (k == Qt::Key_PageDown || (k == Qt::Key_Tab && !(held & Qt::ShiftModifier)))
+        return PageTurn::Next;
+    if (k == Qt::Key_PageUp || k == Qt::Key_Backtab || k == Qt::Key_Tab)
+        return PageTurn::Previous;
+    return std::nullopt;
+}
 
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), widgets_(BuildForm(*this, &status_)) {
     form_ = std::make_unique<Form>(*this);
     connectReports();
-    new PageKeys(*this, *form_);
+    // Every key of the window comes by eventFilter first.
+    qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() = default;
@@ -92,8 +64,6 @@ void TForm1::connectReports() {
     for (const Control& c : FormControls()) {
         QWidget* w = widget(c.id);
         const Id id = c.id;
-        if (RuleOf(c))
-            w->installEventFilter(this); // Enter, and the arrows of a sensor pair
         if (auto* phone = qobject_cast<PhoneEdit*>(w)) {
             connect(phone, &PhoneEdit::typed, this,
                     [&form, id](char32_t ch) { form.phoneTyped(id, ch); });
@@ -120,10 +90,20 @@ void TForm1::connectReports() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    // The page keys turn the pages from anywhere in the window, whichever of
+    // its widgets has the focus: the form has them before any widget does.
+    if (const std::optional<PageTurn> turn = turnOf(*static_cast<QKeyEvent*>(event))) {
+        form_->pageTurned(*turn);
+        return true;
+    }
+    // Enter, and the arrows of a sensor pair, in a settings control.
     const Id id = idOf(watched);
+    if (id == Id::None || !RuleOf(Layout(id)))
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
     // Enter only moves the focus: the key then goes on to the control as
     // usual. Shift, Ctrl and Alt do not matter.
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -134,13 +114,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         form_->arrowPressed(id);
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return false;
 }
 
 // The form's view.
 
 std::string TForm1::text(Id control) const {
-    QWidget* w = widget(control);
+    QWidget* w = control == Id::StatusBar1 ? status_ : widget(control);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         return u(edit->text());
     if (auto* label = qobject_cast<QLabel*>(w))
@@ -152,11 +132,14 @@ std::string TForm1::text(Id control) const {
 
 void TForm1::setText(Id control, const std::string& text) {
     QWidget* w = widget(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (control == Id::StatusBar1) {
+        status_->setText(q(text));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         if (edit->text() != q(text))
             edit->setText(q(text));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        SetCaption(label, q(text));
+        label->setText(q(text));
+        label->adjustSize(); // a label's size follows its text
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(q(text));
     }
@@ -199,8 +182,9 @@ void TForm1::setShown(Id control, bool on) {
 }
 
 void TForm1::setBackground(Id control, Background look) {
-    SetBackground(widget(control), look == Background::Start ? ToolkitColour(Colour::Light3D, *this)
-                                                             : WorkingBackground(*this));
+    SetBackground(
+        widget(control),
+        ToolkitColour(look == Background::Start ? Colour::Light3D : Colour::Window, *this));
 }
 
 int TForm1::caret(Id control) const {
@@ -242,14 +226,6 @@ void TForm1::setFocus(Id control, FocusWay way) {
 
 void TForm1::setTabStop(Id control, bool on) {
     widget(control)->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-std::string TForm1::status() const {
-    return u(status_->text());
-}
-
-void TForm1::setStatus(const std::string& text) {
-    status_->setText(q(text));
 }
 
 void TForm1::repaint() {

@@ -48,8 +48,6 @@ public:
     Id focused() const override;
     void setFocus(Id control, FocusWay way) override;
     void setTabStop(Id control, bool on) override;
-    std::string status() const override;
-    void setStatus(const std::string& text) override;
     void repaint() override;
     void showBox(BoxKind kind, const std::string& text) noexcept override;
     std::string runFileDialog(const FileDialogSetup& dialog) override;

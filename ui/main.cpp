@@ -1,7 +1,6 @@
 // qmconf: the configuration editor of the QM-series monitoring board.
 #include "Application.h"
 #include "TForm1.h"
-#include "Toolkit_texts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +35,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     qm::Application app(argc, argv);
-    QTranslator toolkitTexts;
-    qm::InstallToolkitTexts(toolkitTexts);
+    app.InstallToolkitTexts();
     return app.Run([] { return std::make_unique<qm::TForm1>(); });
 }

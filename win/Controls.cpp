@@ -2,7 +2,6 @@
 
 #include "Look.h"
 #include "Utf16.h"
-#include "Window_class.h"
 
 #include <windows.h>
 
@@ -14,24 +13,6 @@
 namespace qm {
 
 namespace {
-
-const wchar_t kPageClass[] = L"QmconfPage";
-
-// The page hands what its controls tell it to the main window, which runs
-// the form; it paints like a dialog.
-LRESULT CALLBACK pageProc(HWND page, UINT message, WPARAM w, LPARAM l) {
-    switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        return SendMessageW(GetAncestor(page, GA_ROOT), message, w, l);
-    default:
-        return DefWindowProcW(page, message, w, l);
-    }
-}
 
 COLORREF colourOf(Colour c) {
     switch (c) {
@@ -88,11 +69,6 @@ ClassAndStyle classOf(const Control& c) {
 
 } // namespace
 
-void RegisterPageClass() {
-    const WNDCLASSEXW wc = FaceClass(kPageClass, pageProc);
-    RegisterClassExW(&wc);
-}
-
 Controls::Controls(Hwnd window, int dpi) : window_(window), dpi_(dpi) {
     // One device context to measure every label's text in, at the screen's DPI.
     measuring_ = CreateCompatibleDC(nullptr);
@@ -138,7 +114,9 @@ HFONT Controls::fontFor(const Font& font) {
 Rect Controls::placeOnParent(const Control& c, Hwnd* parent) const {
     Rect place = c.place;
     Id owner = c.parent;
-    // Up through the group boxes to the page or the window.
+    // A group box's controls are its page's children, placed inside the box,
+    // so that their notifications reach the window as every other control's
+    // do: up through the group boxes to the page or the window.
     while (owner != Id::None && Layout(owner).kind == ControlKind::GroupBox) {
         place.x += Layout(owner).place.x;
         place.y += Layout(owner).place.y;
@@ -151,6 +129,7 @@ Rect Controls::placeOnParent(const Control& c, Hwnd* parent) const {
 void Controls::make(const Control& c) {
     NativeControl made;
     made.layout = &c;
+    made.font = fontFor(c.font);
     const ClassAndStyle cs = classOf(c);
     DWORD style = WS_CHILD | cs.style;
     if (c.shown && c.kind != ControlKind::TabPage)
@@ -185,10 +164,8 @@ void Controls::make(const Control& c) {
             CreateWindowExW(cs.exStyle, cs.className, nullptr, style, area.left, area.top,
                             area.right - area.left, area.bottom - area.top, holder.hwnd,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        made.parent = holder.hwnd;
         pages_.push_back(made.hwnd);
     } else {
-        made.font = fontFor(c.font);
         const std::wstring text = Wide(c.text);
         Hwnd parent = nullptr;
         const Rect r = placeOnParent(c, &parent);
@@ -208,17 +185,12 @@ void Controls::make(const Control& c) {
             CreateWindowExW(cs.exStyle | WS_EX_NOPARENTNOTIFY, cs.className, text.c_str(), style,
                             place.left, place.top, place.right, place.bottom, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        made.parent = parent;
     }
     if (!made.hwnd)
         throw std::runtime_error("The control " + c.name + " could not be made");
-    made.font = fontFor(c.font);
     SendMessageW(made.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made.font), FALSE);
 
     switch (c.kind) {
-    case ControlKind::PageControl:
-        tabs_ = made.hwnd;
-        break;
     case ControlKind::GroupBox:
         PaintGroupBoxItself(made.hwnd);
         break;
@@ -319,12 +291,11 @@ HBRUSH Controls::paint(Hwnd control, void* dcHandle) const {
     const Control& l = *c->layout;
     SetTextColor(
         dc, colourOf(l.textColour == Colour::Inherit ? FormWindow().textColour : l.textColour));
-    if (c->paintsLook) {
-        const bool start = c->look == Background::Start;
-        SetBkColor(dc, GetSysColor(start ? COLOR_3DLIGHT : COLOR_WINDOW));
-        return start ? light3D_ : windowBrush_;
+    if (c->paintsLook && c->look == Background::Start) {
+        SetBkColor(dc, GetSysColor(COLOR_3DLIGHT));
+        return light3D_;
     }
-    if (l.kind == ControlKind::Edit || l.kind == ControlKind::PhoneEdit) {
+    if (c->paintsLook || c->isEdit()) {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return windowBrush_;
     }

@@ -19,13 +19,13 @@ namespace qm {
 
 using Hwnd = HWND__*;
 
+// The window class of the tab pages: button-face pages that hand their
+// controls' notifications to the main window (Native_window.cpp).
+inline constexpr wchar_t kPageClass[] = L"QmconfPage";
+
 struct NativeControl {
     const Control* layout = nullptr;
     Hwnd hwnd = nullptr;
-    // The page or window the control is a child of: a group box's controls
-    // are its page's children, placed inside the box, so that their
-    // notifications reach the window as every other control's do.
-    Hwnd parent = nullptr;
     HFONT__* font = nullptr;
     bool paintsLook = false; // its background follows the Background looks
     Background look = Background::Working;
@@ -56,8 +56,6 @@ public:
     NativeControl* find(Hwnd hwnd); // null for a window that is no control of the layout
     std::vector<NativeControl>& all() { return controls_; }
 
-    Hwnd window() const { return window_; }
-    Hwnd tabs() const { return tabs_; }
     Hwnd page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     int pageCount() const { return static_cast<int>(pages_.size()); }
     int dpi() const { return dpi_; }
@@ -81,7 +79,6 @@ private:
 
     Hwnd window_;
     int dpi_;
-    Hwnd tabs_ = nullptr;
     Hwnd tooltip_ = nullptr;
     std::vector<Hwnd> pages_;
     std::vector<NativeControl> controls_; // by Id
@@ -91,9 +88,5 @@ private:
     HBRUSH__* face_ = nullptr;
     HDC__* measuring_ = nullptr;
 };
-
-// The window class of the tab pages: button-face pages that hand their
-// controls' notifications to the main window.
-void RegisterPageClass();
 
 } // namespace qm

@@ -38,7 +38,9 @@ int LabelEnd(const Control& label) {
     int fieldLeft = INT_MAX;
     for (const Control& c : FormControls()) {
         const Rect& f = c.place;
-        if (!IsField(c.kind) || c.parent != label.parent || f.x <= l.x)
+        // The controls the user works in: those Tab stops at (no label
+        // shares the page control's parent).
+        if (!TabStopByDefault(c.kind) || c.parent != label.parent || f.x <= l.x)
             continue;
         if (f.y < l.y + l.height && l.y < f.y + f.height && f.x < fieldLeft)
             fieldLeft = f.x;

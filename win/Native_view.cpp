@@ -48,12 +48,24 @@ FileDialogFunction fileDialog(bool open) {
 } // namespace
 
 std::string NativeWindow::text(Id control) const {
-    return Utf8(WindowText(controls_->at(control).hwnd));
+    const HWND h = controls_->at(control).hwnd;
+    if (control != Id::StatusBar1)
+        return Utf8(WindowText(h));
+    const int length = LOWORD(SendMessageW(h, SB_GETTEXTLENGTHW, 1, 0));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(h, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return Utf8(text);
 }
 
 void NativeWindow::setText(Id control, const std::string& t) {
     NativeControl& c = controls_->at(control);
     const std::wstring wide = Wide(t);
+    if (control == Id::StatusBar1) {
+        if (text(control) != t)
+            SendMessageW(c.hwnd, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide.c_str()));
+        return;
+    }
     if (WindowText(c.hwnd) == wide)
         return;
     SetWindowTextW(c.hwnd, wide.c_str());
@@ -68,21 +80,8 @@ bool NativeWindow::checked(Id control) const {
 }
 
 void NativeWindow::setChecked(Id control, bool on) {
-    NativeControl& c = controls_->at(control);
-    if (checked(control) != on) {
-        SendMessageW(c.hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    if (c.layout->kind != ControlKind::RadioButton || !on)
-        return;
-    // The selected button of a pair is its tab stop, the other is none.
-    for (NativeControl& other : controls_->all()) {
-        if (other.layout->kind != ControlKind::RadioButton ||
-            other.layout->parent != c.layout->parent)
-            continue;
-        const LONG_PTR style = GetWindowLongPtrW(other.hwnd, GWL_STYLE);
-        SetWindowLongPtrW(other.hwnd, GWL_STYLE,
-                          &other == &c ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
-    }
+    if (checked(control) != on)
+        SendMessageW(controls_->at(control).hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int NativeWindow::entry(Id control) const {
@@ -135,11 +134,8 @@ void NativeWindow::setBackground(Id control, Background look) {
 }
 
 int NativeWindow::caret(Id control) const {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(controls_->at(control).hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end);
+    const Selection s = selection(control);
+    return s.start + s.length; // the caret stands at the selection's end
 }
 
 void NativeWindow::setCaret(Id control, int position) {
@@ -155,13 +151,14 @@ Selection NativeWindow::selection(Id control) const {
 }
 
 int NativeWindow::page() const {
-    return static_cast<int>(SendMessageW(controls_->tabs(), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(
+        SendMessageW(controls_->at(Id::PageControl1).hwnd, TCM_GETCURSEL, 0, 0));
 }
 
 void NativeWindow::setPage(int p) {
     if (page() == p)
         return;
-    SendMessageW(controls_->tabs(), TCM_SETCURSEL, static_cast<WPARAM>(p), 0);
+    SendMessageW(controls_->at(Id::PageControl1).hwnd, TCM_SETCURSEL, static_cast<WPARAM>(p), 0);
     showPage(p);
 }
 
@@ -190,22 +187,6 @@ void NativeWindow::setTabStop(Id control, bool on) {
     const HWND h = controls_->at(control).hwnd;
     const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
     SetWindowLongPtrW(h, GWL_STYLE, on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
-}
-
-std::string NativeWindow::status() const {
-    const HWND bar = controls_->at(Id::StatusBar1).hwnd;
-    const int length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 1, 0));
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return Utf8(text);
-}
-
-void NativeWindow::setStatus(const std::string& t) {
-    if (status() == t)
-        return;
-    SendMessageW(controls_->at(Id::StatusBar1).hwnd, SB_SETTEXTW, 1,
-                 reinterpret_cast<LPARAM>(Wide(t).c_str()));
 }
 
 void NativeWindow::repaint() {

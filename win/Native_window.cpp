@@ -1,7 +1,6 @@
 #include "Native_window.h"
 
 #include "Utf16.h"
-#include "Window_class.h"
 
 #include <windows.h>
 
@@ -37,7 +36,38 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_P
     return handled ? 0 : DefSubclassProc(hwnd, message, w, l);
 }
 
-void registerWindowClass() {
+// The page hands what its controls tell it to the main window, which runs
+// the form; it paints like a dialog.
+LRESULT CALLBACK pageProc(HWND page, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return SendMessageW(GetAncestor(page, GA_ROOT), message, w, l);
+    default:
+        return DefWindowProcW(page, message, w, l);
+    }
+}
+
+// What the program's own window classes share: the button face behind them
+// and the arrow cursor over them.
+WNDCLASSEXW FaceClass(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = name;
+    return wc;
+}
+
+void registerWindowClasses() {
+    const WNDCLASSEXW page = FaceClass(kPageClass, pageProc);
+    RegisterClassExW(&page);
     WNDCLASSEXW wc = FaceClass(kWindowClass, windowProc);
     // The product's icon at the sizes of the screen's DPI: the large for Alt+Tab,
     // the small for the title bar and the task bar.
@@ -63,8 +93,7 @@ int screenDpi() {
 NativeWindow::NativeWindow() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    registerWindowClass();
-    RegisterPageClass();
+    registerWindowClasses();
 
     const WindowLayout& layout = FormWindow();
     const int dpi = screenDpi();
@@ -113,7 +142,8 @@ long long NativeWindow::handle(Hwnd hwnd, unsigned message, unsigned long long w
         return 0;
     case WM_NOTIFY: {
         const auto* n = reinterpret_cast<const NMHDR*>(l);
-        if (controls_ && n->hwndFrom == controls_->tabs() && n->code == TCN_SELCHANGE) {
+        if (controls_ && n->hwndFrom == controls_->at(Id::PageControl1).hwnd &&
+            n->code == TCN_SELCHANGE) {
             const int picked = page();
             showPage(picked);
             form_->pageChanged(picked);
@@ -199,12 +229,8 @@ bool NativeWindow::phoneMessage(NativeControl& box, unsigned message, unsigned l
             form_->phoneKey(name, PhoneKey::Backspace);
             return true;
         }
-        if (w == 0x16) { // Ctrl+V
-            SendMessageW(box.hwnd, WM_PASTE, 0, 0);
-            return true;
-        }
-        if (w == 0x18) { // Ctrl+X
-            SendMessageW(box.hwnd, WM_CUT, 0, 0);
+        if (w == 0x16 || w == 0x18) { // Ctrl+V, Ctrl+X
+            SendMessageW(box.hwnd, w == 0x16 ? WM_PASTE : WM_CUT, 0, 0);
             return true;
         }
         if (w >= 0x20) {

@@ -27,7 +27,6 @@ public:
     Form& form() { return *form_; }
     Controls& controls() { return *controls_; }
     Hwnd hwnd() const { return hwnd_; }
-    bool closed() const { return hwnd_ == nullptr; }
 
     // Runs one message of the window's loop: Enter goes to the form before
     // the dialog keys (Tab, arrows) are handled. MSG is the platform's.
@@ -57,8 +56,6 @@ public:
     Id focused() const override;
     void setFocus(Id control, FocusWay way) override;
     void setTabStop(Id control, bool on) override;
-    std::string status() const override;
-    void setStatus(const std::string& text) override;
     void repaint() override;
     void showBox(BoxKind kind, const std::string& text) noexcept override;
     std::string runFileDialog(const FileDialogSetup& dialog) override;

@@ -206,7 +206,7 @@ void FakeDriver::tab(bool back) {
     std::vector<qm::Id> stops;
     for (const qm::Control& c : qm::FormControls()) {
         const int page = qm::PageOf(c.id);
-        if (view.at(c.id).tabStop && qm::TakesFocus(c) && view.enabled(c.id) && view.shown(c.id) &&
+        if (view.at(c.id).tabStop && TakesFocus(c) && view.enabled(c.id) && view.shown(c.id) &&
             (page < 0 || page == view.page()))
             stops.push_back(c.id);
     }

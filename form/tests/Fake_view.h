@@ -54,8 +54,6 @@ public:
     qm::Id focused() const override { return focus_; }
     void setFocus(qm::Id c, qm::FocusWay way) override;
     void setTabStop(qm::Id c, bool on) override { (*this)[c].tabStop = on; }
-    std::string status() const override { return status_; }
-    void setStatus(const std::string& t) override { status_ = t; }
     void repaint() override { ++repaints; }
     void showBox(qm::BoxKind kind, const std::string& t) noexcept override;
     std::string runFileDialog(const qm::FileDialogSetup& dialog) override;
@@ -74,7 +72,6 @@ private:
     std::array<FakeControl, qm::kControlCount> controls_;
     int page_ = 0;
     qm::Id focus_ = qm::Id::None;
-    std::string status_;
 };
 
 class FakeDriver : public ScenarioDriver {
@@ -105,7 +102,7 @@ public:
     bool shown(const std::string& c) override { return view.shown(IdOf(c)); }
     int page() override { return view.page(); }
     std::string focused() override { return NameOf(view.focused()); }
-    std::string status() override { return view.status(); }
+    std::string status() override { return view.text(qm::Id::StatusBar1); }
     std::vector<std::string> boxes() override { return view.boxes; }
 
     FakeView view;

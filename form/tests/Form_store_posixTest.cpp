@@ -30,7 +30,8 @@ TEST(FormStoreTest, AStoreThatCannotBeCheckedEndsTheSerialEntry) {
     d.view.nextPath = file;
     d.click("BitBtn8");
     other.release();
-    EXPECT_EQ(d.view.status().rfind("Настройки записаны в " + file, 0), 0u) << d.view.status();
+    EXPECT_EQ(d.view.text(qm::Id::StatusBar1).rfind("Настройки записаны в " + file, 0), 0u)
+        << d.view.text(qm::Id::StatusBar1);
     EXPECT_NE(ReadAll(file).find("SET99=QM 4\r\n"), std::string::npos);
     EXPECT_FALSE(d.view.shown(qm::Id::Edit21));
     EXPECT_FALSE(d.view.enabled(qm::Id::Edit21));

@@ -42,8 +42,9 @@ std::string fieldText(const qm::Settings& record, int setting) {
 } // namespace
 
 qm::Id IdOf(const std::string& name) {
-    if (const qm::Control* c = qm::FindControl(name))
-        return c->id;
+    for (const qm::Control& c : qm::FormControls())
+        if (c.name == name)
+            return c.id;
     throw std::logic_error("no control " + name);
 }
 

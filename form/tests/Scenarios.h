@@ -12,6 +12,13 @@
 
 namespace qmtest {
 
+// Whether a control can take the keyboard focus at all, as a tab stop or by
+// a click: a kind reached by Tab unless its entry says otherwise, or one its
+// entry makes a tab stop.
+inline bool TakesFocus(const qm::Control& control) {
+    return control.tabStop || qm::TabStopByDefault(control.kind);
+}
+
 // Keys a driver presses as the user does, with Shift and Ctrl held as named.
 enum class Key {
     Tab,

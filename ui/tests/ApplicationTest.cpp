@@ -3,7 +3,7 @@
 #include "UiTest.h"
 
 #include "Application.h"
-#include "FileDialogs.h"
+#include "Dialogs.h"
 #include "Form.h"
 #include "Settings.h"
 #include "TestSupport.h"
@@ -34,7 +34,7 @@ TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheErrorBoxAndTheWindowGoesOn)
     QTest::mouseClick(find("BitBtn11"), Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Error);
-    EXPECT_EQ(boxes.shown[0].caption, qm::AppTitle());
+    EXPECT_EQ(boxes.shown[0].caption, QString::fromUtf8(qm::ProgramTitle()));
     EXPECT_EQ(boxes.shown[0].text, "Unable to write to /tmp/qm test/set_tmp.ini");
 
     // The window lives on and keeps working; an exception of unknown kind
@@ -86,7 +86,7 @@ TEST_F(ApplicationTest, MessagesShowTheTextFollowedByThePath) {
     sink.showMessage("Не удаётся создать файл ", "/media/QM/set.ini");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, qm::BoxKind::Message);
-    EXPECT_EQ(boxes.shown[0].caption, qm::AppTitle());
+    EXPECT_EQ(boxes.shown[0].caption, QString::fromUtf8(qm::ProgramTitle()));
     EXPECT_EQ(boxes.shown[0].text, "Не удаётся создать файл /media/QM/set.ini");
 }
 

@@ -30,7 +30,7 @@ protected:
     std::string tempDir() const { return dir.file("tmp"); }
     std::string tempFile() const { return TempPathIn(tempDir()); }
     void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
-    QString status() const { return QString::fromStdString(form->status()); }
+    QString status() const { return QString::fromStdString(form->text(qm::Id::StatusBar1)); }
     bool writeButtonsEnabled() const {
         return find<QPushButton>("BitBtn3")->isEnabled() &&
                find<QPushButton>("BitBtn8")->isEnabled();

@@ -14,7 +14,6 @@
 //             the open dialog, and a serial label typed into the serial entry
 #include "Application.h"
 #include "TForm1.h"
-#include "Toolkit_texts.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -27,7 +26,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -240,8 +238,7 @@ int main(int argc, char* argv[]) {
     }
     // As qmconf starts.
     qm::Application app(argc, argv);
-    QTranslator toolkitTexts;
-    qm::InstallToolkitTexts(toolkitTexts);
+    app.InstallToolkitTexts();
     try {
         Pictures(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])).take();
     } catch (const std::exception& error) {

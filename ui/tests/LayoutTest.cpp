@@ -5,6 +5,7 @@
 #include "Layout.h"
 #include "BanknoteCheckBox.h"
 #include "KeepSelectionEdit.h"
+#include "Scenarios.h"
 #include "UiTest.h"
 
 #include <QApplication>
@@ -170,7 +171,7 @@ TEST_F(LayoutTest, EveryControlIsBuiltAsLaidOut) {
         EXPECT_EQ(w->toolTip(), fromUtf8(c.toolTip));
         EXPECT_EQ(w->isEnabled(), c.enabled);
         EXPECT_EQ((w->focusPolicy() & Qt::TabFocus) != 0, c.tabStop);
-        EXPECT_EQ(w->focusPolicy() != Qt::NoFocus, qm::TakesFocus(c));
+        EXPECT_EQ(w->focusPolicy() != Qt::NoFocus, TakesFocus(c));
         expectFont(w, c.font);
         if (c.textColour != Colour::Inherit) {
             EXPECT_EQ(w->palette().color(QPalette::WindowText), shownColour(c.textColour, *form));
@@ -237,7 +238,7 @@ TEST_F(LayoutTest, StartsWithSettingsControlsDisabledAndTheStartText) {
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), -1);
 
     EXPECT_EQ(find<QLabel>("StatusPanel0")->text(), "");
-    EXPECT_EQ(QString::fromStdString(form->status()),
+    EXPECT_EQ(QString::fromStdString(form->text(qm::Id::StatusBar1)),
               "Для начала работы откройте файл, или нажмите кнопку \"Настройки по умолчанию\" ");
     EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), "");
 }
@@ -338,7 +339,9 @@ TEST_F(LayoutTest, NoTextIsClipped) {
     }
     QTabBar* bar = find<QTabWidget>("PageControl1")->tabBar();
     EXPECT_LE(bar->tabRect(bar->count() - 1).right(), FormWindow().clientWidth);
-    EXPECT_LE(form->fontMetrics().horizontalAdvance(QString::fromStdString(form->status())) + 4,
+    EXPECT_LE(form->fontMetrics().horizontalAdvance(
+                  QString::fromStdString(form->text(qm::Id::StatusBar1))) +
+                  4,
               find("StatusPanel1")->width());
 
     // Every control, the labels fitted to their texts, within what shows of

@@ -114,7 +114,7 @@ public:
     bool shown(const std::string& c) override { return !widget(c)->isHidden(); }
     int page() override { return static_cast<QTabWidget*>(widget("PageControl1"))->currentIndex(); }
     std::string focused() override { return focusedName(); }
-    std::string status() override { return form_.status(); }
+    std::string status() override { return form_.text(qm::Id::StatusBar1); }
     std::vector<std::string> boxes() override {
         std::vector<std::string> texts;
         for (const ShownBox& box : boxes_.shown)

@@ -2,8 +2,7 @@
 // driven by real key and mouse events.
 #pragma once
 
-#include "FileDialogs.h"
-#include "MessageBoxes.h"
+#include "Dialogs.h"
 #include "TForm1.h"
 #include "TestSupport.h"
 

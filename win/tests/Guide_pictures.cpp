@@ -107,7 +107,7 @@ int main() {
             save(settled(driver.window), "win-tab" + std::to_string(page));
         }
         driver.click("BitBtn12");
-        if (!driver.window.closed())
+        if (driver.window.hwnd())
             throw std::runtime_error("the window did not close on ВЫХОД");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "win_guide_pictures: %s\n", error.what());

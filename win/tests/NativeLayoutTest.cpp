@@ -126,8 +126,8 @@ protected:
             case qm::ControlKind::StatusBar: {
                 RECT panel;
                 SendMessageW(h, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&panel));
-                fits(qm::Wide(driver.window.status()), panel.right - panel.left - scaled(6),
-                     "status");
+                fits(qm::Wide(driver.window.text(qm::Id::StatusBar1)),
+                     panel.right - panel.left - scaled(6), "status");
                 break;
             }
             case qm::ControlKind::Label: {
@@ -137,7 +137,7 @@ protected:
                 const HWND holder =
                     box != qm::Id::None && qm::Layout(box).kind == qm::ControlKind::GroupBox
                         ? controls.at(box).hwnd
-                        : c.parent;
+                        : GetParent(h);
                 const RECT inner = placeInWindow(holder, driver.window.hwnd());
                 const RECT label = placeInWindow(h, driver.window.hwnd());
                 EXPECT_GE(label.left, inner.left) << name;
@@ -232,7 +232,7 @@ TEST_F(NativeLayout, NoLabelStandsOverAField) {
             continue;
         const RECT l = placeInWindow(label.hwnd, driver.window.hwnd());
         for (const qm::NativeControl& field : controls.all()) {
-            if (!isField(field.layout->kind) || field.parent != label.parent)
+            if (!isField(field.layout->kind) || GetParent(field.hwnd) != GetParent(label.hwnd))
                 continue;
             const RECT f = placeInWindow(field.hwnd, driver.window.hwnd());
             RECT common;

@@ -153,7 +153,7 @@ void WinDriver::pressKey(Key key) {
 }
 
 void WinDriver::pickTab(int page) {
-    HWND tabs = window.controls().tabs();
+    HWND tabs = window.controls().at(qm::Id::PageControl1).hwnd;
     RECT r;
     SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&r));
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);

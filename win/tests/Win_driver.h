@@ -40,7 +40,7 @@ public:
     bool shown(const std::string& control) override { return window.shown(IdOf(control)); }
     int page() override { return window.page(); }
     std::string focused() override;
-    std::string status() override { return window.status(); }
+    std::string status() override { return window.text(qm::Id::StatusBar1); }
     std::vector<std::string> boxes() override { return boxes_; }
 
     qm::NativeWindow window;

@@ -1,21 +1,37 @@
-#include "FileDialogs.h"
+#include "Dialogs.h"
+
+#include "Form.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 
 #include <utility>
 
 namespace qm {
 
 namespace {
-FileDialogHook& hook() {
-    static FileDialogHook instance;
-    return instance;
-}
+
+BoxHook boxHook;
+FileDialogHook fileDialogHook;
+
 } // namespace
 
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {
+    const QString title = QString::fromUtf8(ProgramTitle());
+    if (boxHook) {
+        boxHook(kind, title, text);
+        return;
+    }
+    QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::Warning, title,
+                    text, QMessageBox::Ok, parent);
+    // Paths and texts from a board or a file are shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup) {
-    if (hook())
-        return hook()(setup.kind);
+    if (fileDialogHook)
+        return fileDialogHook(setup.kind);
 
     const bool open = setup.kind == FileDialogKind::Open;
     QFileDialog dialog(parent);
@@ -31,8 +47,12 @@ QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup) {
     return dialog.selectedFiles().constFirst();
 }
 
+BoxHook SetBoxHook(BoxHook next) {
+    return std::exchange(boxHook, std::move(next));
+}
+
 FileDialogHook SetFileDialogHook(FileDialogHook next) {
-    return std::exchange(hook(), std::move(next));
+    return std::exchange(fileDialogHook, std::move(next));
 }
 
 } // namespace qm
