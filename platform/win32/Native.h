@@ -19,6 +19,10 @@ inline Handle owned(HANDLE h) {
     return Handle(reinterpret_cast<std::intptr_t>(h));
 }
 
+// Writes size bytes at the handle's position: the count that went in, all of
+// them unless a write failed or took none.
+std::size_t WriteAll(HANDLE h, const void* data, std::size_t size);
+
 // The path of an open file or folder as the system resolves it (a link
 // followed, "\\?\" in front); empty when it cannot tell.
 std::wstring FinalPath(HANDLE h);
