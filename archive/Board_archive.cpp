@@ -14,7 +14,7 @@ namespace {
 
 struct Copy {
     ArchiveName name;
-    FolderFile file;
+    ArchiveFolder::Entry file;
 };
 
 // The copies the archive made in a board's folder, oldest first; whatever
@@ -23,9 +23,9 @@ struct Copy {
 // leave one).
 std::vector<Copy> copiesIn(ArchiveFolder& folder) {
     std::vector<Copy> copies;
-    for (FolderFile& file : folder.files())
+    for (ArchiveFolder::Entry& file : folder.entries())
         if (std::optional<ArchiveName> name = ParseArchiveName(file.name))
-            if (file.size > 0)
+            if (!file.folder && file.size > 0)
                 copies.push_back({std::move(*name), std::move(file)});
     std::sort(copies.begin(), copies.end(),
               [](const Copy& a, const Copy& b) { return a.name < b.name; });
@@ -36,8 +36,8 @@ std::vector<Copy> copiesIn(ArchiveFolder& folder) {
 // (a clock set back could make it sort first). The shared folders hold the
 // copies of many boards: one board's reads must not push out another's.
 void prune(ArchiveFolder& folder, const std::string& board, const std::string& justMade) {
-    for (const FolderFile& file : folder.files())
-        if (file.size == 0 && ParseArchiveName(file.name))
+    for (const ArchiveFolder::Entry& file : folder.entries())
+        if (!file.folder && file.size == 0 && ParseArchiveName(file.name))
             folder.removeFile(file.name);
     if (board == kBlankBoardFolder || board == kUnknownBoardFolder)
         return;
@@ -229,7 +229,9 @@ BoardArchive::listChecked(const std::string& label) const noexcept {
                 boards.push_back(label);
         } else if (const std::unique_ptr<ArchiveFolder> root =
                        OpenArchiveFolder(home, {}, false, &missing)) {
-            boards = root->folders();
+            for (const ArchiveFolder::Entry& entry : root->entries())
+                if (entry.folder)
+                    boards.push_back(entry.name);
         } else if (!missing) {
             return std::nullopt;
         }
