@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace qm {
 
@@ -41,24 +42,12 @@ Case caseOf(unsigned char b) {
         return Case::Upper;
     if ((b >= 'a' && b <= 'z') || b >= 0xE0)
         return Case::Lower;
-    switch (b) {
-    case 0xA8: // Ё
-    case 0xB2: // І
-    case 0xAF: // Ї
-    case 0xAA: // Є
-    case 0xA5: // Ґ
-    case 0xA1: // Ў
+    // Ё І Ї Є Ґ Ў, then ё і ї є ґ ў.
+    static const std::string_view kUpper = "\xA8\xB2\xAF\xAA\xA5\xA1";
+    static const std::string_view kLower = "\xB8\xB3\xBF\xBA\xB4\xA2";
+    if (kUpper.find(static_cast<char>(b)) != std::string_view::npos)
         return Case::Upper;
-    case 0xB8: // ё
-    case 0xB3: // і
-    case 0xBF: // ї
-    case 0xBA: // є
-    case 0xB4: // ґ
-    case 0xA2: // ў
-        return Case::Lower;
-    default:
-        return Case::None;
-    }
+    return kLower.find(static_cast<char>(b)) != std::string_view::npos ? Case::Lower : Case::None;
 }
 
 // Bytes a folder name keeps as they are (dots and blanks inside only).

@@ -5,6 +5,7 @@
 #include <sys/sysmacros.h>
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -54,15 +55,8 @@ std::string unescape(std::string_view field) {
 }
 
 bool parseNumber(std::string_view text, unsigned& value) {
-    if (text.empty() || text.size() > 9)
-        return false;
-    value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    return true;
+    const char* end = text.data() + text.size();
+    return !text.empty() && text.size() <= 9 && std::from_chars(text.data(), end, value).ptr == end;
 }
 
 bool parseDeviceNumber(std::string_view text, unsigned& major, unsigned& minor) {
@@ -92,28 +86,17 @@ Line parseLine(std::string_view line, VolumeMount& mount) {
     const bool volumeRoot = unescape(f[3]) == "/" && mount.source[0] == '/';
     return volumeRoot ? Line::Volume : Line::Other;
 }
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
-// The value of a run of hex digits, kept to its low 32 bits; none when any
-// character is not a hex digit.
-std::optional<std::uint32_t> hexValue(std::string_view digits) {
-    std::uint32_t value = 0;
-    for (const char c : digits) {
-        const int d = hexDigit(c);
-        if (d < 0)
-            return std::nullopt;
-        value = (value << 4) | static_cast<std::uint32_t>(d);
-    }
+// The value of a run of hex digits; none when any character is not a hex digit.
+std::optional<std::uint64_t> hexValue(std::string_view digits) {
+    std::uint64_t value = 0;
+    const char* end = digits.data() + digits.size();
+    const std::from_chars_result got = std::from_chars(digits.data(), end, value, 16);
+    if (digits.empty() || got.ec != std::errc() || got.ptr != end)
+        return std::nullopt;
     return value;
 }
+
 std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -245,16 +228,15 @@ std::vector<VolumeMount> VolumeMounts(std::string_view mountinfoText) {
 }
 
 std::optional<std::uint32_t> VolumeSerialFromUuid(std::string_view uuid) {
-    if (uuid.size() == 9 && uuid[4] == '-') {
-        const auto high = hexValue(uuid.substr(0, 4));
-        const auto low = hexValue(uuid.substr(5, 4));
-        if (!high || !low)
-            return std::nullopt;
-        return (*high << 16) | *low;
-    }
-    if (uuid.size() == 16)
-        return hexValue(uuid); // the high half shifts out
-    return std::nullopt;
+    std::string digits(uuid);
+    if (digits.size() == 9 && digits[4] == '-')
+        digits.erase(4, 1);
+    else if (digits.size() != 16)
+        return std::nullopt;
+    const std::optional<std::uint64_t> value = hexValue(digits);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(*value); // of sixteen digits, the low half
 }
 
 std::unique_ptr<VolumeList> LinuxVolumes(const std::string& mountinfoPath,
