@@ -3,7 +3,7 @@
 // pages were dropped; flock keeps other cooperating programs out meanwhile.
 #include "Source_read.h"
 
-#include "Handle.h"
+#include "Native.h"
 
 #include <cerrno>
 #include <chrono>
@@ -26,12 +26,7 @@ constexpr std::size_t kDirectBlock = 4096;
 
 int openSource(const std::string& path, int extra) {
     // Non-blocking, so that a FIFO at the path cannot hang the window.
-    const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extra;
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+    return OpenRetrying(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extra);
 }
 
 ssize_t readOnce(int fd, void* block, std::size_t transfer) {

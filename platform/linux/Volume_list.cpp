@@ -17,18 +17,15 @@ namespace qm {
 
 namespace {
 
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        std::size_t end = line.find(' ', start);
-        if (end == std::string_view::npos)
-            end = line.size();
+// The non-empty pieces of text between separators.
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = std::min(text.find(separator, start), text.size());
         if (end > start)
-            fields.push_back(line.substr(start, end - start));
-        start = end + 1;
+            pieces.push_back(text.substr(start, end - start));
     }
-    return fields;
+    return pieces;
 }
 
 bool isOctal(char c) {
@@ -71,7 +68,7 @@ enum class Line { Malformed, Other, Volume };
 // fstype source super-options. The mount point is filled for every line that
 // is not malformed.
 Line parseLine(std::string_view line, VolumeMount& mount) {
-    const std::vector<std::string_view> f = splitFields(line);
+    const std::vector<std::string_view> f = split(line, ' ');
     if (f.size() < 7)
         return Line::Malformed;
     const auto separator = std::find(f.begin() + 6, f.end(), std::string_view("-"));
@@ -185,9 +182,7 @@ public:
     }
 
     std::string settingsPath(const std::string& root) const override {
-        if (!root.empty() && root.back() == '/')
-            return root + "set.ini";
-        return root + "/set.ini";
+        return root + (!root.empty() && root.back() == '/' ? "set.ini" : "/set.ini");
     }
 
 private:
@@ -202,13 +197,9 @@ std::vector<VolumeMount> VolumeMounts(std::string_view mountinfoText) {
     // Keyed and so ordered by mount point. A later line mounts over an earlier
     // one at the same mount point and hides it, whatever it mounts.
     std::map<std::string, VolumeMount> visible;
-    std::size_t start = 0;
-    while (start < mountinfoText.size()) {
-        std::size_t end = mountinfoText.find('\n', start);
-        if (end == std::string_view::npos)
-            end = mountinfoText.size();
+    for (const std::string_view line : split(mountinfoText, '\n')) {
         VolumeMount mount;
-        switch (parseLine(mountinfoText.substr(start, end - start), mount)) {
+        switch (parseLine(line, mount)) {
         case Line::Volume:
             visible[mount.mountPoint] = mount;
             break;
@@ -218,7 +209,6 @@ std::vector<VolumeMount> VolumeMounts(std::string_view mountinfoText) {
         case Line::Malformed:
             break;
         }
-        start = end + 1;
     }
     std::vector<VolumeMount> mounts;
     mounts.reserve(visible.size());
