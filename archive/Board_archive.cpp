@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 
 namespace qm {
 
@@ -93,11 +94,10 @@ constexpr unsigned kMaxNameTries = 100;
 
 // The bytes of a string as a source.
 ByteSource bytesOf(const std::string& bytes) {
-    auto at = std::make_shared<std::size_t>(0);
-    return [&bytes, at](char* buffer, std::size_t size) -> std::optional<std::size_t> {
-        const std::size_t n = std::min(size, bytes.size() - *at);
-        std::copy_n(bytes.data() + *at, n, buffer);
-        *at += n;
+    return [rest = std::string_view(bytes)](
+               char* buffer, std::size_t size) mutable -> std::optional<std::size_t> {
+        const std::size_t n = rest.copy(buffer, size);
+        rest.remove_prefix(n);
         return n;
     };
 }
