@@ -78,22 +78,13 @@ int hexValue(char c) {
     return -1;
 }
 
-bool digits(const std::string& s, std::size_t at, std::size_t n) {
-    if (at + n > s.size())
-        return false;
-    for (std::size_t i = at; i < at + n; ++i)
-        if (s[i] < '0' || s[i] > '9')
-            return false;
-    return true;
-}
-
 // "YYYY-MM-DD_hh-mm-ss": digits where the stamp has them, its separators between.
 bool isStamp(const std::string& s) {
     static const char kShape[] = "dddd-dd-dd_dd-dd-dd";
     if (s.size() != sizeof kShape - 1)
         return false;
     for (std::size_t i = 0; i < s.size(); ++i)
-        if (kShape[i] == 'd' ? !digits(s, i, 1) : s[i] != kShape[i])
+        if (kShape[i] == 'd' ? s[i] < '0' || s[i] > '9' : s[i] != kShape[i])
             return false;
     return true;
 }
@@ -258,7 +249,7 @@ std::optional<ArchiveName> ParseArchiveName(const std::string& fileName) {
         }
         // "-2" and up, without leading zeros: the names the archive makes.
         if (suffix.size() < 2 || suffix.size() > 6 || suffix[0] != '-' || suffix[1] == '0' ||
-            !digits(suffix, 1, suffix.size() - 1))
+            suffix.find_first_not_of("0123456789", 1) != std::string::npos)
             return std::nullopt;
         name.occasion = occasion;
         name.sequence = static_cast<unsigned>(std::stoul(suffix.substr(1)));

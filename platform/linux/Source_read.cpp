@@ -4,14 +4,13 @@
 #include "Source_read.h"
 
 #include "Native.h"
+#include "Wait.h"
 
 #include <cerrno>
-#include <chrono>
 #include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace qm {
@@ -35,21 +34,6 @@ ssize_t readOnce(int fd, void* block, std::size_t transfer) {
         got = ::pread(fd, block, transfer, 0);
     } while (got < 0 && errno == EINTR);
     return got;
-}
-
-// Takes the exclusive lock, waiting up to wait while another holds it; true
-// also where the file system has no locks at all.
-bool lockWithin(int fd, std::chrono::milliseconds wait) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
 }
 
 bool clearFlags(int fd, int flags) {
@@ -76,7 +60,9 @@ ReadBack ReadPastCache(const std::string& path, bool, std::size_t size, std::str
     // Held by another program: waited for, then not read, as when Windows
     // keeps refusing the open without sharing. A file system without flock
     // support is read unlocked.
-    if (!lockWithin(fd, kSourceLockWait))
+    if (!TryWithin(kSourceLockWait, [fd] {
+            return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+        }))
         return ReadBack::Held;
 
     const std::size_t transfer = (size / kDirectBlock + 1) * kDirectBlock;

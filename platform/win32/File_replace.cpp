@@ -6,6 +6,7 @@
 #include "File_replace_steps.h"
 #include "Native.h"
 #include "Utf16.h"
+#include "Wait.h"
 
 #include <functional>
 #include <optional>
@@ -20,7 +21,7 @@ namespace {
 
 // How long the move waits for a reader that holds the target without sharing
 // (another editor's load): a load takes milliseconds.
-constexpr DWORD kBusyWaitMs = 2000;
+constexpr std::chrono::milliseconds kBusyWait{2000};
 
 std::size_t lastSeparator(const std::wstring& path) {
     return path.find_last_of(L"\\/");
@@ -59,18 +60,15 @@ bool noRoom(DWORD error) {
 }
 
 bool moveOver(const std::wstring& from, const std::wstring& to) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (MoveFileExW(from.c_str(), to.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
+    bool moved = false;
+    TryWithin(kBusyWait, [&] {
+        moved = MoveFileExW(from.c_str(), to.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         const DWORD error = GetLastError();
-        const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
-                          error == ERROR_LOCK_VIOLATION;
-        if (!busy || GetTickCount() - start >= kBusyWaitMs)
-            return false;
-        Sleep(10);
-    }
+        return moved || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
+                         error != ERROR_LOCK_VIOLATION);
+    });
+    return moved;
 }
 
 // The new file beside the target, moved over it once flushed. A volume or

@@ -4,6 +4,7 @@
 #include "File.h"
 #include "Native.h"
 #include "Utf16.h"
+#include "Wait.h"
 
 #include <chrono>
 #include <memory>
@@ -33,15 +34,13 @@ DWORD transferSize(HANDLE h) {
 // Opens with the sharing given, retrying while another program has the file
 // open in a way that refuses it (a sharing violation) for up to wait.
 HANDLE openWithin(const std::wstring& path, DWORD share, std::chrono::milliseconds wait) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_NO_BUFFERING, nullptr);
-        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
-            std::chrono::steady_clock::now() >= deadline)
-            return h;
-        Sleep(10);
-    }
+    HANDLE h = INVALID_HANDLE_VALUE;
+    TryWithin(wait, [&] {
+        h = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                        FILE_FLAG_NO_BUFFERING, nullptr);
+        return h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION;
+    });
+    return h;
 }
 
 } // namespace
