@@ -89,6 +89,23 @@ bool isStamp(const std::string& s) {
     return true;
 }
 
+std::string FolderOf(const SerialLabel& board) {
+    switch (board.kind) {
+    case SerialLabel::Kind::Label:
+        return LabelFolderName(board.text);
+    case SerialLabel::Kind::Blank:
+        return kBlankBoardFolder;
+    case SerialLabel::Kind::None:
+        break;
+    }
+    return kUnknownBoardFolder;
+}
+
+// "read" or "before-write", as in the file names.
+const char* OccasionName(Occasion occasion) {
+    return occasion == Occasion::Read ? "read" : "before-write";
+}
+
 } // namespace
 
 SerialLabel BoardLabelOf(const std::string& bytes) {
@@ -102,18 +119,6 @@ SerialLabel BoardLabelOf(const std::string& bytes) {
         return {};
     const SerialLabel board = SerialLabelIn(std::string_view(bytes.data(), n));
     return board.kind == SerialLabel::Kind::Label && board.text.empty() ? SerialLabel{} : board;
-}
-
-std::string FolderOf(const SerialLabel& board) {
-    switch (board.kind) {
-    case SerialLabel::Kind::Label:
-        return LabelFolderName(board.text);
-    case SerialLabel::Kind::Blank:
-        return kBlankBoardFolder;
-    case SerialLabel::Kind::None:
-        break;
-    }
-    return kUnknownBoardFolder;
 }
 
 std::string BoardFolderName(const std::string& bytes) {
@@ -202,10 +207,6 @@ std::string LegacyLabelFolderName(const std::string& label) {
     if (windowsDeviceName(name))
         name.insert(0, 1, '_');
     return name;
-}
-
-const char* OccasionName(Occasion occasion) {
-    return occasion == Occasion::Read ? "read" : "before-write";
 }
 
 std::string ArchiveName::fileName() const {

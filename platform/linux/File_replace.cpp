@@ -98,18 +98,13 @@ Replaced replaceThroughNewFile(const FilePlace& target, const struct stat* old, 
 
     // The file's mode is given once its bytes are in, so that it stays
     // private until then, and before the flush, so that it is kept too.
-    if (old) {
-        // Owner and group first: a change of owner clears the set-id bits.
-        // Neither is needed for the image itself: a volume without owners
-        // or modes (FAT, exFAT) refuses both.
-        if (::fchown(fd, old->st_uid, old->st_gid) != 0 &&
-            ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
-        }
-        if (::fchmod(fd, old->st_mode & 07777) != 0) {
-        }
-    } else {
-        if (::fchmod(fd, newFileMode()) != 0) {
-        }
+    // Owner and group first: a change of owner clears the set-id bits.
+    // Neither is needed for the image itself: a volume without owners or
+    // modes (FAT, exFAT) refuses both.
+    if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
+    }
+    if (::fchmod(fd, old ? old->st_mode & 07777 : newFileMode()) != 0) {
     }
     if (::fsync(fd) != 0)
         return fail(errno);

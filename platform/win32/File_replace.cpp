@@ -23,18 +23,13 @@ namespace {
 // (another editor's load): a load takes milliseconds.
 constexpr std::chrono::milliseconds kBusyWait{2000};
 
-std::size_t lastSeparator(const std::wstring& path) {
-    return path.find_last_of(L"\\/");
-}
-
 std::wstring folderOf(const std::wstring& path) {
-    const std::size_t at = lastSeparator(path);
+    const std::size_t at = path.find_last_of(L"\\/");
     return at == std::wstring::npos ? std::wstring(L".") : path.substr(0, at);
 }
 
 std::wstring nameOf(const std::wstring& path) {
-    const std::size_t at = lastSeparator(path);
-    return at == std::wstring::npos ? path : path.substr(at + 1);
+    return path.substr(path.find_last_of(L"\\/") + 1); // npos + 1 is 0
 }
 
 // Removes the new files that stores killed before their end left beside the
