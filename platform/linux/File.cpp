@@ -95,21 +95,12 @@ bool File::open(const std::string& path, Mode mode, Target target) {
     return false;
 }
 
-std::size_t File::read(void* buffer, std::size_t size) {
-    if (!isOpen())
-        return 0;
-    auto* out = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd(handle_), out + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        readFailed_ = n < 0;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
+std::ptrdiff_t File::readSome(char* buffer, std::size_t size) {
+    ssize_t n;
+    do {
+        n = ::read(fd(handle_), buffer, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
 }
 
 bool File::write(const void* data, std::size_t size) {
