@@ -88,8 +88,7 @@ bool File::open(const std::string& path, Mode mode, Target target) {
         return false;
 
     handle_.reset(fd);
-    const int fl = ::fcntl(fd, F_GETFL);
-    if (fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) == 0)
+    if (ClearFlags(fd, O_NONBLOCK))
         return true;
     close();
     return false;

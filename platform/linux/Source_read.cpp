@@ -36,11 +36,6 @@ ssize_t readOnce(int fd, void* block, std::size_t transfer) {
     return got;
 }
 
-bool clearFlags(int fd, int flags) {
-    const int fl = ::fcntl(fd, F_GETFL);
-    return fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~flags) == 0;
-}
-
 } // namespace
 
 // The same for both: the lock is exclusive.
@@ -54,7 +49,7 @@ ReadBack ReadPastCache(const std::string& path, bool, std::size_t size, std::str
     }
     const Handle source(fd); // closing also releases the lock
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !ClearFlags(fd, O_NONBLOCK))
         return ReadBack::Failed;
 
     // Held by another program: waited for, then not read, as when Windows
@@ -75,7 +70,7 @@ ReadBack ReadPastCache(const std::string& path, bool, std::size_t size, std::str
     if (direct) {
         got = readOnce(fd, block, transfer);
         // Some file systems accept the open and refuse the read instead.
-        if (got < 0 && errno == EINVAL && clearFlags(fd, O_DIRECT))
+        if (got < 0 && errno == EINVAL && ClearFlags(fd, O_DIRECT))
             direct = false;
     }
     if (!direct) {

@@ -28,20 +28,16 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
     return pieces;
 }
 
-bool isOctal(char c) {
-    return c >= '0' && c <= '7';
-}
-
 // The kernel writes a blank, tab, line end and backslash in a path as a
 // backslash and three octal digits.
 std::string unescape(std::string_view field) {
     std::string out;
     out.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && isOctal(field[i + 1]) &&
-            isOctal(field[i + 2]) && isOctal(field[i + 3])) {
-            const int value =
-                (field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0');
+        unsigned value = 0;
+        if (field[i] == '\\' && i + 3 < field.size() &&
+            std::from_chars(field.data() + i + 1, field.data() + i + 4, value, 8).ptr ==
+                field.data() + i + 4) {
             out += static_cast<char>(value & 0xFF);
             i += 3;
         } else {
