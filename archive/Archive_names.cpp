@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace qm {
 
@@ -41,24 +42,12 @@ Case caseOf(unsigned char b) {
         return Case::Upper;
     if ((b >= 'a' && b <= 'z') || b >= 0xE0)
         return Case::Lower;
-    switch (b) {
-    case 0xA8: // Ё
-    case 0xB2: // І
-    case 0xAF: // Ї
-    case 0xAA: // Є
-    case 0xA5: // Ґ
-    case 0xA1: // Ў
+    // Ё І Ї Є Ґ Ў, then ё і ї є ґ ў.
+    static const std::string_view kUpper = "\xA8\xB2\xAF\xAA\xA5\xA1";
+    static const std::string_view kLower = "\xB8\xB3\xBF\xBA\xB4\xA2";
+    if (kUpper.find(static_cast<char>(b)) != std::string_view::npos)
         return Case::Upper;
-    case 0xB8: // ё
-    case 0xB3: // і
-    case 0xBF: // ї
-    case 0xBA: // є
-    case 0xB4: // ґ
-    case 0xA2: // ў
-        return Case::Lower;
-    default:
-        return Case::None;
-    }
+    return kLower.find(static_cast<char>(b)) != std::string_view::npos ? Case::Lower : Case::None;
 }
 
 // Bytes a folder name keeps as they are (dots and blanks inside only).
@@ -89,24 +78,32 @@ int hexValue(char c) {
     return -1;
 }
 
-bool digits(const std::string& s, std::size_t at, std::size_t n) {
-    if (at + n > s.size())
-        return false;
-    for (std::size_t i = at; i < at + n; ++i)
-        if (s[i] < '0' || s[i] > '9')
-            return false;
-    return true;
-}
-
 // "YYYY-MM-DD_hh-mm-ss": digits where the stamp has them, its separators between.
 bool isStamp(const std::string& s) {
     static const char kShape[] = "dddd-dd-dd_dd-dd-dd";
     if (s.size() != sizeof kShape - 1)
         return false;
     for (std::size_t i = 0; i < s.size(); ++i)
-        if (kShape[i] == 'd' ? !digits(s, i, 1) : s[i] != kShape[i])
+        if (kShape[i] == 'd' ? s[i] < '0' || s[i] > '9' : s[i] != kShape[i])
             return false;
     return true;
+}
+
+std::string FolderOf(const SerialLabel& board) {
+    switch (board.kind) {
+    case SerialLabel::Kind::Label:
+        return LabelFolderName(board.text);
+    case SerialLabel::Kind::Blank:
+        return kBlankBoardFolder;
+    case SerialLabel::Kind::None:
+        break;
+    }
+    return kUnknownBoardFolder;
+}
+
+// "read" or "before-write", as in the file names.
+const char* OccasionName(Occasion occasion) {
+    return occasion == Occasion::Read ? "read" : "before-write";
 }
 
 } // namespace
@@ -122,18 +119,6 @@ SerialLabel BoardLabelOf(const std::string& bytes) {
         return {};
     const SerialLabel board = SerialLabelIn(std::string_view(bytes.data(), n));
     return board.kind == SerialLabel::Kind::Label && board.text.empty() ? SerialLabel{} : board;
-}
-
-std::string FolderOf(const SerialLabel& board) {
-    switch (board.kind) {
-    case SerialLabel::Kind::Label:
-        return LabelFolderName(board.text);
-    case SerialLabel::Kind::Blank:
-        return kBlankBoardFolder;
-    case SerialLabel::Kind::None:
-        break;
-    }
-    return kUnknownBoardFolder;
 }
 
 std::string BoardFolderName(const std::string& bytes) {
@@ -224,10 +209,6 @@ std::string LegacyLabelFolderName(const std::string& label) {
     return name;
 }
 
-const char* OccasionName(Occasion occasion) {
-    return occasion == Occasion::Read ? "read" : "before-write";
-}
-
 std::string ArchiveName::fileName() const {
     std::string name = stamp + "_" + OccasionName(occasion);
     if (sequence > 1)
@@ -269,7 +250,7 @@ std::optional<ArchiveName> ParseArchiveName(const std::string& fileName) {
         }
         // "-2" and up, without leading zeros: the names the archive makes.
         if (suffix.size() < 2 || suffix.size() > 6 || suffix[0] != '-' || suffix[1] == '0' ||
-            !digits(suffix, 1, suffix.size() - 1))
+            suffix.find_first_not_of("0123456789", 1) != std::string::npos)
             return std::nullopt;
         name.occasion = occasion;
         name.sequence = static_cast<unsigned>(std::stoul(suffix.substr(1)));

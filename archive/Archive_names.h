@@ -31,7 +31,6 @@ SerialLabel BoardLabelOf(const std::string& bytes);
 // The folder of that board: LabelFolderName of its label, kBlankBoardFolder
 // or kUnknownBoardFolder.
 std::string BoardFolderName(const std::string& bytes);
-std::string FolderOf(const SerialLabel& board);
 
 // A serial label (code page 1251) as a folder name (UTF-8, which the platform
 // layer turns into its own encoding of file names) that a person can read and
@@ -75,8 +74,5 @@ std::string StampOf(const std::tm& local);
 // The parts of a file name the archive made; nothing for any other name, so
 // that files the user put in a board's folder are never counted or removed.
 std::optional<ArchiveName> ParseArchiveName(const std::string& fileName);
-
-// "read" or "before-write", as in the file names.
-const char* OccasionName(Occasion occasion);
 
 } // namespace qm

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 
 namespace qm {
 
@@ -14,7 +15,7 @@ namespace {
 
 struct Copy {
     ArchiveName name;
-    FolderFile file;
+    ArchiveFolder::Entry file;
 };
 
 // The copies the archive made in a board's folder, oldest first; whatever
@@ -23,9 +24,9 @@ struct Copy {
 // leave one).
 std::vector<Copy> copiesIn(ArchiveFolder& folder) {
     std::vector<Copy> copies;
-    for (FolderFile& file : folder.files())
+    for (ArchiveFolder::Entry& file : folder.entries())
         if (std::optional<ArchiveName> name = ParseArchiveName(file.name))
-            if (file.size > 0)
+            if (!file.folder && file.size > 0)
                 copies.push_back({std::move(*name), std::move(file)});
     std::sort(copies.begin(), copies.end(),
               [](const Copy& a, const Copy& b) { return a.name < b.name; });
@@ -36,8 +37,8 @@ std::vector<Copy> copiesIn(ArchiveFolder& folder) {
 // (a clock set back could make it sort first). The shared folders hold the
 // copies of many boards: one board's reads must not push out another's.
 void prune(ArchiveFolder& folder, const std::string& board, const std::string& justMade) {
-    for (const FolderFile& file : folder.files())
-        if (file.size == 0 && ParseArchiveName(file.name))
+    for (const ArchiveFolder::Entry& file : folder.entries())
+        if (!file.folder && file.size == 0 && ParseArchiveName(file.name))
             folder.removeFile(file.name);
     if (board == kBlankBoardFolder || board == kUnknownBoardFolder)
         return;
@@ -93,11 +94,10 @@ constexpr unsigned kMaxNameTries = 100;
 
 // The bytes of a string as a source.
 ByteSource bytesOf(const std::string& bytes) {
-    auto at = std::make_shared<std::size_t>(0);
-    return [&bytes, at](char* buffer, std::size_t size) -> std::optional<std::size_t> {
-        const std::size_t n = std::min(size, bytes.size() - *at);
-        std::copy_n(bytes.data() + *at, n, buffer);
-        *at += n;
+    return [rest = std::string_view(bytes)](
+               char* buffer, std::size_t size) mutable -> std::optional<std::size_t> {
+        const std::size_t n = rest.copy(buffer, size);
+        rest.remove_prefix(n);
         return n;
     };
 }
@@ -229,7 +229,9 @@ BoardArchive::listChecked(const std::string& label) const noexcept {
                 boards.push_back(label);
         } else if (const std::unique_ptr<ArchiveFolder> root =
                        OpenArchiveFolder(home, {}, false, &missing)) {
-            boards = root->folders();
+            for (const ArchiveFolder::Entry& entry : root->entries())
+                if (entry.folder)
+                    boards.push_back(entry.name);
         } else if (!missing) {
             return std::nullopt;
         }

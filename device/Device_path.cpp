@@ -2,15 +2,26 @@
 
 #include "File_place.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace qm {
+
+namespace {
+
+bool isBoard(VolumeList& volumes, const std::string& root) {
+    const std::optional<std::uint32_t> serial = volumes.serialOf(root);
+    return serial && *serial == kBoardSerial;
+}
+
+} // namespace
 
 std::vector<Board> FindBoards(VolumeList& volumes, std::size_t most) {
     std::vector<Board> boards;
     for (const std::string& root : volumes.roots()) {
         if (boards.size() == most)
             break;
-        const std::optional<std::uint32_t> serial = volumes.serialOf(root);
-        if (serial && *serial == kBoardSerial)
+        if (isBoard(volumes, root))
             boards.push_back({root, volumes.settingsPath(root)});
     }
     return boards;
@@ -26,21 +37,14 @@ std::string FindDevicePath(VolumeList& volumes, MessageSink& messages) {
 
 bool IsBoardSettingsPath(VolumeList& volumes, const std::string& path) {
     const std::optional<FilePlace> place = PlaceOfFile(path);
-    static const char kName[] = "set.ini";
-    if (!place || place->name.size() != sizeof kName - 1)
+    const std::string_view kName = "set.ini"; // in any letter case
+    if (!place ||
+        !std::equal(place->name.begin(), place->name.end(), kName.begin(), kName.end(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; }))
         return false;
-    for (std::size_t i = 0; i < place->name.size(); ++i) {
-        const char c = place->name[i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kName[i])
-            return false;
-    }
-    for (const std::string& root : volumes.roots()) {
-        if (!SameFolder(root, place->folder))
-            continue;
-        const std::optional<std::uint32_t> serial = volumes.serialOf(root);
-        if (serial && *serial == kBoardSerial)
+    for (const std::string& root : volumes.roots())
+        if (SameFolder(root, place->folder) && isBoard(volumes, root))
             return true;
-    }
     return false;
 }
 

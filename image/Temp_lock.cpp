@@ -1,6 +1,6 @@
 #include "Temp_lock.h"
 
-#include <thread>
+#include "Wait.h"
 
 namespace qm {
 
@@ -12,16 +12,10 @@ TempFileLock::TempFileLock(const std::string& tempPath) {
     if (tempPath.empty() ||
         !file_.open(TempLockPath(tempPath), File::Mode::Hold, File::Target::OwnFileOnly))
         return;
-    const auto deadline = std::chrono::steady_clock::now() + kTempLockWait;
-    while (!file_.tryLock()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            file_.close();
-            state_ = State::Busy;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    state_ = State::Held;
+    state_ =
+        TryWithin(kTempLockWait, [this] { return file_.tryLock(); }) ? State::Held : State::Busy;
+    if (state_ == State::Busy)
+        file_.close();
 }
 
 } // namespace qm

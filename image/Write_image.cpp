@@ -8,8 +8,10 @@
 #include "Temp_lock.h"
 #include "Write_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace qm {
@@ -56,11 +58,14 @@ OldContent oldContentOf(const std::string& path) {
     return old;
 }
 
-bool holds(const std::string& path, const void* bytes, std::size_t size) {
-    std::uint8_t back[kImageSize];
-    std::size_t n = 0;
-    return ReadTargetBack(path, back, kImageSize, n) == ReadBack::Read &&
-           n == (size < kImageSize ? size : kImageSize) && std::memcmp(back, bytes, n) == 0;
+// The target's first kImageSize bytes, read back past the cache as the next
+// load (and the board) reads them; nothing when they cannot be read.
+std::optional<std::string> readBack(const std::string& path) {
+    std::string bytes;
+    if (ReadPastCache(path, true, kImageSize, bytes) != ReadBack::Read)
+        return std::nullopt;
+    bytes.resize(std::min(bytes.size(), kImageSize));
+    return bytes;
 }
 
 // The target's old content back in its place, checked as the image was.
@@ -70,7 +75,7 @@ bool putBack(const std::string& path, const OldContent& old) {
         return File::remove(path);
     case OldContent::State::Bytes:
         return ReplaceFileContent(path, old.bytes.data(), old.bytes.size()) == Replaced::Done &&
-               holds(path, old.bytes.data(), old.bytes.size());
+               readBack(path) == old.bytes.substr(0, kImageSize);
     case OldContent::State::Unknown:
         break;
     }
@@ -95,12 +100,10 @@ ImageResult writeTarget(const std::string& path, const std::uint8_t* image) {
     case Replaced::Done:
         break;
     }
-    // Read back past the cache, as the next load (and the board) reads it.
-    std::uint8_t back[kImageSize];
-    std::size_t n = 0;
-    if (ReadTargetBack(path, back, kImageSize, n) != ReadBack::Read)
+    const std::optional<std::string> back = readBack(path);
+    if (!back)
         return ImageResult::WrittenUnchecked;
-    if (n == kImageSize && std::memcmp(back, image, kImageSize) == 0)
+    if (back->size() == kImageSize && std::memcmp(back->data(), image, kImageSize) == 0)
         return ImageResult::Success;
     // A volume that took the bytes but does not hold them: the store fails,
     // and the target gets back what it held.

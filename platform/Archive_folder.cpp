@@ -49,22 +49,6 @@ std::string ArchivePath(const std::string& dataHome, const std::string& board,
     return path;
 }
 
-std::vector<FolderFile> ArchiveFolder::files() {
-    std::vector<FolderFile> result;
-    for (const Entry& entry : entries())
-        if (!entry.folder)
-            result.push_back({entry.name, entry.size});
-    return result;
-}
-
-std::vector<std::string> ArchiveFolder::folders() {
-    std::vector<std::string> result;
-    for (const Entry& entry : entries())
-        if (entry.folder)
-            result.push_back(entry.name);
-    return result;
-}
-
 ArchiveFolder::Created ArchiveFolder::createFile(const std::string& name,
                                                  const ByteSource& source) {
     for (const Entry& entry : entries())

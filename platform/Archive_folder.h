@@ -37,11 +37,6 @@ bool LocalTime(std::time_t t, std::tm& local);
 // buffer at each call; how many it gave, 0 at the end, nothing on a read error.
 using ByteSource = std::function<std::optional<std::size_t>(char* buffer, std::size_t size)>;
 
-struct FolderFile {
-    std::string name;
-    std::uint64_t size = 0;
-};
-
 // One open folder of the archive. Names are single path components. What
 // every platform does alike is done here (Archive_folder.cpp) over the steps
 // each platform's unit gives (protected).
@@ -49,10 +44,13 @@ class ArchiveFolder {
 public:
     virtual ~ArchiveFolder() = default;
 
-    // The regular files in the folder; links and folders are left out.
-    std::vector<FolderFile> files();
-    // The folders in the folder; links are left out.
-    std::vector<std::string> folders();
+    struct Entry {
+        std::string name;
+        bool folder = false;
+        std::uint64_t size = 0;
+    };
+    // The regular files and folders in the folder; links are left out.
+    virtual std::vector<Entry> entries() = 0;
 
     enum class Created { Yes, NameTaken, Failed };
     // Makes a new file of that name holding all that source gives, flushed
@@ -70,13 +68,6 @@ public:
     virtual bool removeFile(const std::string& name) = 0;
 
 protected:
-    struct Entry {
-        std::string name;
-        bool folder = false;
-        std::uint64_t size = 0;
-    };
-    // The regular files and folders in the folder; links are left out.
-    virtual std::vector<Entry> entries() = 0;
     // The number that tells this process's hidden files from another's.
     virtual unsigned long processId() const = 0;
     // Makes the hidden file part where nothing has that name (NameTaken where

@@ -1,7 +1,8 @@
 // Raw binary file access for the settings files and the settings image.
 //
 // Paths are UTF-8. Every call reports failure by its result and never throws.
-// One implementation per platform (linux/File.cpp, win32/File.cpp).
+// One implementation per platform (linux/File.cpp, win32/File.cpp) under
+// what every platform shares (File.cpp).
 #pragma once
 
 #include "Handle.h"
@@ -82,6 +83,9 @@ public:
     static bool namesDevice(const std::string& path);
 
 private:
+    // One read of the platform's: the count read, 0 at the end, -1 on an error.
+    std::ptrdiff_t readSome(char* buffer, std::size_t size);
+
     Handle handle_;
     bool readFailed_ = false;
 };

@@ -2,10 +2,6 @@
 
 namespace qm {
 
-bool HasWildcard(std::string_view name) {
-    return name.find_first_of("*?") != std::string_view::npos;
-}
-
 std::pair<std::string, std::string> SplitName(const std::string& path) {
     std::size_t cut = path.find_last_of("/\\");
     if (cut != std::string::npos)

@@ -13,9 +13,6 @@
 
 namespace qm {
 
-// Whether a name holds "*" or "?".
-bool HasWildcard(std::string_view name);
-
 // A path's folder as given, with its separator ("C:\work\", "кресла/", "C:",
 // or empty), and its last part.
 std::pair<std::string, std::string> SplitName(const std::string& path);

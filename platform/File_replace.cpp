@@ -61,20 +61,6 @@ bool IsNewFileOf(const std::string& entry, const std::string& name) {
            entry.compare(0, prefix.size(), prefix) == 0;
 }
 
-Replaced Settle(Outcome throughNewFile, const std::function<Replaced()>& writeInPlace) {
-    switch (throughNewFile) {
-    case Outcome::Done:
-        return Replaced::Done;
-    case Outcome::NoNewFile:
-        return writeInPlace();
-    case Outcome::Unflushed:
-        return Replaced::Damaged;
-    case Outcome::Failed:
-        break;
-    }
-    return Replaced::Unchanged;
-}
-
 Replaced WriteInPlace(InPlaceFile& file, const void* data, std::size_t size) {
     const std::optional<std::uint64_t> length = file.length();
     std::string old;

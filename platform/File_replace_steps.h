@@ -1,6 +1,6 @@
 // The steps of ReplaceFileContent that are the same on every platform: the
-// naming of the new file beside the target, what a store does once the new
-// file was tried, and the write in place with its way back. The platform
+// naming of the new file beside the target and the write in place with its
+// way back. The platform
 // files keep only the platform's calls.
 #pragma once
 
@@ -14,10 +14,6 @@
 
 namespace qm::replace {
 
-// How a store through a new file beside the target ended: Unflushed when it
-// took the target's place but that could not be flushed to the medium.
-enum class Outcome { Done, Failed, NoNewFile, Unflushed };
-
 // What an exclusive make of the new file under one name gave.
 enum class Made { Yes, NameTaken, Failed };
 
@@ -30,12 +26,6 @@ std::string MakeNewFile(const std::string& name,
 // Whether entry, in the target's folder, is a new file a store of the file
 // named name made (and may have left behind when killed).
 bool IsNewFileOf(const std::string& entry, const std::string& name);
-
-// The end of a store once the new file was tried: a volume or folder that
-// admits no new file, or a target that may not be renamed over, has the
-// target written in place instead. A new file that failed otherwise never
-// reached the target.
-Replaced Settle(Outcome throughNewFile, const std::function<Replaced()>& writeInPlace);
 
 // The largest file written in place: its old bytes are held to be put back.
 constexpr std::uint64_t kMaxInPlace = 1 << 20;

@@ -14,12 +14,6 @@ bool startsWith(const std::string& bytes, std::string_view mark) {
     return bytes.compare(0, mark.size(), mark) == 0;
 }
 
-void appendEscape(std::string& out, unsigned unit) {
-    char escape[12];
-    std::snprintf(escape, sizeof escape, "\\u%04x", unit);
-    out += escape;
-}
-
 } // namespace
 
 TextForm FormFor(const StreamPlace& place, const OutputWish& wish) {
@@ -61,10 +55,10 @@ std::string AsciiJson(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (const wchar_t unit : Wide(utf8)) {
-        if (unit < 0x80)
-            out += static_cast<char>(unit);
-        else
-            appendEscape(out, static_cast<unsigned>(unit));
+        char escape[12] = {static_cast<char>(unit)};
+        if (unit >= 0x80)
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
+        out.append(escape, unit < 0x80 ? 1 : 6);
     }
     return out;
 }

@@ -26,27 +26,22 @@ constexpr std::chrono::milliseconds kSourceLockWait{2000};
 // the wait, or read.
 std::size_t ReadSourceExclusive(const std::string& path, std::uint8_t* buffer, std::size_t size);
 
-// What a store's read-back of the target it has just written found.
+// How a read past the cache ended.
 enum class ReadBack {
-    Read,   // n bytes read
+    Read,   // bytes read
     Held,   // another program kept the file from being read for all of the wait
     Failed, // it could not be opened or read otherwise (gone, a pulled board)
 };
 
-// Reads the first size bytes of the target a store has just written into
-// buffer (n is the count read) past the file cache, as the next
-// load and the board read it. Another program that holds the file is waited
-// for up to kSourceLockWait: on Windows one that lets no one read it (a
-// program that holds it while letting others read and write, such as an
-// editor, lets the read-back through), elsewhere one that holds its
+// The file's first bytes, at least size of them where it has them, read past
+// the cache into bytes, as the next load and the board read them; the
+// platform's part (linux/, win32/Source_read.cpp). Another program that holds
+// the file is waited for up to kSourceLockWait. Not shared, the read of a
+// source (ReadSourceExclusive). Shared, a store's read-back of the target it
+// has just written: on Windows only a program that lets no one read the file
+// is waited for (one that holds it while letting others read and write, such
+// as an editor, lets the read-back through), elsewhere one that holds its
 // exclusive flock.
-ReadBack ReadTargetBack(const std::string& path, std::uint8_t* buffer, std::size_t size,
-                        std::size_t& n);
-
-// The platform's part of both (Source_read.cpp puts them together): the
-// file's first bytes, at least size of them where it has them, read past
-// the cache into bytes. shared: the read of a target, which lets the
-// programs that hold the file as an editor does read along.
 ReadBack ReadPastCache(const std::string& path, bool shared, std::size_t size, std::string& bytes);
 
 } // namespace qm

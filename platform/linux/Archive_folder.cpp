@@ -57,9 +57,6 @@ public:
         return ::unlinkat(dir(), name.c_str(), 0) == 0;
     }
 
-private:
-    int dir() const { return fd(folder_); }
-
     std::vector<Entry> entries() override {
         std::vector<Entry> result;
         const int listed = ::openat(dir(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -82,6 +79,9 @@ private:
         ::closedir(list);
         return result;
     }
+
+private:
+    int dir() const { return fd(folder_); }
 
     unsigned long processId() const override { return static_cast<unsigned long>(::getpid()); }
 

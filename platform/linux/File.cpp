@@ -13,21 +13,13 @@ namespace qm {
 
 namespace {
 
-int openRetrying(const std::string& path, int flags, mode_t mode = 0) {
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
 // The only kind of entry opened as a private file as it stands.
 bool isPrivateFile(const struct stat& st) {
     return S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid();
 }
 
 int createPrivate(const std::string& path, int flags) {
-    return openRetrying(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    return OpenRetrying(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, S_IRUSR | S_IWUSR);
 }
 
 // Opens the private file at path with flags (no O_CREAT, no O_TRUNC); -1 when
@@ -50,7 +42,7 @@ int openPrivateOnce(const std::string& path, File::Mode mode, int flags) {
             return -1;
         return createPrivate(path, flags);
     }
-    Handle file(openRetrying(path, flags | O_NOFOLLOW));
+    Handle file(OpenRetrying(path, flags | O_NOFOLLOW));
     struct stat st {};
     if (!file.valid() || ::fstat(fd(file), &st) != 0 || !isPrivateFile(st) ||
         st.st_dev != entry.st_dev || st.st_ino != entry.st_ino)
@@ -89,35 +81,25 @@ bool File::open(const std::string& path, Mode mode, Target target) {
     if (target == Target::OwnFileOnly)
         fd = openPrivate(path, mode, flags);
     else if (mode == Mode::Read)
-        fd = openRetrying(path, flags);
+        fd = OpenRetrying(path, flags);
     else
-        fd = openRetrying(path, flags | O_CREAT | (mode == Mode::Write ? O_TRUNC : 0), 0644);
+        fd = OpenRetrying(path, flags | O_CREAT | (mode == Mode::Write ? O_TRUNC : 0), 0644);
     if (fd < 0)
         return false;
 
     handle_.reset(fd);
-    const int fl = ::fcntl(fd, F_GETFL);
-    if (fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) == 0)
+    if (ClearFlags(fd, O_NONBLOCK))
         return true;
     close();
     return false;
 }
 
-std::size_t File::read(void* buffer, std::size_t size) {
-    if (!isOpen())
-        return 0;
-    auto* out = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd(handle_), out + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        readFailed_ = n < 0;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
+std::ptrdiff_t File::readSome(char* buffer, std::size_t size) {
+    ssize_t n;
+    do {
+        n = ::read(fd(handle_), buffer, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
 }
 
 bool File::write(const void* data, std::size_t size) {

@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/file.h>
@@ -22,7 +23,6 @@
 namespace qm {
 
 using replace::Made;
-using replace::Outcome;
 
 namespace {
 
@@ -64,9 +64,11 @@ bool noRoom(int error) {
     return error == ENOSPC || error == EDQUOT;
 }
 
-// The new file beside the target, renamed over it once flushed.
-Outcome replaceThroughNewFile(const FilePlace& target, const struct stat* old, const void* data,
-                              std::size_t size) {
+// The new file beside the target, renamed over it once flushed. A volume or
+// folder that admits no new file has the target written inPlace instead; a
+// new file that failed otherwise never reached the target.
+Replaced replaceThroughNewFile(const FilePlace& target, const struct stat* old, const void* data,
+                               std::size_t size, const std::function<Replaced()>& inPlace) {
     removeLeftovers(target.folder, target.name);
 
     File file;
@@ -78,7 +80,7 @@ Outcome replaceThroughNewFile(const FilePlace& target, const struct stat* old, c
         return errno == EEXIST ? Made::NameTaken : Made::Failed;
     });
     if (made.empty())
-        return Outcome::NoNewFile;
+        return inPlace();
     const std::string name = target.folder + made;
     const int fd = qm::fd(file.handle());
     // Held until the rename: the next store removes the file only once no
@@ -86,28 +88,23 @@ Outcome replaceThroughNewFile(const FilePlace& target, const struct stat* old, c
     ::flock(fd, LOCK_EX | LOCK_NB);
     // Closed before it is removed: a full exFAT volume (exfat-fuse) refuses
     // to remove a file still open after a write that found no room.
-    const auto fail = [&name, &file](int error) {
+    const auto fail = [&](int error) {
         file.close();
         ::unlink(name.c_str());
-        return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
+        return noRoom(error) ? inPlace() : Replaced::Unchanged;
     };
     if (!file.write(data, size))
         return fail(errno);
 
     // The file's mode is given once its bytes are in, so that it stays
     // private until then, and before the flush, so that it is kept too.
-    if (old) {
-        // Owner and group first: a change of owner clears the set-id bits.
-        // Neither is needed for the image itself: a volume without owners
-        // or modes (FAT, exFAT) refuses both.
-        if (::fchown(fd, old->st_uid, old->st_gid) != 0 &&
-            ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
-        }
-        if (::fchmod(fd, old->st_mode & 07777) != 0) {
-        }
-    } else {
-        if (::fchmod(fd, newFileMode()) != 0) {
-        }
+    // Owner and group first: a change of owner clears the set-id bits.
+    // Neither is needed for the image itself: a volume without owners or
+    // modes (FAT, exFAT) refuses both.
+    if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
+    }
+    if (::fchmod(fd, old ? old->st_mode & 07777 : newFileMode()) != 0) {
     }
     if (::fsync(fd) != 0)
         return fail(errno);
@@ -121,8 +118,8 @@ Outcome replaceThroughNewFile(const FilePlace& target, const struct stat* old, c
     const Handle dir(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.valid() ||
         (::fsync(qm::fd(dir)) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP))
-        return Outcome::Unflushed;
-    return Outcome::Done;
+        return Replaced::Damaged;
+    return Replaced::Done;
 }
 
 class PosixInPlace : public replace::InPlaceFile {
@@ -202,8 +199,8 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
     if (::lstat(target.c_str(), &st) != 0) {
         if (errno != ENOENT)
             return Replaced::Unchanged;
-        return replace::Settle(replaceThroughNewFile(*place, nullptr, data, size),
-                               [] { return Replaced::Unchanged; });
+        return replaceThroughNewFile(*place, nullptr, data, size,
+                                     [] { return Replaced::Unchanged; });
     }
     // A device (a serial port, a terminal, /dev/null), a FIFO, a socket or a
     // folder: the image is for a file on a disk, and nothing else gets it.
@@ -215,8 +212,8 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
         return Replaced::Unchanged;
     if (st.st_nlink > 1)
         return writeInPlace(target, data, size);
-    return replace::Settle(replaceThroughNewFile(*place, &st, data, size),
-                           [&] { return writeInPlace(target, data, size); });
+    return replaceThroughNewFile(*place, &st, data, size,
+                                 [&] { return writeInPlace(target, data, size); });
 }
 
 } // namespace qm

@@ -3,15 +3,14 @@
 // pages were dropped; flock keeps other cooperating programs out meanwhile.
 #include "Source_read.h"
 
-#include "Handle.h"
+#include "Native.h"
+#include "Wait.h"
 
 #include <cerrno>
-#include <chrono>
 #include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace qm {
@@ -26,12 +25,7 @@ constexpr std::size_t kDirectBlock = 4096;
 
 int openSource(const std::string& path, int extra) {
     // Non-blocking, so that a FIFO at the path cannot hang the window.
-    const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extra;
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+    return OpenRetrying(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extra);
 }
 
 ssize_t readOnce(int fd, void* block, std::size_t transfer) {
@@ -40,26 +34,6 @@ ssize_t readOnce(int fd, void* block, std::size_t transfer) {
         got = ::pread(fd, block, transfer, 0);
     } while (got < 0 && errno == EINTR);
     return got;
-}
-
-// Takes the exclusive lock, waiting up to wait while another holds it; true
-// also where the file system has no locks at all.
-bool lockWithin(int fd, std::chrono::milliseconds wait) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-bool clearFlags(int fd, int flags) {
-    const int fl = ::fcntl(fd, F_GETFL);
-    return fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~flags) == 0;
 }
 
 } // namespace
@@ -75,13 +49,15 @@ ReadBack ReadPastCache(const std::string& path, bool, std::size_t size, std::str
     }
     const Handle source(fd); // closing also releases the lock
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !clearFlags(fd, O_NONBLOCK))
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !ClearFlags(fd, O_NONBLOCK))
         return ReadBack::Failed;
 
     // Held by another program: waited for, then not read, as when Windows
     // keeps refusing the open without sharing. A file system without flock
     // support is read unlocked.
-    if (!lockWithin(fd, kSourceLockWait))
+    if (!TryWithin(kSourceLockWait, [fd] {
+            return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+        }))
         return ReadBack::Held;
 
     const std::size_t transfer = (size / kDirectBlock + 1) * kDirectBlock;
@@ -94,7 +70,7 @@ ReadBack ReadPastCache(const std::string& path, bool, std::size_t size, std::str
     if (direct) {
         got = readOnce(fd, block, transfer);
         // Some file systems accept the open and refuse the read instead.
-        if (got < 0 && errno == EINVAL && clearFlags(fd, O_DIRECT))
+        if (got < 0 && errno == EINVAL && ClearFlags(fd, O_DIRECT))
             direct = false;
     }
     if (!direct) {

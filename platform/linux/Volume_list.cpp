@@ -5,6 +5,7 @@
 #include <sys/sysmacros.h>
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,22 +17,15 @@ namespace qm {
 
 namespace {
 
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        std::size_t end = line.find(' ', start);
-        if (end == std::string_view::npos)
-            end = line.size();
+// The non-empty pieces of text between separators.
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = std::min(text.find(separator, start), text.size());
         if (end > start)
-            fields.push_back(line.substr(start, end - start));
-        start = end + 1;
+            pieces.push_back(text.substr(start, end - start));
     }
-    return fields;
-}
-
-bool isOctal(char c) {
-    return c >= '0' && c <= '7';
+    return pieces;
 }
 
 // The kernel writes a blank, tab, line end and backslash in a path as a
@@ -40,10 +34,10 @@ std::string unescape(std::string_view field) {
     std::string out;
     out.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && isOctal(field[i + 1]) &&
-            isOctal(field[i + 2]) && isOctal(field[i + 3])) {
-            const int value =
-                (field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0');
+        unsigned value = 0;
+        if (field[i] == '\\' && i + 3 < field.size() &&
+            std::from_chars(field.data() + i + 1, field.data() + i + 4, value, 8).ptr ==
+                field.data() + i + 4) {
             out += static_cast<char>(value & 0xFF);
             i += 3;
         } else {
@@ -54,15 +48,8 @@ std::string unescape(std::string_view field) {
 }
 
 bool parseNumber(std::string_view text, unsigned& value) {
-    if (text.empty() || text.size() > 9)
-        return false;
-    value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    return true;
+    const char* end = text.data() + text.size();
+    return !text.empty() && text.size() <= 9 && std::from_chars(text.data(), end, value).ptr == end;
 }
 
 bool parseDeviceNumber(std::string_view text, unsigned& major, unsigned& minor) {
@@ -77,7 +64,7 @@ enum class Line { Malformed, Other, Volume };
 // fstype source super-options. The mount point is filled for every line that
 // is not malformed.
 Line parseLine(std::string_view line, VolumeMount& mount) {
-    const std::vector<std::string_view> f = splitFields(line);
+    const std::vector<std::string_view> f = split(line, ' ');
     if (f.size() < 7)
         return Line::Malformed;
     const auto separator = std::find(f.begin() + 6, f.end(), std::string_view("-"));
@@ -92,28 +79,17 @@ Line parseLine(std::string_view line, VolumeMount& mount) {
     const bool volumeRoot = unescape(f[3]) == "/" && mount.source[0] == '/';
     return volumeRoot ? Line::Volume : Line::Other;
 }
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
-// The value of a run of hex digits, kept to its low 32 bits; none when any
-// character is not a hex digit.
-std::optional<std::uint32_t> hexValue(std::string_view digits) {
-    std::uint32_t value = 0;
-    for (const char c : digits) {
-        const int d = hexDigit(c);
-        if (d < 0)
-            return std::nullopt;
-        value = (value << 4) | static_cast<std::uint32_t>(d);
-    }
+// The value of a run of hex digits; none when any character is not a hex digit.
+std::optional<std::uint64_t> hexValue(std::string_view digits) {
+    std::uint64_t value = 0;
+    const char* end = digits.data() + digits.size();
+    const std::from_chars_result got = std::from_chars(digits.data(), end, value, 16);
+    if (digits.empty() || got.ec != std::errc() || got.ptr != end)
+        return std::nullopt;
     return value;
 }
+
 std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -202,9 +178,7 @@ public:
     }
 
     std::string settingsPath(const std::string& root) const override {
-        if (!root.empty() && root.back() == '/')
-            return root + "set.ini";
-        return root + "/set.ini";
+        return root + (!root.empty() && root.back() == '/' ? "set.ini" : "/set.ini");
     }
 
 private:
@@ -219,13 +193,9 @@ std::vector<VolumeMount> VolumeMounts(std::string_view mountinfoText) {
     // Keyed and so ordered by mount point. A later line mounts over an earlier
     // one at the same mount point and hides it, whatever it mounts.
     std::map<std::string, VolumeMount> visible;
-    std::size_t start = 0;
-    while (start < mountinfoText.size()) {
-        std::size_t end = mountinfoText.find('\n', start);
-        if (end == std::string_view::npos)
-            end = mountinfoText.size();
+    for (const std::string_view line : split(mountinfoText, '\n')) {
         VolumeMount mount;
-        switch (parseLine(mountinfoText.substr(start, end - start), mount)) {
+        switch (parseLine(line, mount)) {
         case Line::Volume:
             visible[mount.mountPoint] = mount;
             break;
@@ -235,7 +205,6 @@ std::vector<VolumeMount> VolumeMounts(std::string_view mountinfoText) {
         case Line::Malformed:
             break;
         }
-        start = end + 1;
     }
     std::vector<VolumeMount> mounts;
     mounts.reserve(visible.size());
@@ -245,16 +214,15 @@ std::vector<VolumeMount> VolumeMounts(std::string_view mountinfoText) {
 }
 
 std::optional<std::uint32_t> VolumeSerialFromUuid(std::string_view uuid) {
-    if (uuid.size() == 9 && uuid[4] == '-') {
-        const auto high = hexValue(uuid.substr(0, 4));
-        const auto low = hexValue(uuid.substr(5, 4));
-        if (!high || !low)
-            return std::nullopt;
-        return (*high << 16) | *low;
-    }
-    if (uuid.size() == 16)
-        return hexValue(uuid); // the high half shifts out
-    return std::nullopt;
+    std::string digits(uuid);
+    if (digits.size() == 9 && digits[4] == '-')
+        digits.erase(4, 1);
+    else if (digits.size() != 16)
+        return std::nullopt;
+    const std::optional<std::uint64_t> value = hexValue(digits);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(*value); // of sixteen digits, the low half
 }
 
 std::unique_ptr<VolumeList> LinuxVolumes(const std::string& mountinfoPath,

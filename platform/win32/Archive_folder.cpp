@@ -43,9 +43,6 @@ public:
         return !name.empty() && DeleteFileW(pathOf(name).c_str()) != 0;
     }
 
-private:
-    std::wstring pathOf(const std::string& name) const { return path_ + L"\\" + Wide(name); }
-
     // Every entry but "." and "..", and no reparse point.
     std::vector<Entry> entries() override {
         std::vector<Entry> result;
@@ -65,6 +62,9 @@ private:
         FindClose(find);
         return result;
     }
+
+private:
+    std::wstring pathOf(const std::string& name) const { return path_ + L"\\" + Wide(name); }
 
     unsigned long processId() const override { return GetCurrentProcessId(); }
 

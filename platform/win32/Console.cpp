@@ -151,19 +151,6 @@ std::string encoded(std::string_view utf8, const TextForm& form) {
     return Utf8(wide);
 }
 
-bool writeAll(HANDLE handle, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        if (!WriteFile(handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                       &written, nullptr) ||
-            written == 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
 bool writeConsole(HANDLE handle, const std::wstring& wide) {
     std::size_t done = 0;
     while (done < wide.size()) {
@@ -206,7 +193,7 @@ public:
             return !failed_;
         }
         const std::string bytes = encoded(json_ && form.asciiJson ? AsciiJson(text) : text, form);
-        failed_ = !writeAll(handle_, bytes);
+        failed_ = WriteAll(handle_, bytes.data(), bytes.size()) != bytes.size();
         if (written_.head.size() < 3)
             written_.head += bytes.substr(0, 3 - written_.head.size());
         written_.bytes += bytes.size();

@@ -97,38 +97,29 @@ bool File::open(const std::string& path, Mode mode, Target target) {
     return isOpen();
 }
 
-std::size_t File::read(void* buffer, std::size_t size) {
-    if (!isOpen())
-        return 0;
-    auto* out = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < size) {
-        const DWORD chunk = static_cast<DWORD>(size - done > 0x10000000 ? 0x10000000 : size - done);
-        DWORD got = 0;
-        if (!ReadFile(native(handle_), out + done, chunk, &got, nullptr)) {
-            readFailed_ = true;
-            break;
-        }
-        if (got == 0)
-            break;
-        done += got;
-    }
-    return done;
+std::ptrdiff_t File::readSome(char* buffer, std::size_t size) {
+    DWORD got = 0;
+    const DWORD chunk = static_cast<DWORD>(size > 0x10000000 ? 0x10000000 : size);
+    return ReadFile(native(handle_), buffer, chunk, &got, nullptr)
+               ? static_cast<std::ptrdiff_t>(got)
+               : -1;
 }
 
-bool File::write(const void* data, std::size_t size) {
-    if (!isOpen())
-        return false;
+std::size_t WriteAll(HANDLE h, const void* data, std::size_t size) {
     const auto* in = static_cast<const char*>(data);
     std::size_t done = 0;
     while (done < size) {
         const DWORD chunk = static_cast<DWORD>(size - done > 0x10000000 ? 0x10000000 : size - done);
         DWORD put = 0;
-        if (!WriteFile(native(handle_), in + done, chunk, &put, nullptr) || put == 0)
-            return false;
+        if (!WriteFile(h, in + done, chunk, &put, nullptr) || put == 0)
+            break;
         done += put;
     }
-    return true;
+    return done;
+}
+
+bool File::write(const void* data, std::size_t size) {
+    return isOpen() && WriteAll(native(handle_), data, size) == size;
 }
 
 bool File::sync() {

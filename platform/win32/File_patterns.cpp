@@ -23,7 +23,8 @@ std::wstring folded(std::wstring name) {
 
 std::vector<std::string> ExpandPattern(const std::string& word) {
     const auto [folder, name] = SplitName(word);
-    if (!HasWildcard(name) || GetFileAttributesW(Wide(word).c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (name.find_first_of("*?") == std::string::npos ||
+        GetFileAttributesW(Wide(word).c_str()) != INVALID_FILE_ATTRIBUTES)
         return {word};
     const std::wstring pattern = folded(Wide(name));
     // Every name in the folder, matched here rather than by FindFirstFile,

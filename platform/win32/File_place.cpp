@@ -19,24 +19,12 @@ Handle openToLookAt(const std::wstring& path) {
                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
-std::wstring fullPath(const std::wstring& path) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0)
-        return std::wstring();
-    std::vector<wchar_t> buffer(needed + 1);
-    const DWORD n =
-        GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    return n == 0 || n >= buffer.size() ? std::wstring() : std::wstring(buffer.data(), n);
-}
-
 } // namespace
 
-std::wstring FinalPath(HANDLE h) {
+std::wstring GrownText(const std::function<DWORD(wchar_t* buffer, DWORD size)>& call) {
     std::vector<wchar_t> buffer(MAX_PATH + 1);
     for (int round = 0; round < 2; ++round) {
-        const DWORD n =
-            GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
             return std::wstring();
         if (n < buffer.size())
@@ -44,6 +32,12 @@ std::wstring FinalPath(HANDLE h) {
         buffer.resize(n + 1);
     }
     return std::wstring();
+}
+
+std::wstring FinalPath(HANDLE h) {
+    return GrownText([h](wchar_t* buffer, DWORD size) {
+        return GetFinalPathNameByHandleW(h, buffer, size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    });
 }
 
 std::optional<FilePlace> PlaceOfFile(const std::string& path) {
@@ -56,7 +50,9 @@ std::optional<FilePlace> PlaceOfFile(const std::string& path) {
     if (const Handle file = openToLookAt(wide); file.valid())
         whole = FinalPath(native(file));
     if (whole.empty())
-        whole = fullPath(wide);
+        whole = GrownText([&wide](wchar_t* buffer, DWORD size) {
+            return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
+        });
     const std::size_t at = whole.find_last_of(L"\\/");
     if (at == std::wstring::npos || at + 1 == whole.size())
         return std::nullopt;

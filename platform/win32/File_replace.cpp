@@ -6,7 +6,9 @@
 #include "File_replace_steps.h"
 #include "Native.h"
 #include "Utf16.h"
+#include "Wait.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,26 +16,20 @@
 namespace qm {
 
 using replace::Made;
-using replace::Outcome;
 
 namespace {
 
 // How long the move waits for a reader that holds the target without sharing
 // (another editor's load): a load takes milliseconds.
-constexpr DWORD kBusyWaitMs = 2000;
-
-std::size_t lastSeparator(const std::wstring& path) {
-    return path.find_last_of(L"\\/");
-}
+constexpr std::chrono::milliseconds kBusyWait{2000};
 
 std::wstring folderOf(const std::wstring& path) {
-    const std::size_t at = lastSeparator(path);
+    const std::size_t at = path.find_last_of(L"\\/");
     return at == std::wstring::npos ? std::wstring(L".") : path.substr(0, at);
 }
 
 std::wstring nameOf(const std::wstring& path) {
-    const std::size_t at = lastSeparator(path);
-    return at == std::wstring::npos ? path : path.substr(at + 1);
+    return path.substr(path.find_last_of(L"\\/") + 1); // npos + 1 is 0
 }
 
 // Removes the new files that stores killed before their end left beside the
@@ -59,22 +55,23 @@ bool noRoom(DWORD error) {
 }
 
 bool moveOver(const std::wstring& from, const std::wstring& to) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (MoveFileExW(from.c_str(), to.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
+    bool moved = false;
+    TryWithin(kBusyWait, [&] {
+        moved = MoveFileExW(from.c_str(), to.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         const DWORD error = GetLastError();
-        const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
-                          error == ERROR_LOCK_VIOLATION;
-        if (!busy || GetTickCount() - start >= kBusyWaitMs)
-            return false;
-        Sleep(10);
-    }
+        return moved || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
+                         error != ERROR_LOCK_VIOLATION);
+    });
+    return moved;
 }
 
-Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, const void* data,
-                              std::size_t size) {
+// The new file beside the target, moved over it once flushed. A volume or
+// folder that admits no new file, or a target that may not be renamed over,
+// has the target written inPlace instead; a new file that failed otherwise
+// never reached the target.
+Replaced replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, const void* data,
+                               std::size_t size, const std::function<Replaced()>& inPlace) {
     const std::wstring folder = folderOf(target);
     const std::string fileName = Utf8(nameOf(target));
     removeLeftovers(folder, fileName);
@@ -88,12 +85,12 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
         return GetLastError() == ERROR_FILE_EXISTS ? Made::NameTaken : Made::Failed;
     });
     if (made.empty())
-        return Outcome::NoNewFile;
+        return inPlace();
     const std::wstring name = folder + L"\\" + Wide(made);
     const auto fail = [&](DWORD error) {
         file.close();
         DeleteFileW(name.c_str());
-        return noRoom(error) ? Outcome::NoNewFile : Outcome::Failed;
+        return noRoom(error) ? inPlace() : Replaced::Unchanged;
     };
     if (!file.write(data, size) || !FlushFileBuffers(native(file.handle())))
         return fail(GetLastError());
@@ -109,14 +106,15 @@ Outcome replaceThroughNewFile(const std::wstring& target, DWORD oldAttributes, c
         // rename (a viewer, a preview): the file is written in place, as
         // that program allows.
         DeleteFileW(name.c_str());
-        return Outcome::NoNewFile;
+        return inPlace();
     }
-    return Outcome::Done;
+    return Replaced::Done;
 }
 
 class Win32InPlace : public replace::InPlaceFile {
 public:
-    Win32InPlace(HANDLE h, std::wstring folder) : h_(h), folder_(std::move(folder)) {}
+    Win32InPlace(File& file, std::wstring folder)
+        : file_(file), h_(native(file.handle())), folder_(std::move(folder)) {}
 
     std::optional<std::uint64_t> length() override {
         LARGE_INTEGER length{};
@@ -133,29 +131,14 @@ public:
 
     bool readAll(std::string& bytes, std::uint64_t length) override {
         bytes.resize(static_cast<std::size_t>(length));
-        if (bytes.empty())
-            return true;
         LARGE_INTEGER zero{};
-        DWORD got = 0;
         return SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN) &&
-               ReadFile(h_, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) &&
-               got == bytes.size();
+               file_.read(&bytes[0], bytes.size()) == bytes.size();
     }
 
     std::size_t writeAt0(const void* data, std::size_t size) override {
         LARGE_INTEGER zero{};
-        if (!SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN))
-            return 0;
-        const auto* in = static_cast<const char*>(data);
-        std::size_t done = 0;
-        while (done < size) {
-            DWORD put = 0;
-            if (!WriteFile(h_, in + done, static_cast<DWORD>(size - done), &put, nullptr) ||
-                put == 0)
-                break;
-            done += put;
-        }
-        return done;
+        return SetFilePointerEx(h_, zero, nullptr, FILE_BEGIN) ? WriteAll(h_, data, size) : 0;
     }
 
     bool setLength(std::uint64_t length) override {
@@ -167,6 +150,7 @@ public:
     bool flush() override { return FlushFileBuffers(h_) != 0; }
 
 private:
+    File& file_;
     HANDLE h_;
     std::wstring folder_;
 };
@@ -176,11 +160,11 @@ Replaced writeInPlace(const std::wstring& target, const void* data, std::size_t 
     // Shared as a program that holds the file may let others share it: for
     // reading and writing, not for renaming it.
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    Handle file = owned(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() || GetFileType(native(file)) != FILE_TYPE_DISK)
+    File file(owned(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file.isOpen() || GetFileType(native(file.handle())) != FILE_TYPE_DISK)
         return Replaced::Unchanged;
-    Win32InPlace inPlace(native(file), folderOf(target));
+    Win32InPlace inPlace(file, folderOf(target));
     const Replaced result = replace::WriteInPlace(inPlace, data, size);
     if (!file.close() && result == Replaced::Done)
         return Replaced::Damaged;
@@ -200,8 +184,8 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
     if (!probe.valid()) {
         if (GetLastError() != ERROR_FILE_NOT_FOUND)
             return Replaced::Unchanged;
-        return replace::Settle(replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size),
-                               [] { return Replaced::Unchanged; });
+        return replaceThroughNewFile(wide, INVALID_FILE_ATTRIBUTES, data, size,
+                                     [] { return Replaced::Unchanged; });
     }
     // A serial port, a printer, the console, a pipe: the image is for a file
     // on a disk, and nothing else gets it.
@@ -220,8 +204,8 @@ Replaced ReplaceFileContent(const std::string& path, const void* data, std::size
         return Replaced::Unchanged;
     if (info.nNumberOfLinks > 1)
         return writeInPlace(target, data, size);
-    return replace::Settle(replaceThroughNewFile(target, info.dwFileAttributes, data, size),
-                           [&] { return writeInPlace(target, data, size); });
+    return replaceThroughNewFile(target, info.dwFileAttributes, data, size,
+                                 [&] { return writeInPlace(target, data, size); });
 }
 
 } // namespace qm

@@ -4,8 +4,8 @@
 #include "File.h"
 #include "Native.h"
 #include "Utf16.h"
+#include "Wait.h"
 
-#include <chrono>
 #include <memory>
 
 namespace qm {
@@ -30,20 +30,6 @@ DWORD transferSize(HANDLE h) {
     return sector > kDefaultTransfer ? sector : kDefaultTransfer;
 }
 
-// Opens with the sharing given, retrying while another program has the file
-// open in a way that refuses it (a sharing violation) for up to wait.
-HANDLE openWithin(const std::wstring& path, DWORD share, std::chrono::milliseconds wait) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        const HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_NO_BUFFERING, nullptr);
-        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
-            std::chrono::steady_clock::now() >= deadline)
-            return h;
-        Sleep(10);
-    }
-}
-
 } // namespace
 
 ReadBack ReadPastCache(const std::string& path, bool shared, std::size_t size, std::string& bytes) {
@@ -55,9 +41,16 @@ ReadBack ReadPastCache(const std::string& path, bool shared, std::size_t size, s
     // A serial port opened to be read can keep the read waiting for ever.
     if (wide.empty() || File::namesDevice(path))
         return ReadBack::Failed;
-    const Handle file = owned(openWithin(wide, share, kSourceLockWait));
+    // Another program that has the file open in a way that refuses the
+    // sharing given (a sharing violation) is waited for.
+    Handle file;
+    const bool held = !TryWithin(kSourceLockWait, [&] {
+        file = owned(CreateFileW(wide.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_NO_BUFFERING, nullptr));
+        return file.valid() || GetLastError() != ERROR_SHARING_VIOLATION;
+    });
     if (!file.valid())
-        return GetLastError() == ERROR_SHARING_VIOLATION ? ReadBack::Held : ReadBack::Failed;
+        return held ? ReadBack::Held : ReadBack::Failed;
     if (GetFileType(native(file)) != FILE_TYPE_DISK)
         return ReadBack::Failed;
 

@@ -1,8 +1,7 @@
 #include "Volume_list.h"
 
+#include "Native.h"
 #include "Utf16.h"
-
-#include <windows.h>
 
 #include <cwchar>
 
@@ -14,15 +13,10 @@ class WindowsVolumeList : public VolumeList {
 public:
     std::vector<std::string> roots() override {
         // "C:\", "E:\" ... each ended by a zero, the list by an empty string.
-        const DWORD needed = GetLogicalDriveStringsW(0, nullptr);
-        if (needed == 0)
-            return {};
-        std::wstring buffer(needed + 1, L'\0');
-        const DWORD length = GetLogicalDriveStringsW(needed, buffer.data());
-        if (length == 0 || length > needed)
-            return {}; // a drive came in between the two calls: none this time
+        const std::wstring list = GrownText(
+            [](wchar_t* buffer, DWORD size) { return GetLogicalDriveStringsW(size, buffer); });
         std::vector<std::string> result;
-        for (const wchar_t* root = buffer.c_str(); *root != L'\0'; root += wcslen(root) + 1)
+        for (const wchar_t* root = list.c_str(); *root != L'\0'; root += wcslen(root) + 1)
             result.push_back(Utf8(root));
         return result;
     }
