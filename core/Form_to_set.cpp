@@ -1,5 +1,7 @@
 #include "Form_to_set.h"
 
+#include <algorithm>
+
 namespace qm {
 
 std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t max) {
@@ -15,12 +17,7 @@ std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t m
             break;
         }
     }
-    value *= sign;
-    if (value > max)
-        value = max;
-    if (value < min)
-        value = min;
-    return value;
+    return std::max(min, std::min(max, value * sign));
 }
 
 std::uint32_t Crc32Update(std::uint32_t crc, std::uint8_t byte) {

@@ -88,13 +88,10 @@ void SetNumberValue(Settings& record, int number, std::uint32_t v) {
 }
 
 std::string SettingKey(int number) {
-    char key[8];
-    key[0] = 'S';
-    key[1] = 'E';
-    key[2] = 'T';
+    std::string key = "SET00";
     key[3] = static_cast<char>('0' + number / 10 % 10);
     key[4] = static_cast<char>('0' + number % 10);
-    return std::string(key, 5);
+    return key;
 }
 
 void CopyText(char* field, std::size_t capacity, const std::string& text) {
