@@ -36,9 +36,12 @@ std::string numberWhy(const SettingRule& rule, const std::string& read) {
 
 } // namespace
 
-std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, std::string_view text,
-                                   const Settings& record) {
-    const std::vector<IniKeyLine> lines = IniKeyLines(text, "SYSTEM", SettingKey(rule.setting));
+std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, const Loaded& source) {
+    if (source.image.empty())
+        return std::nullopt;
+    const Settings& record = source.record;
+    const std::vector<IniKeyLine> lines =
+        IniKeyLines(source.image, "SYSTEM", SettingKey(rule.setting));
     HeldNote note;
     for (const IniKeyLine& line : lines)
         note.held.push_back(Utf8FromCp1251(line.held));

@@ -46,12 +46,6 @@ std::string heldLabel(const Loaded& source) {
                                           : std::string("нет");
 }
 
-// What the source holds otherwise than the record read from it; nothing for
-// the defaults, which have no text.
-std::optional<HeldNote> noteOf(const SettingRule& rule, const Loaded& source) {
-    return source.image.empty() ? std::nullopt : HeldNoteOf(rule, source.image, source.record);
-}
-
 std::string heldJson(const HeldNote& note) {
     std::string held = "[";
     for (std::size_t i = 0; i < note.held.size(); ++i)
@@ -68,7 +62,7 @@ void showText(const Loaded& source, std::ostream& out) {
     for (const SettingRule& rule : SettingRules()) {
         const std::string value = ValueLiteral(rule, source.record);
         out << heading(rule) << ": " << value;
-        if (const std::optional<HeldNote> note = noteOf(rule, source))
+        if (const std::optional<HeldNote> note = HeldNoteOf(rule, source))
             out << " (" << NoteText(*note) << ')';
         const std::string becomes = ValueLiteral(rule, shown);
         if (becomes != value)
@@ -99,7 +93,7 @@ void showJson(const Loaded& source, std::ostream& out) {
         out << "  " << jsonHead(rules[i]) << ", \"value\": " << value;
         if (becomes != value)
             out << ", \"normalized\": " << becomes;
-        if (const std::optional<HeldNote> note = noteOf(rules[i], source))
+        if (const std::optional<HeldNote> note = HeldNoteOf(rules[i], source))
             out << ", \"source\": " << heldJson(*note);
         out << '}' << (i + 1 < rules.size() ? ",\n" : "\n");
     }
@@ -143,8 +137,8 @@ int DiffCommand(const Place& a, const Place& b, bool json, std::ostream& out, Er
     for (const SettingRule& rule : SettingRules()) {
         const std::string va = ValueLiteral(rule, first.record),
                           vb = ValueLiteral(rule, second.record);
-        const std::optional<HeldNote> na = noteOf(rule, first);
-        const std::optional<HeldNote> nb = noteOf(rule, second);
+        const std::optional<HeldNote> na = HeldNoteOf(rule, first);
+        const std::optional<HeldNote> nb = HeldNoteOf(rule, second);
         // Equal as read, but held otherwise by either source: the sources
         // differ where the window cannot show it.
         const bool heldAlike = (!na && !nb) || (na && nb && na->held == nb->held);
