@@ -53,10 +53,6 @@ std::string heldJson(const HeldNote& note) {
     return "{\"held\": " + held + "], \"note\": " + JsonString(NoteText(note)) + "}";
 }
 
-const char* checksumText(const Loaded& source) {
-    return source.state == Loaded::State::Loaded ? "сходится" : "не сходится";
-}
-
 void showText(const Loaded& source, std::ostream& out) {
     const Settings shown = AsShown(source.record);
     for (const SettingRule& rule : SettingRules()) {
@@ -75,7 +71,8 @@ void showText(const Loaded& source, std::ostream& out) {
         << (source.label == Label::None
                 ? "нет в источнике (окно покажет " + JsonString(LabelText(source.record)) + ")"
                 : heldLabel(source))
-        << "\nКонтрольная сумма: " << checksumText(source) << '\n';
+        << "\nКонтрольная сумма: "
+        << (source.state == Loaded::State::Loaded ? "сходится" : "не сходится") << '\n';
 }
 
 void showJson(const Loaded& source, std::ostream& out) {

@@ -7,8 +7,8 @@ namespace qm {
 std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t max) {
     std::int32_t value = 0;
     std::int32_t sign = 1;
-    for (int i = 0; i < kParseNumberChars; ++i) {
-        const char c = i < static_cast<int>(text.size()) ? text[static_cast<std::size_t>(i)] : '\0';
+    for (std::size_t i = 0; i < text.size() && i < 6; ++i) {
+        const char c = text[i];
         if (i == 0 && c == '-') {
             sign = -1;
         } else if (c >= '0' && c <= '9') {

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <stdexcept>
@@ -95,11 +96,8 @@ std::string SettingKey(int number) {
 }
 
 void CopyText(char* field, std::size_t capacity, const std::string& text) {
-    std::size_t n = 0;
-    while (n + 1 < capacity && n < text.size() && text[n] != '\0') {
-        field[n] = text[n];
-        ++n;
-    }
+    const std::size_t n = std::min({text.find('\0'), text.size(), capacity - 1});
+    std::memcpy(field, text.data(), n);
     std::memset(field + n, 0, capacity - n);
 }
 
