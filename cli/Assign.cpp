@@ -120,15 +120,6 @@ Outcome assignLabel(Settings& record, const std::string& value, bool entryOffere
     return {JsonString(LabelText(record)), {}, {}};
 }
 
-// The value as given, escaped as values are: a number that is one as it
-// stands, everything else as a JSON string.
-std::string givenLiteral(const Assignment& a) {
-    const SettingRule* rule = FindSettingRule(a.key);
-    if (rule && !IsTextSetting(*rule) && DecimalNumber(a.value))
-        return a.value;
-    return JsonString(a.value);
-}
-
 // "SET08: в источнике 65636, записано 100; ...": a value stored otherwise
 // than its source holds it (before, as read from it).
 std::string storedNote(const SettingRule& rule, const std::optional<HeldNote>& note,
@@ -180,7 +171,8 @@ int SetCommand(const Place& source, const Place& destination,
         const SettingRule* rule = FindSettingRule(a.key);
         const Outcome outcome =
             rule ? assign(record, *rule, a.value) : assignLabel(record, a.value, withSerial);
-        const std::string given = a.key + '=' + givenLiteral(a) + ": ";
+        const std::string given =
+            a.key + '=' + WrittenLiteral(FindSettingRule(a.key), a.value) + ": ";
         if (!outcome.stored) {
             errors.stream() << "qmconf-cli: " << given << outcome.refusal << '\n';
             anyRefused = true;

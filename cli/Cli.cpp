@@ -99,27 +99,23 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
             status = kExitAccess;
             continue;
         }
+        using State = ImageProbe::State;
         const ImageProbe probe = ProbeImage(path);
-        switch (probe.state) {
-        case ImageProbe::State::Valid:
-            out << ShownPath(path) << ": образ настроек в порядке\n";
-            break;
-        case ImageProbe::State::TooShort:
+        if (probe.state == State::TooShort)
             out << TooShortText(path, probe.size) << '\n';
-            break;
-        case ImageProbe::State::BadChecksum:
-            out << ShownPath(path) << ": ошибка контрольной суммы\n";
-            break;
-        case ImageProbe::State::Unreadable:
-            out << ShownPath(path) << ": не удаётся прочитать\n";
+        else
+            out << ShownPath(path)
+                << (probe.state == State::Valid ? ": образ настроек в порядке"
+                    : probe.state == State::BadChecksum ? ": ошибка контрольной суммы"
+                                                        : ": не удаётся прочитать")
+                << '\n';
+        if (probe.state == State::Unreadable) {
             const TransferOutcome failed = OutcomeOf(Transfer::Load, ImageResult::L1, path);
             errors.showMessage(failed.message, failed.messagePath);
-            break;
-        }
-        if (probe.state == ImageProbe::State::Unreadable)
             status = kExitAccess;
-        else if (probe.state != ImageProbe::State::Valid && status == kExitOk)
+        } else if (probe.state != State::Valid && status == kExitOk) {
             status = kExitFinding;
+        }
     }
     return status;
 }

@@ -1,6 +1,7 @@
 #include "Values.h"
 
 #include "Cp1251.h"
+#include "Strict_values.h"
 
 #include <cstdio>
 #include <cstring>
@@ -59,6 +60,10 @@ std::string ShownPath(std::string_view utf8) {
 
 bool IsTextSetting(const SettingRule& rule) {
     return rule.kind == SettingKind::Text || rule.kind == SettingKind::Phone;
+}
+
+std::string WrittenLiteral(const SettingRule* rule, const std::string& utf8) {
+    return rule && !IsTextSetting(*rule) && DecimalNumber(utf8) ? utf8 : JsonString(utf8);
 }
 
 std::string ValueLiteral(const SettingRule& rule, const Settings& record) {
