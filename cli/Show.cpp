@@ -53,17 +53,45 @@ std::string heldJson(const HeldNote& note) {
     return "{\"held\": " + held + "], \"note\": " + JsonString(NoteText(note)) + "}";
 }
 
-void showText(const Loaded& source, std::ostream& out) {
+// A side's value as text output shows it: with what its source holds
+// otherwise, where it does.
+std::string sideText(const SettingRule& rule, const Loaded& side,
+                     const std::optional<HeldNote>& note) {
+    return ValueLiteral(rule, side.record) + (note ? " (" + NoteText(*note) + ")" : "");
+}
+
+void show(const Loaded& source, bool json, std::ostream& out) {
     const Settings shown = AsShown(source.record);
-    for (const SettingRule& rule : SettingRules()) {
-        const std::string value = ValueLiteral(rule, source.record);
-        out << heading(rule) << ": " << value;
-        if (const std::optional<HeldNote> note = HeldNoteOf(rule, source))
-            out << " (" << NoteText(*note) << ')';
-        const std::string becomes = ValueLiteral(rule, shown);
-        if (becomes != value)
-            out << ", окно сохранит " << becomes;
-        out << '\n';
+    if (json) {
+        out << "{\"serial\": " << labelJson(source) << ", \"serial_state\": \""
+            << stateOf(source.label) << '"';
+        if (source.label == Label::None)
+            out << ", \"serial_shown\": " << JsonString(LabelText(source.record));
+        out << ", \"checksum_ok\": " << (source.state == Loaded::State::Loaded ? "true" : "false")
+            << ", \"settings\": [\n";
+    }
+    const auto& rules = SettingRules();
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const std::string value = ValueLiteral(rules[i], source.record);
+        const std::string becomes = ValueLiteral(rules[i], shown);
+        const std::optional<HeldNote> note = HeldNoteOf(rules[i], source);
+        if (json) {
+            out << "  " << jsonHead(rules[i]) << ", \"value\": " << value;
+            if (becomes != value)
+                out << ", \"normalized\": " << becomes;
+            if (note)
+                out << ", \"source\": " << heldJson(*note);
+            out << '}' << (i + 1 < rules.size() ? ",\n" : "\n");
+        } else {
+            out << heading(rules[i]) << ": " << sideText(rules[i], source, note);
+            if (becomes != value)
+                out << ", окно сохранит " << becomes;
+            out << '\n';
+        }
+    }
+    if (json) {
+        out << "]}\n";
+        return;
     }
     // The reader puts "QM . . . . ." into the record of a file without one,
     // and the window shows that.
@@ -75,35 +103,6 @@ void showText(const Loaded& source, std::ostream& out) {
         << (source.state == Loaded::State::Loaded ? "сходится" : "не сходится") << '\n';
 }
 
-void showJson(const Loaded& source, std::ostream& out) {
-    const Settings shown = AsShown(source.record);
-    out << "{\"serial\": " << labelJson(source) << ", \"serial_state\": \"" << stateOf(source.label)
-        << '"';
-    if (source.label == Label::None)
-        out << ", \"serial_shown\": " << JsonString(LabelText(source.record));
-    out << ", \"checksum_ok\": " << (source.state == Loaded::State::Loaded ? "true" : "false")
-        << ", \"settings\": [\n";
-    const auto& rules = SettingRules();
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        const std::string value = ValueLiteral(rules[i], source.record);
-        const std::string becomes = ValueLiteral(rules[i], shown);
-        out << "  " << jsonHead(rules[i]) << ", \"value\": " << value;
-        if (becomes != value)
-            out << ", \"normalized\": " << becomes;
-        if (const std::optional<HeldNote> note = HeldNoteOf(rules[i], source))
-            out << ", \"source\": " << heldJson(*note);
-        out << '}' << (i + 1 < rules.size() ? ",\n" : "\n");
-    }
-    out << "]}\n";
-}
-
-// A side's value as text output shows it: with what its source holds
-// otherwise, where it does.
-std::string sideText(const SettingRule& rule, const Loaded& side,
-                     const std::optional<HeldNote>& note) {
-    return ValueLiteral(rule, side.record) + (note ? " (" + NoteText(*note) + ")" : "");
-}
-
 } // namespace
 
 int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& errors) {
@@ -113,10 +112,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
     if (loaded.state == Loaded::State::CannotRead)
         return kExitAccess;
     // An image whose checksum fails is shown, for a technician to judge.
-    if (json)
-        showJson(loaded, out);
-    else
-        showText(loaded, out);
+    show(loaded, json, out);
     return loaded.state == Loaded::State::Loaded ? kExitOk : kExitFinding;
 }
 
