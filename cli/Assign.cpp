@@ -39,9 +39,6 @@ Outcome storedValue(const SettingRule& rule, const Settings& record) {
     return {ValueLiteral(rule, record), {}, {}};
 }
 
-constexpr const char kNotANumber[] =
-    "ожидается целое число: десятичные цифры, перед ними может стоять «-»";
-
 // A text or a telephone, checked as given.
 Outcome assignChecked(Settings& record, const SettingRule& rule, const Checked& value) {
     if (!value.ok())
@@ -54,7 +51,7 @@ Outcome assignChecked(Settings& record, const SettingRule& rule, const Checked& 
 Outcome assignNumber(Settings& record, const SettingRule& rule, const std::string& value) {
     const std::optional<std::int64_t> v = DecimalNumber(value);
     if (!v)
-        return refused(kNotANumber);
+        return refused("ожидается целое число: десятичные цифры, перед ними может стоять «-»");
     const std::int64_t held =
         std::max<std::int64_t>(rule.min, std::min<std::int64_t>(rule.max, *v));
     SetNumberValue(record, rule.setting, static_cast<std::uint32_t>(held));
