@@ -121,15 +121,9 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
 }
 
 std::string boardOf(const SerialLabel& board) {
-    switch (board.kind) {
-    case SerialLabel::Kind::Label:
-        return JsonString(Utf8FromCp1251(board.text));
-    case SerialLabel::Kind::Blank:
-        return "без метки";
-    case SerialLabel::Kind::None:
-        break;
-    }
-    return "метка неизвестна";
+    return board.kind == SerialLabel::Kind::Label   ? JsonString(Utf8FromCp1251(board.text))
+           : board.kind == SerialLabel::Kind::Blank ? "без метки"
+                                                    : "метка неизвестна";
 }
 
 int archiveCommand(const std::vector<std::string>& labels, std::ostream& out, ErrorOutput& errors) {

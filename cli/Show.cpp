@@ -33,17 +33,16 @@ const char* stateOf(Label held) {
     return held == Label::Label ? "label" : held == Label::Blank ? "blank" : "none";
 }
 
-std::string labelJson(const Loaded& source) {
-    return source.label == Label::Label ? JsonString(LabelText(source.record))
-                                        : std::string("null");
-}
-
 // The serial label as a source holds it: two files without one are alike,
 // whatever the reader puts into the record.
 std::string heldLabel(const Loaded& source) {
     return source.label == Label::Label   ? JsonString(LabelText(source.record))
            : source.label == Label::Blank ? std::string("не задана")
                                           : std::string("нет");
+}
+
+std::string labelJson(const Loaded& source) {
+    return source.label == Label::Label ? heldLabel(source) : "null";
 }
 
 std::string heldJson(const HeldNote& note) {

@@ -29,11 +29,8 @@ std::string_view upToZero(std::string_view s) {
     return s.substr(0, s.find('\0'));
 }
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool sameName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
