@@ -39,9 +39,6 @@ Outcome storedValue(const SettingRule& rule, const Settings& record) {
     return {ValueLiteral(rule, record), {}, {}};
 }
 
-constexpr const char kNotANumber[] =
-    "ожидается целое число: десятичные цифры, перед ними может стоять «-»";
-
 // A text or a telephone, checked as given.
 Outcome assignChecked(Settings& record, const SettingRule& rule, const Checked& value) {
     if (!value.ok())
@@ -54,7 +51,7 @@ Outcome assignChecked(Settings& record, const SettingRule& rule, const Checked& 
 Outcome assignNumber(Settings& record, const SettingRule& rule, const std::string& value) {
     const std::optional<std::int64_t> v = DecimalNumber(value);
     if (!v)
-        return refused(kNotANumber);
+        return refused("ожидается целое число: десятичные цифры, перед ними может стоять «-»");
     const std::int64_t held =
         std::max<std::int64_t>(rule.min, std::min<std::int64_t>(rule.max, *v));
     SetNumberValue(record, rule.setting, static_cast<std::uint32_t>(held));
@@ -120,21 +117,13 @@ Outcome assignLabel(Settings& record, const std::string& value, bool entryOffere
     return {JsonString(LabelText(record)), {}, {}};
 }
 
-// The value as given, escaped as values are: a number that is one as it
-// stands, everything else as a JSON string.
-std::string givenLiteral(const Assignment& a) {
-    const SettingRule* rule = FindSettingRule(a.key);
-    if (rule && !IsTextSetting(*rule) && DecimalNumber(a.value))
-        return a.value;
-    return JsonString(a.value);
-}
-
-// What the source holds otherwise than the record read from it; the
-// defaults hold exactly what the record does.
-std::optional<HeldNote> heldNote(const SettingRule& rule, const Loaded& loaded) {
-    if (loaded.image.empty())
-        return std::nullopt;
-    return HeldNoteOf(rule, loaded.image, loaded.record);
+// "SET08: в источнике 65636, записано 100; ...": a value stored otherwise
+// than its source holds it (before, as read from it).
+std::string storedNote(const SettingRule& rule, const std::optional<HeldNote>& note,
+                       const std::string& before, const std::string& after) {
+    return SettingKey(rule.setting) + ": " + (note ? note->source : "в источнике " + before) +
+           ", записано " + after + (before != after ? ", как записало бы окно" : "") +
+           (note && !note->why.empty() ? "; " + note->why : "");
 }
 
 } // namespace
@@ -143,9 +132,9 @@ bool ParseAssignment(const std::string& argument, Assignment& assignment) {
     const std::size_t equals = argument.find('=');
     if (equals == std::string::npos)
         return false;
-    assignment.key = argument.substr(0, equals);
+    assignment.key = upperKey(argument.substr(0, equals));
     assignment.value = argument.substr(equals + 1);
-    return upperKey(assignment.key) == "SET99" || FindSettingRule(assignment.key) != nullptr;
+    return assignment.key == "SET99" || FindSettingRule(assignment.key) != nullptr;
 }
 
 int SetCommand(const Place& source, const Place& destination,
@@ -153,9 +142,8 @@ int SetCommand(const Place& source, const Place& destination,
                ErrorOutput& errors) {
     std::set<std::string> keys;
     for (const Assignment& a : assignments)
-        if (!keys.insert(upperKey(a.key)).second) {
-            errors.stream() << "qmconf-cli: " << upperKey(a.key)
-                            << " задан дважды; ничего не записано\n";
+        if (!keys.insert(a.key).second) {
+            errors.stream() << "qmconf-cli: " << a.key << " задан дважды; ничего не записано\n";
             return kExitFinding;
         }
     const Loaded loaded = LoadSource(source, errors);
@@ -171,26 +159,22 @@ int SetCommand(const Place& source, const Place& destination,
         if (keys.count(SettingKey(rule.setting)))
             continue;
         const std::string before = ValueLiteral(rule, held), after = ValueLiteral(rule, record);
-        const std::optional<HeldNote> note = heldNote(rule, loaded);
-        if (note)
-            notes.push_back(SettingKey(rule.setting) + ": " + note->source + ", записано " + after +
-                            (before != after ? ", как записало бы окно" : "") +
-                            (note->why.empty() ? "" : "; " + note->why));
-        else if (before != after)
-            notes.push_back(SettingKey(rule.setting) + ": в источнике " + before + ", записано " +
-                            after + ", как записало бы окно");
+        const std::optional<HeldNote> note = HeldNoteOf(rule, loaded);
+        if (note || before != after)
+            notes.push_back(storedNote(rule, note, before, after));
     }
     bool anyRefused = false;
     for (const Assignment& a : assignments) {
         const SettingRule* rule = FindSettingRule(a.key);
         const Outcome outcome =
             rule ? assign(record, *rule, a.value) : assignLabel(record, a.value, withSerial);
+        const std::string given =
+            a.key + '=' + WrittenLiteral(FindSettingRule(a.key), a.value) + ": ";
         if (!outcome.stored) {
-            errors.stream() << "qmconf-cli: " << upperKey(a.key) << '=' << givenLiteral(a) << ": "
-                            << outcome.refusal << '\n';
+            errors.stream() << "qmconf-cli: " << given << outcome.refusal << '\n';
             anyRefused = true;
         } else if (!outcome.note.empty()) {
-            notes.push_back(upperKey(a.key) + '=' + givenLiteral(a) + ": " + outcome.note);
+            notes.push_back(given + outcome.note);
         }
     }
     if (anyRefused) {
@@ -209,10 +193,10 @@ int CopyCommand(const Place& source, const Place& destination, bool keepOld, std
         return kExitAccess;
     // Every value as held, where the record can hold it.
     for (const SettingRule& rule : SettingRules())
-        if (const std::optional<HeldNote> note = heldNote(rule, loaded))
-            errors.stream() << "qmconf-cli: " << SettingKey(rule.setting) << ": " << note->source
-                            << ", записано " << ValueLiteral(rule, loaded.record)
-                            << (note->why.empty() ? "" : "; " + note->why) << '\n';
+        if (const std::optional<HeldNote> note = HeldNoteOf(rule, loaded)) {
+            const std::string value = ValueLiteral(rule, loaded.record);
+            errors.stream() << "qmconf-cli: " << storedNote(rule, note, value, value) << '\n';
+        }
     return StoreDestination(destination, loaded.record, OffersSerialEntry(loaded.record), keepOld,
                             out, errors);
 }

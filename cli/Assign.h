@@ -11,7 +11,7 @@ namespace qm {
 
 // KEY=VALUE, as given on the command line.
 struct Assignment {
-    std::string key; // "SET08" (any letter case) or "SET99"
+    std::string key; // "SET08" or "SET99", in capitals whatever the case given
     std::string value;
 };
 

@@ -3,13 +3,14 @@
 #include "Assign.h"
 #include "Board_archive.h"
 #include "Cp1251.h"
-#include "Patterns.h"
+#include "File_patterns.h"
 #include "Places.h"
 #include "Show.h"
 #include "Transfer_texts.h"
 #include "Values.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace qm {
 
@@ -45,6 +46,39 @@ Words wordsOf(const std::vector<std::string>& arguments) {
     return words;
 }
 
+// What a command takes: whether --json and --no-archive; how many of its
+// leading operands are SOURCEs (file patterns expanded where the platform
+// leaves that to the program, File_patterns.h) and how many are places
+// (files, the board or the defaults; the streams are none of them); how many
+// operands, and what is said when that number is not given.
+struct Command {
+    const char* name;
+    bool json;
+    bool noArchive;
+    std::size_t sources;
+    std::size_t places;
+    std::size_t least;
+    std::size_t most;
+    const char* wrongCount;
+};
+
+constexpr std::size_t kAll = SIZE_MAX;
+constexpr Command kCommands[] = {
+    {"show", true, false, kAll, kAll, 1, 1, "show: нужен один ИСТОЧНИК"},
+    {"check", false, false, kAll, kAll, 1, kAll, "check: нужен хотя бы один ИСТОЧНИК"},
+    {"diff", true, false, kAll, kAll, 2, 2, "diff: нужны два источника, A и B"},
+    {"set", false, true, 1, 2, 2, kAll, "set: нужны ИСТОЧНИК и ЦЕЛЬ"},
+    {"copy", false, true, 1, kAll, 2, 2, "copy: нужны ИСТОЧНИК и ЦЕЛЬ"},
+    {"archive", false, false, 0, 0, 0, 1, "archive: не больше одной МЕТКИ"},
+};
+
+Command commandOf(const std::string& name) {
+    for (const Command& command : kCommands)
+        if (name == command.name)
+            return command;
+    return {"", false, false, 0, kAll, 0, kAll, ""};
+}
+
 int usageError(std::ostream& err, const std::string& why) {
     err << "qmconf-cli: " << why << "\nПодробнее: qmconf-cli --help\n";
     return kExitUsage;
@@ -59,50 +93,37 @@ int checkCommand(const std::vector<std::string>& sources, std::ostream& out, Err
             out << word << ": образ настроек в порядке\n";
             continue;
         }
-        std::string path = place.path;
-        if (place.kind == Place::Kind::Board) {
-            path = BoardSettingsPath(place, errors);
-            if (path.empty()) {
-                out << ShownPath(word) << ": плата не найдена\n";
-                status = kExitAccess;
-                continue;
-            }
+        const std::string path = SettingsPath(place, errors);
+        if (place.kind == Place::Kind::Board && path.empty()) {
+            out << ShownPath(word) << ": плата не найдена\n";
+            status = kExitAccess;
+            continue;
         }
+        using State = ImageProbe::State;
         const ImageProbe probe = ProbeImage(path);
-        switch (probe.state) {
-        case ImageProbe::State::Valid:
-            out << ShownPath(path) << ": образ настроек в порядке\n";
-            break;
-        case ImageProbe::State::TooShort:
-            out << TooShortText(path, probe.bytes.size()) << '\n';
-            break;
-        case ImageProbe::State::BadChecksum:
-            out << ShownPath(path) << ": ошибка контрольной суммы\n";
-            break;
-        case ImageProbe::State::Unreadable:
-            out << ShownPath(path) << ": не удаётся прочитать\n";
+        if (probe.state == State::TooShort)
+            out << TooShortText(path, probe.size) << '\n';
+        else
+            out << ShownPath(path)
+                << (probe.state == State::Valid ? ": образ настроек в порядке"
+                    : probe.state == State::BadChecksum ? ": ошибка контрольной суммы"
+                                                        : ": не удаётся прочитать")
+                << '\n';
+        if (probe.state == State::Unreadable) {
             const TransferOutcome failed = OutcomeOf(Transfer::Load, ImageResult::L1, path);
             errors.showMessage(failed.message, failed.messagePath);
-            break;
-        }
-        if (probe.state == ImageProbe::State::Unreadable)
             status = kExitAccess;
-        else if (probe.state != ImageProbe::State::Valid && status == kExitOk)
+        } else if (probe.state != State::Valid && status == kExitOk) {
             status = kExitFinding;
+        }
     }
     return status;
 }
 
 std::string boardOf(const SerialLabel& board) {
-    switch (board.kind) {
-    case SerialLabel::Kind::Label:
-        return JsonString(Utf8FromCp1251(board.text));
-    case SerialLabel::Kind::Blank:
-        return "без метки";
-    case SerialLabel::Kind::None:
-        break;
-    }
-    return "метка неизвестна";
+    return board.kind == SerialLabel::Kind::Label   ? JsonString(Utf8FromCp1251(board.text))
+           : board.kind == SerialLabel::Kind::Blank ? "без метки"
+                                                    : "метка неизвестна";
 }
 
 int archiveCommand(const std::vector<std::string>& labels, std::ostream& out, ErrorOutput& errors) {
@@ -140,64 +161,51 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (arguments.empty())
         return usageError(err, "не указана команда");
     const std::string& command = arguments[0];
-    if (command == "--help" || command == "-h" || command == "help") {
-        out << UsageText();
-        return kExitOk;
-    }
     if (command == "--version") {
         out << "qmconf-cli " << QMCONF_VERSION << '\n';
         return kExitOk;
     }
-
     const Words words = wordsOf(arguments);
-    if (words.help) {
+    if (command == "--help" || command == "-h" || command == "help" || words.help) {
         out << UsageText();
         return kExitOk;
     }
     if (!words.unknownOption.empty())
         return usageError(err, "неизвестный параметр " + ShownPath(words.unknownOption));
-    if (words.json && command != "show" && command != "diff")
+    const Command takes = commandOf(command);
+    if (words.json && !takes.json)
         return usageError(err, "--json есть только у show и diff");
-    if (words.noArchive && command != "set" && command != "copy")
+    if (words.noArchive && !takes.noArchive)
         return usageError(err, "--no-archive есть только у set и copy");
-    const std::vector<std::string> operands = ExpandSources(command, words.operands);
+    std::vector<std::string> operands;
+    for (std::size_t i = 0; i < words.operands.size(); ++i) {
+        const std::string& word = words.operands[i];
+        if (i < takes.sources && PlaceOf(word).kind == Place::Kind::File) {
+            for (std::string& file : ExpandPattern(word))
+                operands.push_back(std::move(file));
+        } else {
+            operands.push_back(word);
+        }
+    }
     const auto count = operands.size();
-    // Sources and destinations are files, the board or the defaults; the
-    // streams are none of them.
-    const std::size_t places = command == "set"       ? std::min<std::size_t>(count, 2)
-                               : command == "archive" ? 0
-                                                      : count;
-    for (std::size_t i = 0; i < places; ++i)
+    for (std::size_t i = 0; i < std::min(count, takes.places); ++i)
         if (operands[i] == "-")
             return usageError(err, "«-» (стандартный ввод или вывод) здесь не принимается; "
                                    "файл с таким именем: ./-");
     ErrorOutput errors(err);
 
-    if (command == "show") {
-        if (count != 1)
-            return usageError(err, "show: нужен один ИСТОЧНИК");
+    if (count < takes.least || count > takes.most)
+        return usageError(err, takes.wrongCount);
+    if (command == "show")
         return ShowCommand(PlaceOf(operands[0]), words.json, out, errors);
-    }
-    if (command == "check") {
-        if (count == 0)
-            return usageError(err, "check: нужен хотя бы один ИСТОЧНИК");
+    if (command == "check")
         return checkCommand(operands, out, errors);
-    }
-    if (command == "diff") {
-        if (count != 2)
-            return usageError(err, "diff: нужны два источника, A и B");
+    if (command == "diff")
         return DiffCommand(PlaceOf(operands[0]), PlaceOf(operands[1]), words.json, out, errors);
-    }
-    if (command == "archive") {
-        if (count > 1)
-            return usageError(err, "archive: не больше одной МЕТКИ");
+    if (command == "archive")
         return archiveCommand(operands, out, errors);
-    }
     if (command != "set" && command != "copy")
         return usageError(err, "неизвестная команда " + ShownPath(command));
-
-    if (count < 2 || (command == "copy" && count != 2))
-        return usageError(err, command + ": нужны ИСТОЧНИК и ЦЕЛЬ");
     const Place destination = PlaceOf(operands[1]);
     if (destination.kind == Place::Kind::Defaults)
         return usageError(err, "defaults бывает только ИСТОЧНИКОМ");

@@ -11,15 +11,6 @@ namespace qm {
 
 namespace {
 
-// How a value held in a source is shown: a number as a script writes it
-// ("-" and digits) as it stands, anything else as a string.
-std::string heldLiteral(const SettingRule& rule, const std::string& held) {
-    const std::size_t sign = !held.empty() && held[0] == '-' ? 1 : 0;
-    const bool number =
-        held.size() > sign && held.find_first_not_of("0123456789", sign) == std::string::npos;
-    return !IsTextSetting(rule) && number ? held : JsonString(Utf8FromCp1251(held));
-}
-
 // "2 раза", "5 раз".
 std::string times(std::size_t n) {
     const std::size_t tens = n % 100, ones = n % 10;
@@ -36,9 +27,12 @@ std::string numberWhy(const SettingRule& rule, const std::string& read) {
 
 } // namespace
 
-std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, std::string_view text,
-                                   const Settings& record) {
-    const std::vector<IniKeyLine> lines = IniKeyLines(text, "SYSTEM", SettingKey(rule.setting));
+std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, const Loaded& source) {
+    if (source.image.empty())
+        return std::nullopt;
+    const Settings& record = source.record;
+    const std::vector<IniKeyLine> lines =
+        IniKeyLines(source.image, "SYSTEM", SettingKey(rule.setting));
     HeldNote note;
     for (const IniKeyLine& line : lines)
         note.held.push_back(Utf8FromCp1251(line.held));
@@ -56,11 +50,11 @@ std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, std::string_view tex
             note.source += (i == 0                  ? " "
                             : i + 1 == lines.size() ? " и "
                                                     : ", ") +
-                           heldLiteral(rule, lines[i].held);
+                           WrittenLiteral(&rule, Utf8FromCp1251(lines[i].held));
         note.why = "прочитан первый";
         return note;
     }
-    note.source = "в источнике " + heldLiteral(rule, first.held);
+    note.source = "в источнике " + WrittenLiteral(&rule, Utf8FromCp1251(first.held));
     if (IsTextSetting(rule)) {
         const char* field = TextField(record, rule.setting);
         if (first.held == std::string(field, ::strnlen(field, TextCapacity(rule.setting))))

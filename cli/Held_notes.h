@@ -6,12 +6,11 @@
 // line says where that is not what the source holds.
 #pragma once
 
+#include "Places.h"
 #include "Setting_rules.h"
-#include "Settings.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -24,10 +23,9 @@ struct HeldNote {
     std::vector<std::string> held; // the value of each line of the key, UTF-8, as held
 };
 
-// The note on one setting of a source whose settings text is text and from
-// which record was read; nothing where the record holds what the source does.
-std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, std::string_view text,
-                                   const Settings& record);
+// The note on one setting of a loaded source; nothing where the record holds
+// what the source does, and for the defaults, which have no text.
+std::optional<HeldNote> HeldNoteOf(const SettingRule& rule, const Loaded& source);
 
 // "в источнике 65636; в поле от 0 до 65535 это число не помещается".
 std::string NoteText(const HeldNote& note);

@@ -67,12 +67,11 @@ Place PlaceOf(const std::string& word) {
 ImageProbe ProbeImage(const std::string& path) {
     ImageProbe probe;
     std::uint8_t buffer[kImageSize];
-    const std::size_t size = ReadSourceExclusive(path, buffer, kImageSize);
-    probe.bytes.assign(reinterpret_cast<const char*>(buffer), size);
-    if (size >= kMinImageText) {
+    probe.size = ReadSourceExclusive(path, buffer, kImageSize);
+    if (probe.size >= kMinImageText) {
         probe.state =
             CheckImage(buffer) ? ImageProbe::State::Valid : ImageProbe::State::BadChecksum;
-    } else if (size > 0) {
+    } else if (probe.size > 0) {
         probe.state = ImageProbe::State::TooShort;
     } else {
         // Nothing read: an empty file is no image; anything else could not
@@ -86,13 +85,15 @@ ImageProbe ProbeImage(const std::string& path) {
     return probe;
 }
 
-std::string BoardSettingsPath(const Place& board, ErrorOutput& errors) {
+std::string SettingsPath(const Place& place, ErrorOutput& errors) {
+    if (place.kind != Place::Kind::Board)
+        return place.path;
     const std::vector<Board> boards = FindBoards(*BoardVolumes());
-    if (!board.path.empty()) {
+    if (!place.path.empty()) {
         for (const Board& found : boards)
-            if (rootKey(found.root) == rootKey(board.path))
+            if (rootKey(found.root) == rootKey(place.path))
                 return found.settingsPath;
-        errors.stream() << kProgram << ShownPath(board.path)
+        errors.stream() << kProgram << ShownPath(place.path)
                         << ": здесь нет платы (тома с серийным номером C208-9526)\n";
         return {};
     }
@@ -125,22 +126,21 @@ Loaded LoadSource(const Place& source, ErrorOutput& errors) {
         loaded.state = Loaded::State::Loaded;
         return loaded;
     }
-    loaded.path =
-        source.kind == Place::Kind::Board ? BoardSettingsPath(source, errors) : source.path;
-    if (loaded.path.empty())
+    const std::string path = SettingsPath(source, errors);
+    if (path.empty())
         return loaded;
 
-    ImageRead read = BoardRoad(BoardVolumes).load(loaded.path, mediumOf(source), errors);
+    ImageRead read = BoardRoad(BoardVolumes).load(path, mediumOf(source), errors);
     if (read.result == ImageResult::L1) {
-        const ImageProbe probe = ProbeImage(loaded.path);
+        const ImageProbe probe = ProbeImage(path);
         if (probe.state == ImageProbe::State::TooShort) {
-            errors.stream() << kProgram << TooShortText(loaded.path, probe.bytes.size()) << '\n';
+            errors.stream() << kProgram << TooShortText(path, probe.size) << '\n';
             loaded.state = Loaded::State::TooShort;
             return loaded;
         }
     }
     if (read.result != ImageResult::Success)
-        reportFailure(Transfer::Load, read.result, loaded.path, errors);
+        reportFailure(Transfer::Load, read.result, path, errors);
     if (read.result == ImageResult::Success || read.result == ImageResult::L2) {
         // An image whose checksum fails is shown all the same, as it reads.
         const bool valid = read.result == ImageResult::Success;
@@ -159,12 +159,9 @@ int StoreDestination(const Place& destination, const Settings& record, bool with
         errors.stream() << kProgram << refusal << "; ничего не записано\n";
         return kExitFinding;
     }
-    std::string path = destination.path;
-    if (destination.kind == Place::Kind::Board) {
-        path = BoardSettingsPath(destination, errors);
-        if (path.empty())
-            return kExitAccess;
-    }
+    const std::string path = SettingsPath(destination, errors);
+    if (destination.kind == Place::Kind::Board && path.empty())
+        return kExitAccess;
     BoardRoad road(BoardVolumes, keepOld ? OldImage::MustBeKept : OldImage::KeptIfPossible);
     ImageResult result;
     try {

@@ -46,18 +46,18 @@ struct Place {
 // attached), "defaults", or a file path (a file named so is reached as ./board).
 Place PlaceOf(const std::string& word);
 
-// The path of set.ini on the board: the one board attached, or the one on
-// the root the place names. Empty after reporting on the error output that
-// there is none, that there are several and which, or that the root named
-// is no board's.
-std::string BoardSettingsPath(const Place& board, ErrorOutput& errors);
+// The path of a place's settings file: a file's path as given; for the
+// board, set.ini on the one board attached, or on the root the place names,
+// and empty after reporting on the error output that there is none, that
+// there are several and which, or that the root named is no board's.
+std::string SettingsPath(const Place& place, ErrorOutput& errors);
 
 // What a source's bytes are, read as a load reads them (exclusively, past the
 // file cache), without loading them.
 struct ImageProbe {
     enum class State { Valid, TooShort, BadChecksum, Unreadable };
     State state = State::Unreadable;
-    std::string bytes; // what was read, at most the image's 2048 bytes
+    std::size_t size = 0; // how many bytes were read, at most the image's 2048
 };
 ImageProbe ProbeImage(const std::string& path);
 
@@ -74,7 +74,6 @@ struct Loaded {
         CannotRead,  // the board, the file or the temporary file cannot be had
     };
     State state = State::CannotRead;
-    std::string path; // the file's path; the path of set.ini on the board
     SerialLabel::Kind label = SerialLabel::Kind::None; // what the source holds under ID
     std::string image; // the bytes read from a file or the board; none for the defaults
     Settings record{};

@@ -33,11 +33,6 @@ const char* stateOf(Label held) {
     return held == Label::Label ? "label" : held == Label::Blank ? "blank" : "none";
 }
 
-std::string labelJson(const Loaded& source) {
-    return source.label == Label::Label ? JsonString(LabelText(source.record))
-                                        : std::string("null");
-}
-
 // The serial label as a source holds it: two files without one are alike,
 // whatever the reader puts into the record.
 std::string heldLabel(const Loaded& source) {
@@ -46,10 +41,8 @@ std::string heldLabel(const Loaded& source) {
                                           : std::string("нет");
 }
 
-// What the source holds otherwise than the record read from it; nothing for
-// the defaults, which have no text.
-std::optional<HeldNote> noteOf(const SettingRule& rule, const Loaded& source) {
-    return source.image.empty() ? std::nullopt : HeldNoteOf(rule, source.image, source.record);
+std::string labelJson(const Loaded& source) {
+    return source.label == Label::Label ? heldLabel(source) : "null";
 }
 
 std::string heldJson(const HeldNote& note) {
@@ -59,21 +52,45 @@ std::string heldJson(const HeldNote& note) {
     return "{\"held\": " + held + "], \"note\": " + JsonString(NoteText(note)) + "}";
 }
 
-const char* checksumText(const Loaded& source) {
-    return source.state == Loaded::State::Loaded ? "сходится" : "не сходится";
+// A side's value as text output shows it: with what its source holds
+// otherwise, where it does.
+std::string sideText(const SettingRule& rule, const Loaded& side,
+                     const std::optional<HeldNote>& note) {
+    return ValueLiteral(rule, side.record) + (note ? " (" + NoteText(*note) + ")" : "");
 }
 
-void showText(const Loaded& source, std::ostream& out) {
+void show(const Loaded& source, bool json, std::ostream& out) {
     const Settings shown = AsShown(source.record);
-    for (const SettingRule& rule : SettingRules()) {
-        const std::string value = ValueLiteral(rule, source.record);
-        out << heading(rule) << ": " << value;
-        if (const std::optional<HeldNote> note = noteOf(rule, source))
-            out << " (" << NoteText(*note) << ')';
-        const std::string becomes = ValueLiteral(rule, shown);
-        if (becomes != value)
-            out << ", окно сохранит " << becomes;
-        out << '\n';
+    if (json) {
+        out << "{\"serial\": " << labelJson(source) << ", \"serial_state\": \""
+            << stateOf(source.label) << '"';
+        if (source.label == Label::None)
+            out << ", \"serial_shown\": " << JsonString(LabelText(source.record));
+        out << ", \"checksum_ok\": " << (source.state == Loaded::State::Loaded ? "true" : "false")
+            << ", \"settings\": [\n";
+    }
+    const auto& rules = SettingRules();
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const std::string value = ValueLiteral(rules[i], source.record);
+        const std::string becomes = ValueLiteral(rules[i], shown);
+        const std::optional<HeldNote> note = HeldNoteOf(rules[i], source);
+        if (json) {
+            out << "  " << jsonHead(rules[i]) << ", \"value\": " << value;
+            if (becomes != value)
+                out << ", \"normalized\": " << becomes;
+            if (note)
+                out << ", \"source\": " << heldJson(*note);
+            out << '}' << (i + 1 < rules.size() ? ",\n" : "\n");
+        } else {
+            out << heading(rules[i]) << ": " << sideText(rules[i], source, note);
+            if (becomes != value)
+                out << ", окно сохранит " << becomes;
+            out << '\n';
+        }
+    }
+    if (json) {
+        out << "]}\n";
+        return;
     }
     // The reader puts "QM . . . . ." into the record of a file without one,
     // and the window shows that.
@@ -81,36 +98,8 @@ void showText(const Loaded& source, std::ostream& out) {
         << (source.label == Label::None
                 ? "нет в источнике (окно покажет " + JsonString(LabelText(source.record)) + ")"
                 : heldLabel(source))
-        << "\nКонтрольная сумма: " << checksumText(source) << '\n';
-}
-
-void showJson(const Loaded& source, std::ostream& out) {
-    const Settings shown = AsShown(source.record);
-    out << "{\"serial\": " << labelJson(source) << ", \"serial_state\": \"" << stateOf(source.label)
-        << '"';
-    if (source.label == Label::None)
-        out << ", \"serial_shown\": " << JsonString(LabelText(source.record));
-    out << ", \"checksum_ok\": " << (source.state == Loaded::State::Loaded ? "true" : "false")
-        << ", \"settings\": [\n";
-    const auto& rules = SettingRules();
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        const std::string value = ValueLiteral(rules[i], source.record);
-        const std::string becomes = ValueLiteral(rules[i], shown);
-        out << "  " << jsonHead(rules[i]) << ", \"value\": " << value;
-        if (becomes != value)
-            out << ", \"normalized\": " << becomes;
-        if (const std::optional<HeldNote> note = noteOf(rules[i], source))
-            out << ", \"source\": " << heldJson(*note);
-        out << '}' << (i + 1 < rules.size() ? ",\n" : "\n");
-    }
-    out << "]}\n";
-}
-
-// A side's value as text output shows it: with what its source holds
-// otherwise, where it does.
-std::string sideText(const SettingRule& rule, const Loaded& side,
-                     const std::optional<HeldNote>& note) {
-    return ValueLiteral(rule, side.record) + (note ? " (" + NoteText(*note) + ")" : "");
+        << "\nКонтрольная сумма: "
+        << (source.state == Loaded::State::Loaded ? "сходится" : "не сходится") << '\n';
 }
 
 } // namespace
@@ -122,10 +111,7 @@ int ShowCommand(const Place& source, bool json, std::ostream& out, ErrorOutput& 
     if (loaded.state == Loaded::State::CannotRead)
         return kExitAccess;
     // An image whose checksum fails is shown, for a technician to judge.
-    if (json)
-        showJson(loaded, out);
-    else
-        showText(loaded, out);
+    show(loaded, json, out);
     return loaded.state == Loaded::State::Loaded ? kExitOk : kExitFinding;
 }
 
@@ -143,8 +129,8 @@ int DiffCommand(const Place& a, const Place& b, bool json, std::ostream& out, Er
     for (const SettingRule& rule : SettingRules()) {
         const std::string va = ValueLiteral(rule, first.record),
                           vb = ValueLiteral(rule, second.record);
-        const std::optional<HeldNote> na = noteOf(rule, first);
-        const std::optional<HeldNote> nb = noteOf(rule, second);
+        const std::optional<HeldNote> na = HeldNoteOf(rule, first);
+        const std::optional<HeldNote> nb = HeldNoteOf(rule, second);
         // Equal as read, but held otherwise by either source: the sources
         // differ where the window cannot show it.
         const bool heldAlike = (!na && !nb) || (na && nb && na->held == nb->held);

@@ -34,6 +34,13 @@ Checked refused(std::string why) {
     return {{}, std::move(why)};
 }
 
+// What the board's reader takes of a value written as KEY=value: blanks at
+// its ends and a pair of quotation marks around it go.
+std::string boardReads(std::string_view cp1251) {
+    const std::string line = "[SYSTEM]\r\nK=" + std::string(cp1251) + "\r\n";
+    return IniValue(line, "SYSTEM", "K").value_or(std::string());
+}
+
 } // namespace
 
 std::optional<std::int64_t> DecimalNumber(std::string_view text) {
@@ -50,11 +57,6 @@ std::optional<std::int64_t> DecimalNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string BoardReads(std::string_view cp1251) {
-    const std::string line = "[SYSTEM]\r\nK=" + std::string(cp1251) + "\r\n";
-    return IniValue(line, "SYSTEM", "K").value_or(std::string());
-}
-
 Checked CheckText(std::string_view utf8, std::size_t room) {
     Checked text;
     if (!Cp1251FromUtf8(utf8, text.bytes))
@@ -64,8 +66,8 @@ Checked CheckText(std::string_view utf8, std::size_t room) {
                        "настройка занимает одну строку файла");
     if (text.bytes.size() > room)
         return refused("не помещается в поле (наибольшая длина — " + std::to_string(room) + ")");
-    if (BoardReads(text.bytes) != text.bytes)
-        return refused("плата прочтёт \"" + Utf8FromCp1251(BoardReads(text.bytes)) +
+    if (boardReads(text.bytes) != text.bytes)
+        return refused("плата прочтёт \"" + Utf8FromCp1251(boardReads(text.bytes)) +
                        "\": пробелы по краям и кавычки вокруг текста она отбрасывает");
     return text;
 }

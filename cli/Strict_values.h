@@ -19,10 +19,6 @@ namespace qm {
 // held at ±10^12 far outside every bound; nothing for any other text.
 std::optional<std::int64_t> DecimalNumber(std::string_view text);
 
-// What the board's reader takes of a value written as KEY=value: blanks at
-// its ends and a pair of quotation marks around it go.
-std::string BoardReads(std::string_view cp1251);
-
 // The outcome of checking a value: its bytes as the field is to hold them
 // (code page 1251), or why it cannot be stored as given.
 struct Checked {

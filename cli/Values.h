@@ -23,6 +23,11 @@ std::string ShownPath(std::string_view utf8);
 // Whether a setting's value is a text (a string in JSON) rather than a number.
 bool IsTextSetting(const SettingRule& rule);
 
+// A value as given or as a source holds it (UTF-8), escaped as values are: as
+// it stands where it is a number as a script writes it (DecimalNumber) for a
+// number setting, anything else as a JSON string; rule is null for SET99.
+std::string WrittenLiteral(const SettingRule* rule, const std::string& utf8);
+
 // A setting of a record as a JSON literal: its digits, or its text (code
 // page 1251 in the record) as a UTF-8 string.
 std::string ValueLiteral(const SettingRule& rule, const Settings& record);

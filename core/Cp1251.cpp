@@ -44,27 +44,17 @@ void appendUtf8(std::string& out, char32_t c) {
 bool nextCodePoint(std::string_view text, std::size_t& i, char32_t& c) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char b0 = byte(i);
-    std::size_t length;
-    char32_t min;
-    if (b0 < 0x80) {
-        c = b0;
-        length = 1;
-        min = 0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        c = b0 & 0x1F;
-        length = 2;
-        min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        c = b0 & 0x0F;
-        length = 3;
-        min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        c = b0 & 0x07;
-        length = 4;
-        min = 0x10000;
-    } else {
+    // The sequence's length by its lead byte; 0 for a byte that leads none.
+    const std::size_t length = b0 < 0x80             ? 1
+                               : (b0 & 0xE0) == 0xC0 ? 2
+                               : (b0 & 0xF0) == 0xE0 ? 3
+                               : (b0 & 0xF8) == 0xF0 ? 4
+                                                     : 0;
+    // The least code point each length may encode: shorter is overlong.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (length == 0)
         return false;
-    }
+    c = b0 & (length == 1 ? 0x7F : 0x7F >> length);
     if (i + length > text.size())
         return false;
     for (std::size_t k = 1; k < length; ++k) {
@@ -72,7 +62,7 @@ bool nextCodePoint(std::string_view text, std::size_t& i, char32_t& c) {
             return false;
         c = (c << 6) | (byte(i + k) & 0x3F);
     }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
         return false;
     i += length;
     return true;

@@ -19,6 +19,16 @@ std::string firstCharacters(const std::string& utf8, std::size_t room) {
     return utf8.substr(0, i);
 }
 
+// A text (UTF-8) into a field of capacity bytes, cut to it; false, with the
+// field as it was, for a text code page 1251 cannot hold.
+bool storeText(char* field, std::size_t capacity, std::string_view utf8) {
+    std::string bytes;
+    if (!Cp1251FromUtf8(utf8, bytes))
+        return false;
+    CopyText(field, capacity, bytes);
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> EnteredText(std::string_view utf8, std::size_t room) {
@@ -30,19 +40,11 @@ std::optional<std::string> EnteredText(std::string_view utf8, std::size_t room) 
 }
 
 bool StoreText(Settings& record, int n, std::string_view utf8) {
-    std::string bytes;
-    if (!Cp1251FromUtf8(utf8, bytes))
-        return false;
-    CopyText(TextField(record, n), TextCapacity(n), bytes);
-    return true;
+    return storeText(TextField(record, n), TextCapacity(n), utf8);
 }
 
 bool StoreLabel(Settings& record, std::string_view utf8) {
-    std::string bytes;
-    if (!Cp1251FromUtf8(utf8, bytes))
-        return false;
-    CopyText(record.serial, kSerialSize, bytes);
-    return true;
+    return storeText(record.serial, kSerialSize, utf8);
 }
 
 void StoreNumber(Settings& record, const SettingRule& rule, std::string_view text) {

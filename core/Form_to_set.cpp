@@ -1,12 +1,14 @@
 #include "Form_to_set.h"
 
+#include <algorithm>
+
 namespace qm {
 
 std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t max) {
     std::int32_t value = 0;
     std::int32_t sign = 1;
-    for (int i = 0; i < kParseNumberChars; ++i) {
-        const char c = i < static_cast<int>(text.size()) ? text[static_cast<std::size_t>(i)] : '\0';
+    for (std::size_t i = 0; i < text.size() && i < 6; ++i) {
+        const char c = text[i];
         if (i == 0 && c == '-') {
             sign = -1;
         } else if (c >= '0' && c <= '9') {
@@ -15,12 +17,7 @@ std::int32_t ParseNumber(std::string_view text, std::int32_t min, std::int32_t m
             break;
         }
     }
-    value *= sign;
-    if (value > max)
-        value = max;
-    if (value < min)
-        value = min;
-    return value;
+    return std::max(min, std::min(max, value * sign));
 }
 
 std::uint32_t Crc32Update(std::uint32_t crc, std::uint8_t byte) {

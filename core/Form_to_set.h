@@ -6,9 +6,6 @@
 
 namespace qm {
 
-// Characters of a number edit that ParseNumber looks at.
-constexpr int kParseNumberChars = 6;
-
 // The number in a number edit's text, brought into [min, max] (min <= max).
 // Only the first six characters count: an optional leading "-", then decimal
 // digits up to the first other character. A text that is empty or does not

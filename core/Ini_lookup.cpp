@@ -29,11 +29,8 @@ std::string_view upToZero(std::string_view s) {
     return s.substr(0, s.find('\0'));
 }
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool sameName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -60,21 +57,20 @@ std::string_view nextLine(std::string_view& text) {
     return line;
 }
 
-// Calls visit with every line of the section's first occurrence that names
-// key: the part after its "=" (blanks at the line's end dropped), or nothing
-// for a line without one. visit returns whether to go on.
-template <class Visit>
-void forEachKeyLine(std::string_view text, std::string_view section, std::string_view key,
-                    Visit visit) {
+// The lines of the section's first occurrence that name key, in order; only
+// the first when first is set.
+std::vector<IniKeyLine> keyLines(std::string_view text, std::string_view section,
+                                 std::string_view key, bool first) {
+    std::vector<IniKeyLine> lines;
     bool inSection = false;
-    while (!text.empty()) {
+    while (!text.empty() && !(first && !lines.empty())) {
         const std::string_view line = trimBack(trimFront(nextLine(text)));
         if (line.empty())
             continue;
         const std::size_t close = line.rfind(']');
         if (line.front() == '[' && close != std::string_view::npos) {
             if (inSection)
-                return; // only the first occurrence is searched
+                break; // only the first occurrence is searched
             inSection = sameName(upToZero(trimBack(trimFront(line.substr(1, close - 1)))), section);
             continue;
         }
@@ -83,42 +79,32 @@ void forEachKeyLine(std::string_view text, std::string_view section, std::string
         const std::size_t eq = line.find('=');
         if (!sameName(upToZero(trimBack(line.substr(0, eq))), key))
             continue;
-        const std::optional<std::string_view> value =
-            eq == std::string_view::npos ? std::nullopt
-                                         : std::optional<std::string_view>(line.substr(eq + 1));
-        if (!visit(value))
-            return;
+        IniKeyLine found;
+        if (eq != std::string_view::npos) {
+            const std::string_view value = trimFront(line.substr(eq + 1));
+            found.hasValue = true;
+            found.held = std::string(unquote(value));
+            found.read = std::string(unquote(upToZero(value)).substr(0, kMaxIniValue));
+        }
+        lines.push_back(std::move(found));
     }
+    return lines;
 }
 
 } // namespace
 
 std::optional<std::string> IniValue(std::string_view text, std::string_view section,
                                     std::string_view key) {
-    std::optional<std::string> found;
-    forEachKeyLine(text, section, key, [&found](std::optional<std::string_view> value) {
-        // The key standing without a value gives nothing, first as it is.
-        if (value)
-            found = std::string(unquote(upToZero(trimFront(*value))).substr(0, kMaxIniValue));
-        return false;
-    });
-    return found;
+    // The key standing without a value gives nothing, first as it is.
+    const std::vector<IniKeyLine> lines = keyLines(text, section, key, true);
+    if (lines.empty() || !lines[0].hasValue)
+        return std::nullopt;
+    return lines[0].read;
 }
 
 std::vector<IniKeyLine> IniKeyLines(std::string_view text, std::string_view section,
                                     std::string_view key) {
-    std::vector<IniKeyLine> lines;
-    forEachKeyLine(text, section, key, [&lines](std::optional<std::string_view> value) {
-        IniKeyLine line;
-        if (value) {
-            line.hasValue = true;
-            line.held = std::string(unquote(trimFront(*value)));
-            line.read = std::string(unquote(upToZero(trimFront(*value))).substr(0, kMaxIniValue));
-        }
-        lines.push_back(std::move(line));
-        return true;
-    });
-    return lines;
+    return keyLines(text, section, key, false);
 }
 
 } // namespace qm

@@ -14,14 +14,12 @@ namespace {
 
 const char kSection[] = "SYSTEM";
 
-bool isHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
+// The value of a hexadecimal digit; -1 for any other character.
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
-    return (c | 0x20) - 'a' + 10;
+    const int letter = c | 0x20;
+    return letter >= 'a' && letter <= 'f' ? letter - 'a' + 10 : -1;
 }
 
 std::string textOrDefault(std::string_view text, const char* key, const char* fallback) {
@@ -68,12 +66,12 @@ std::optional<IniNumber> parseIniNumber(std::string_view text) {
     if (i >= text.size())
         return std::nullopt;
     for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (number.hex ? !isHexDigit(c) : (c < '0' || c > '9'))
+        const int digit = hexValue(text[i]);
+        if (digit < 0 || (!number.hex && digit > 9))
             return std::nullopt;
-        number.magnitude = std::min(number.magnitude * (number.hex ? 16 : 10) +
-                                        static_cast<std::uint64_t>(hexValue(c)),
-                                    kHeldLimit);
+        number.magnitude =
+            std::min(number.magnitude * (number.hex ? 16 : 10) + static_cast<std::uint64_t>(digit),
+                     kHeldLimit);
     }
     return number;
 }

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <stdexcept>
@@ -88,21 +89,15 @@ void SetNumberValue(Settings& record, int number, std::uint32_t v) {
 }
 
 std::string SettingKey(int number) {
-    char key[8];
-    key[0] = 'S';
-    key[1] = 'E';
-    key[2] = 'T';
+    std::string key = "SET00";
     key[3] = static_cast<char>('0' + number / 10 % 10);
     key[4] = static_cast<char>('0' + number % 10);
-    return std::string(key, 5);
+    return key;
 }
 
 void CopyText(char* field, std::size_t capacity, const std::string& text) {
-    std::size_t n = 0;
-    while (n + 1 < capacity && n < text.size() && text[n] != '\0') {
-        field[n] = text[n];
-        ++n;
-    }
+    const std::size_t n = std::min({text.find('\0'), text.size(), capacity - 1});
+    std::memcpy(field, text.data(), n);
     std::memset(field + n, 0, capacity - n);
 }
 

@@ -109,8 +109,5 @@ std::string SettingKey(int number);
 void CopyText(char* field, std::size_t capacity, const std::string& text);
 
 bool operator==(const Settings& a, const Settings& b);
-inline bool operator!=(const Settings& a, const Settings& b) {
-    return !(a == b);
-}
 
 } // namespace qm

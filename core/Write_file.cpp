@@ -3,6 +3,8 @@
 #include "File.h"
 #include "Single_line.h"
 
+#include <cstring>
+
 namespace qm {
 
 namespace {
@@ -10,20 +12,14 @@ namespace {
 const char kLineEnd[] = "\r\n";
 
 void addLine(std::string& out, const std::string& key, const std::string& value) {
-    out += key;
-    out += '=';
-    out += value;
-    out += kLineEnd;
+    out += key + '=' + value + kLineEnd;
 }
 
 // A text field up to its terminating zero, as one line: a control byte that
 // a record may hold (filled by code, or read from a file with a lone CR or a
 // tab in a value) must not break the line or hide in it.
 std::string fieldText(const char* field, std::size_t capacity) {
-    std::size_t n = 0;
-    while (n < capacity && field[n] != '\0')
-        ++n;
-    return SingleLine(std::string_view(field, n));
+    return SingleLine(std::string_view(field, ::strnlen(field, capacity)));
 }
 
 } // namespace
